@@ -1,0 +1,44 @@
+#pragma once
+// zelvo-cli's subcommands register themselves here; main() dispatches on the first argument.
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zelvo::cli {
+
+// Arguments after the subcommand: "--flag value" options, "--switch" flags and positionals.
+class CliArgs {
+ public:
+  // `switches` names the options that take no value (e.g. "--peaks").
+  CliArgs(const std::vector<std::string>& args, const std::vector<std::string>& switches);
+
+  const std::vector<std::string>& Positionals() const { return positionals_; }
+  bool Has(const std::string& name) const { return options_.count(name) != 0; }
+  std::optional<std::string> Get(const std::string& name) const;
+  // A number option; `error` is set when present and not a number.
+  std::optional<double> Number(const std::string& name, std::string& error) const;
+  const std::string& Error() const { return error_; }
+
+ private:
+  std::vector<std::string> positionals_;
+  std::map<std::string, std::string> options_;
+  std::string error_;
+};
+
+struct CliCommand {
+  const char* name;
+  const char* usage;  // one line
+  int (*run)(const std::vector<std::string>& args);
+};
+
+bool RegisterCliCommand(const CliCommand& command);
+const std::map<std::string, CliCommand>& CliCommands();
+
+// Prints "zelvo-cli: <message>" on standard error and returns 1.
+int Fail(const std::string& message);
+// Prints the usage line of a command on standard error and returns 2.
+int Usage(const char* usage);
+
+}  // namespace zelvo::cli

@@ -1,0 +1,47 @@
+// zelvo-cli compute: runs the engine on a data set file as zelvo does and writes the results
+// file.
+
+#include <filesystem>
+#include <iostream>
+
+#include "cli/CliCommand.h"
+#include "zelvo/analysis/ComputeIndices.h"
+
+namespace zelvo::cli {
+namespace {
+
+constexpr const char* kUsage =
+    "compute DATASET_FILE -o OUT.csv [--peaks] [--area A] [--lower L] [--upper U] [--median] [--title TEXT]";
+
+int RunCompute(const std::vector<std::string>& argv) {
+  const CliArgs args(argv, {"--peaks", "--median"});
+  if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kUsage);
+  std::string error;
+  const double area = args.Number("--area", error).value_or(1.0);
+  const double lower = args.Number("--lower", error).value_or(25.0);
+  const double upper = args.Number("--upper", error).value_or(75.0);
+  if (!error.empty()) return Fail(error);
+
+  ComputeForm form;
+  form.drainageArea = static_cast<float>(area);
+  form.lowerPercentile = static_cast<float>(lower);
+  form.upperPercentile = static_cast<float>(upper);
+  if (const auto problem = CheckComputeForm(form)) return Fail(problem->text);
+
+  ComputeRequest request;
+  request.dataSetPath = args.Positionals()[0];
+  request.resultsPath = *args.Get("-o");
+  request.peakFlag = args.Has("--peaks") ? 1 : 0;
+  request.drainageArea = form.drainageArea;
+  request.lowerPercentile = form.lowerPercentile;
+  request.upperPercentile = form.upperPercentile;
+  request.medianOption = args.Has("--median");
+  request.title = args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
+  if (const auto failure = ComputeIndices(request)) return Fail(*failure);
+  return 0;
+}
+
+const bool registered = RegisterCliCommand({"compute", kUsage, RunCompute});
+
+}  // namespace
+}  // namespace zelvo::cli

@@ -1,0 +1,61 @@
+#pragma once
+// The results file "hiout_N.csv": 3 header lines and one row per index, CR LF line ends, every
+// number "%9.3f". Written by the engine, read back by tables, reports, graphs and selection lists.
+
+#include <array>
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexResults.h"
+
+namespace zelvo {
+
+struct HiOutputHeader {
+  std::string caption;
+  bool medianOption = false;
+  float lowerPercentile = 25.0f;  // as the user typed it
+  float upperPercentile = 75.0f;
+};
+
+// "hiout_%d.csv" with the data set number.
+std::string HiOutputFileName(int dataSetNumber);
+
+// The row of one index as written, without its line end.
+std::string FormatHiRow(int number, const IndexResults& results);
+void WriteHiOutput(std::ostream& out, const HiOutputHeader& header, const IndexResults& results);
+
+// What the index table reader and the graph reader give back.
+struct HiTable {
+  std::array<float, kIndexCount> lower{};
+  std::array<float, kIndexCount> value{};
+  std::array<float, kIndexCount> upper{};
+  float lowerPercentile = 0.0f;
+  float upperPercentile = 0.0f;
+  int medianMark = 0;  // 1 when computed with the median option (table reader only)
+};
+
+// Index table reader: a limit field that is exactly "NC" reads as 999999.0; the value field is
+// always converted as a number, so the value of an NC row reads as 0.
+HiTable ReadHiTable(std::istream& in);
+// Graph reader: a limit that is "NC" or reads as 0 collapses onto the value.
+HiTable ReadHiGraphValues(std::istream& in);
+
+// File conveniences; nullopt when the file cannot be opened (the caller shows
+// HiOutputOpenFailure with the path).
+std::optional<HiTable> ReadHiTableFile(const std::filesystem::path& path);
+std::optional<HiTable> ReadHiGraphFile(const std::filesystem::path& path);
+std::string HiOutputOpenFailure(const std::filesystem::path& path);
+
+// A data set counts as computed exactly when its results file can be opened.
+bool HiOutputExists(const std::filesystem::path& path);
+
+enum class HiMark { None, Computed, ComputedWithMedian };
+// Looks only at the last character of line 1: "1" means computed with the median option.
+HiMark ReadHiMark(const std::filesystem::path& path);
+// " (C)", " (MC)" or "" for the selection lists.
+const char* HiMarkSuffix(HiMark mark);
+
+}  // namespace zelvo

@@ -1,0 +1,27 @@
+#pragma once
+// The three statistics operations every index is built from. Flows and results are float32;
+// sums run in double. The exact rounding path matters: results are written with 3 decimals.
+
+#include <cstddef>
+
+namespace zelvo {
+
+struct SummaryStats {
+  float mean = 0.0f;
+  float median = 0.0f;
+  float stdDev = 0.0f;  // sample standard deviation (divisor count - 1)
+};
+
+// Mean, median and sample standard deviation of values[0..count). Leaves the array sorted
+// ascending in place; callers rely on that to take percentiles afterwards. count = 0 gives zeros.
+SummaryStats ComputeSummaryStats(int count, float* values);
+
+// Weibull plotting position with linear interpolation, clamped to the first and the last value.
+// `sorted` may be ascending or descending: the result follows the order it is in.
+float PercentileValue(float p, int count, const float* sorted);
+
+// Sorts values[0..count) ascending (ascending != 0) or descending. A NaN (0/0 of a month or window
+// without valid days) sorts after every number in both directions.
+void SortValues(int ascending, float* values, int count);
+
+}  // namespace zelvo

@@ -1,0 +1,59 @@
+#include "support/ScriptedUi.h"
+
+namespace zelvo::testing {
+
+zelvo::Answer ScriptedUi::Message(const std::string& text, Buttons buttons) {
+  messages.push_back(text);
+  if (buttons == Buttons::Ok) return zelvo::Answer::Ok;
+  if (steps_.empty() || !std::holds_alternative<AnswerStep>(steps_.front())) {
+    ADD_FAILURE() << "unscripted question: " << text;
+    return buttons == Buttons::YesNo ? zelvo::Answer::No : zelvo::Answer::Cancel;
+  }
+  const zelvo::Answer a = std::get<AnswerStep>(steps_.front()).answer;
+  steps_.pop_front();
+  return a;
+}
+
+bool ScriptedUi::Edit(Form& form, const FormCheck& check) {
+  forms.push_back(form.FormName());
+  for (;;) {
+    if (steps_.empty() || !std::holds_alternative<FormStep>(steps_.front())) {
+      ADD_FAILURE() << "unscripted dialog: " << form.FormName();
+      return false;
+    }
+    FormStep step = std::get<FormStep>(steps_.front());
+    steps_.pop_front();
+    if (step.name != form.FormName()) {
+      ADD_FAILURE() << "expected dialog " << step.name << " but the program showed " << form.FormName();
+      return false;
+    }
+    if (step.fill) step.fill(form);
+    if (!step.ok) return false;
+    if (!check) return true;
+    const std::optional<FieldMessage> problem = check();
+    if (!problem) return true;
+    if (!problem->text.empty()) messages.push_back(problem->text);
+    // The dialog stays open: the next step must be this dialog again.
+  }
+}
+
+std::optional<std::string> ScriptedUi::NextFile(const FileDialogRequest& request) {
+  fileRequests.push_back(request);
+  if (steps_.empty() || !std::holds_alternative<FileStep>(steps_.front())) {
+    ADD_FAILURE() << "unscripted file dialog: " << request.title;
+    return std::nullopt;
+  }
+  std::optional<std::string> path = std::get<FileStep>(steps_.front()).path;
+  steps_.pop_front();
+  return path;
+}
+
+std::optional<std::string> ScriptedUi::OpenFileName(const FileDialogRequest& request) { return NextFile(request); }
+std::optional<std::string> ScriptedUi::SaveFileName(const FileDialogRequest& request) { return NextFile(request); }
+
+void ScriptedUi::ShowReport(const std::string& path, bool wait) {
+  reports.push_back(path);
+  reportWaits.push_back(wait);
+}
+
+}  // namespace zelvo::testing

@@ -1,0 +1,55 @@
+#include "zelvo/analysis/ComputeIndices.h"
+
+#include <cmath>
+#include <fstream>
+
+#include "common/engine/HiOutputFile.h"
+#include "zelvo/store/DataSetFile.h"
+
+namespace zelvo {
+
+std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress) {
+  FlowRecord record;
+  std::string error;
+  if (!ReadDataSetFile(request.dataSetPath, request.peakFlag == 1, record, error)) return error;
+
+  EngineOptions options;
+  options.drainageArea = request.drainageArea;
+  options.lowerPercentile = request.lowerPercentile;
+  options.upperPercentile = request.upperPercentile;
+  options.medianOption = request.medianOption;
+  options.usePeaks = request.peakFlag == 1;
+  const IndexResults results = RunIndexEngine(record, options, progress);
+
+  HiOutputHeader header;
+  header.caption = request.title;
+  header.medianOption = request.medianOption;
+  header.lowerPercentile = request.lowerPercentile;
+  header.upperPercentile = request.upperPercentile;
+  // The whole file is written at the end of the run, so an interrupted run leaves the previous
+  // results rather than a partial file.
+  std::ofstream out(request.resultsPath, std::ios::binary | std::ios::trunc);
+  if (!out) return "Can not create the HI output file:  " + request.resultsPath.string();
+  WriteHiOutput(out, header, results);
+  out.flush();
+  if (!out) return "Can not write the HI output file:  " + request.resultsPath.string();
+  return std::nullopt;
+}
+
+std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form) {
+  if (!form.drainageAreaIsNumber || !(form.drainageArea > 0.0f))
+    return FieldMessage{"Please enter a value for the drainage area.", "drainageArea"};
+  if (!(form.lowerPercentile >= 1.0f && form.lowerPercentile <= 99.0f))
+    return FieldMessage{"The lower limit must be between 1 and 99.", "lowerPercentile"};
+  if (!(form.upperPercentile >= 1.0f && form.upperPercentile <= 99.0f))
+    return FieldMessage{"The upper limit must be between 1 and 99.", "upperPercentile"};
+  if (form.lowerPercentile >= form.upperPercentile)
+    return FieldMessage{"The lower limit must be less than the upper limit.", "lowerPercentile"};
+  return std::nullopt;
+}
+
+const char* ComputeFormNote(bool medianOption) {
+  return medianOption ? "Some hydrologic indices have been modifiied. - See Preferences" : "";
+}
+
+}  // namespace zelvo

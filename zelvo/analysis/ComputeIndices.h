@@ -1,0 +1,44 @@
+#pragma once
+// zelvo's way of running the engine: read the data set file, compute every index with its
+// limits and write the results file "hiout_N.csv".
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "common/engine/IndexEngine.h"
+#include "common/ui/Ui.h"
+
+namespace zelvo {
+
+struct ComputeRequest {
+  std::filesystem::path dataSetPath;
+  std::filesystem::path resultsPath;
+  int peakFlag = 0;  // 1: the data set file carries the peak section
+  float drainageArea = 1.0f;
+  float lowerPercentile = 25.0f;
+  float upperPercentile = 75.0f;
+  bool medianOption = false;
+  std::string title;  // caption on the first line of the results file
+};
+
+// Runs the engine for one data set. Returns the message to show on failure: the data file
+// cannot be opened or read (nothing written), or the results file cannot be written.
+std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress = nullptr);
+
+// The compute dialog ("Compute hydrologic indices for %s").
+struct ComputeForm : Form {
+  const char* FormName() const override { return "ComputeIndices"; }
+  std::string caption;  // "Compute hydrologic indices for %s"
+  std::string note;     // ComputeFormNote(median option)
+  float drainageArea = 0.0f;
+  float upperPercentile = 75.0f;
+  float lowerPercentile = 25.0f;
+  bool drainageAreaIsNumber = true;  // false when the field does not hold a number
+};
+// The four checks of OK, in their order.
+std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form);
+// Note line under the fields.
+const char* ComputeFormNote(bool medianOption);
+
+}  // namespace zelvo

@@ -1,0 +1,66 @@
+#include "zelvo/store/BinaryIo.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace zelvo {
+
+void PutInt32(Bytes& out, std::int32_t value) {
+  const auto u = static_cast<std::uint32_t>(value);
+  for (int i = 0; i < 4; ++i) out.push_back(static_cast<unsigned char>((u >> (8 * i)) & 0xffu));
+}
+
+void PutText(Bytes& out, std::string_view text, std::size_t width) {
+  const std::size_t n = text.size() < width ? text.size() : width - 1;
+  for (std::size_t i = 0; i < width; ++i) out.push_back(i < n ? static_cast<unsigned char>(text[i]) : 0);
+}
+
+std::int32_t GetInt32(const unsigned char* p) {
+  const std::uint32_t u = static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
+                          (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+  return static_cast<std::int32_t>(u);
+}
+
+std::string GetText(const unsigned char* p, std::size_t width) {
+  std::size_t n = 0;
+  while (n < width && p[n] != 0) ++n;
+  return std::string(reinterpret_cast<const char*>(p), n);
+}
+
+bool ReadFileBytes(const std::filesystem::path& path, Bytes& out) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {
+  std::filesystem::path temp = path;
+  temp += ".tmp";
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(temp, ignored);
+      return false;
+    }
+  }
+  std::error_code ec;
+  std::filesystem::rename(temp, path, ec);
+  if (ec) {
+    std::filesystem::remove(temp, ec);
+    return false;
+  }
+  return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const Bytes& content) {
+  return WriteFileAtomically(
+      path, std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
+}
+
+}  // namespace zelvo

@@ -1,0 +1,30 @@
+#pragma once
+// The data set file "dataset_N": a years line, 366 day-slot lines (a column per water year) and,
+// when the entry's peak flag is 1, the peak count, the peak discharges and the peak-day flows.
+
+#include <filesystem>
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "common/engine/FlowRecord.h"
+
+namespace zelvo {
+
+// "Can not open the daily flow data file:  %s"
+std::string DataSetOpenFailure(const std::filesystem::path& path);
+
+// Reads a data set file into `record` (cleared first). Lines shorter than the year count leave
+// the remaining cells at 0, a file that ends early leaves the remaining slots at 0. A file that
+// cannot belong to this system (more than 150 values on a line, a value that is not a number,
+// more lines than the layout has, a peak count outside 0..150) gives the message in `error`.
+bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::string& error);
+// File convenience; the open failure gives DataSetOpenFailure(path).
+bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record, std::string& error);
+
+// Writes the years line and the 366 slot lines, and the peak section when `withPeaks` is set
+// and the record holds peaks. CR LF line ends; the last line of a peak section has none.
+void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeaks);
+bool WriteDataSetFile(const std::filesystem::path& path, const FlowRecord& record, bool withPeaks);
+
+}  // namespace zelvo
