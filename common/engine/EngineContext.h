@@ -104,6 +104,8 @@ void SetLimits(const EngineContext& ctx, IndexResult& r, const float* sorted, in
 
 // ---- helpers shared by the groups ---------------------------------------------------------
 
+// MA1 and MA2; leaves every valid day in the shared flow list, sorted ascending.
+void ComputeRecordMeanAndMedian(EngineContext& ctx);
 // Fills the shared flow list with every valid day whose flow is > 0, year by year, slot by
 // slot (ML20's refill).
 void RefillPositiveFlows(EngineContext& ctx);

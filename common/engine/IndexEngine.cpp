@@ -157,8 +157,6 @@ void FitPeakLine(EngineContext& ctx) {
   ctx.results.threshold5 = ctx.threshold5;
 }
 
-namespace {
-
 // MA1 and MA2: mean and median of every valid day; limits from the same sorted list.
 void ComputeRecordMeanAndMedian(EngineContext& ctx) {
   int n = 0;
@@ -179,8 +177,6 @@ void ComputeRecordMeanAndMedian(EngineContext& ctx) {
   ctx.results[MA(2)] = ma2;
   ctx.Progress(1);
 }
-
-}  // namespace
 
 IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& options, EngineProgress* progress) {
   EngineContext ctx(record, options, progress);

@@ -1,0 +1,41 @@
+#pragma once
+// Flow events (pulses): runs of valid days of one water year that meet a condition. Missing
+// days are skipped and change nothing (they neither extend nor end an event); a valid day that
+// does not meet the condition ends the event; events never cross into the next water year.
+
+#include <vector>
+
+#include "common/engine/FlowRecord.h"
+
+namespace zelvo {
+
+struct FlowEvent {
+  int firstSlot = 0;  // 0-based slot of the first valid day in the event
+  int lastSlot = 0;   // 0-based slot of the last valid day in the event
+  int days = 0;       // number of valid days in the event
+  float peak = 0.0f;  // largest flow in the event
+};
+
+// Appends the events of `year` whose days satisfy `inEvent(flow)` to `events` (not cleared).
+template <typename Condition>
+void ScanEvents(const YearFlows& year, Condition inEvent, std::vector<FlowEvent>& events) {
+  bool open = false;
+  for (int s = 0; s < kDaySlots; ++s) {
+    const float f = year[s];
+    if (f == kMissing) continue;
+    if (inEvent(f)) {
+      if (!open) {
+        events.push_back(FlowEvent{s, s, 0, f});
+        open = true;
+      }
+      FlowEvent& e = events.back();
+      e.lastSlot = s;
+      ++e.days;
+      if (f > e.peak) e.peak = f;
+    } else {
+      open = false;
+    }
+  }
+}
+
+}  // namespace zelvo
