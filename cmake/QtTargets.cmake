@@ -1,5 +1,8 @@
 # The Qt face: thin widgets over core. Each program's sources are found by folder, so adding a
-# dialog means adding its files, nothing here.
+# dialog means adding its files, nothing here. The Qt libraries are object libraries: a dialog
+# registers itself with a static object that nothing else references, and a static archive would
+# leave such an object file out of the link. Object libraries are linked only into the targets
+# that name them, so every program names each one it needs.
 find_package(Qt6 REQUIRED COMPONENTS Widgets PrintSupport Test)
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
@@ -9,7 +12,7 @@ find_library(QCUSTOMPLOT_LIBRARY NAMES qcustomplot-qt6 qcustomplot)
 
 file(GLOB_RECURSE ZELVO_QT_COMMON_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/common/qt/*.cpp ${CMAKE_SOURCE_DIR}/common/qt/*.h)
-add_library(zelvo_qt_common STATIC ${ZELVO_QT_COMMON_SOURCES})
+add_library(zelvo_qt_common OBJECT ${ZELVO_QT_COMMON_SOURCES})
 target_link_libraries(zelvo_qt_common PUBLIC zelvo_core Qt6::Widgets Qt6::PrintSupport)
 target_include_directories(zelvo_qt_common PUBLIC ${CMAKE_SOURCE_DIR})
 
@@ -19,7 +22,7 @@ file(GLOB_RECURSE ZELVO_APP_SOURCES CONFIGURE_DEPENDS
 if(ZELVO_APP_SOURCES)
   set(ZELVO_APP_LIB_SOURCES ${ZELVO_APP_SOURCES})
   list(FILTER ZELVO_APP_LIB_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-  add_library(zelvo_app STATIC ${ZELVO_APP_LIB_SOURCES})
+  add_library(zelvo_app OBJECT ${ZELVO_APP_LIB_SOURCES})
   target_link_libraries(zelvo_app PUBLIC zelvo_qt_common)
   if(QCUSTOMPLOT_LIBRARY)
     target_include_directories(zelvo_app PUBLIC ${QCUSTOMPLOT_INCLUDE_DIR})
@@ -27,7 +30,7 @@ if(ZELVO_APP_SOURCES)
     target_compile_definitions(zelvo_app PUBLIC QCUSTOMPLOT_USE_LIBRARY)
   endif()
   add_executable(zelvo ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
-  target_link_libraries(zelvo PRIVATE zelvo_app)
+  target_link_libraries(zelvo PRIVATE zelvo_app zelvo_qt_common)
 endif()
 
 file(GLOB_RECURSE TARVEL_APP_SOURCES CONFIGURE_DEPENDS
@@ -35,17 +38,18 @@ file(GLOB_RECURSE TARVEL_APP_SOURCES CONFIGURE_DEPENDS
 if(TARVEL_APP_SOURCES)
   set(TARVEL_APP_LIB_SOURCES ${TARVEL_APP_SOURCES})
   list(FILTER TARVEL_APP_LIB_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-  add_library(tarvel_app STATIC ${TARVEL_APP_LIB_SOURCES})
+  add_library(tarvel_app OBJECT ${TARVEL_APP_LIB_SOURCES})
   target_link_libraries(tarvel_app PUBLIC zelvo_qt_common)
   add_executable(tarvel ${CMAKE_SOURCE_DIR}/tarvel/qt/main.cpp)
-  target_link_libraries(tarvel PRIVATE tarvel_app)
+  target_link_libraries(tarvel PRIVATE tarvel_app zelvo_qt_common)
 endif()
 
 # Qt tests: real windows under the offscreen platform.
 file(GLOB_RECURSE ZELVO_QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/qt/*.cpp)
 if(ZELVO_QT_TEST_SOURCES AND TARGET zelvo_app)
   add_executable(zelvo_qt_tests ${ZELVO_QT_TEST_SOURCES})
-  target_link_libraries(zelvo_qt_tests PRIVATE zelvo_app Qt6::Test GTest::gtest GTest::gtest_main)
+  # tests/qt/QtTestMain.cpp makes the QApplication before the tests run.
+  target_link_libraries(zelvo_qt_tests PRIVATE zelvo_app zelvo_qt_common Qt6::Test GTest::gtest)
   if(TARGET tarvel_app)
     target_link_libraries(zelvo_qt_tests PRIVATE tarvel_app)
   endif()
