@@ -93,13 +93,19 @@ bool TextWindow::Load(QString* error) {
     QString page = pages[i];
     if (i > 0) {
       if (page.startsWith('\n')) page.remove(0, 1);
-      QTextBlockFormat rule;
-      rule.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
-                       QTextLength(QTextLength::PercentageLength, 100));
-      cursor.insertBlock(rule);
+      // The rule is text, since a ruler of a percentage width has no width in a page that
+      // does not wrap.
+      QTextCharFormat ruleFormat;
+      ruleFormat.setFont(MonospaceFont());
+      ruleFormat.setForeground(QColor(150, 150, 150));
+      cursor.insertBlock(QTextBlockFormat(), ruleFormat);
+      cursor.insertText(QString(100, QChar(0x2500)), ruleFormat);
       QTextBlockFormat next;
       next.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-      cursor.insertBlock(next);
+      QTextCharFormat mono;
+      mono.setFont(MonospaceFont());
+      cursor.insertBlock(next, mono);
+      cursor.setCharFormat(mono);
     }
     cursor.insertText(page);
   }
