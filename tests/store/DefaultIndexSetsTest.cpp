@@ -24,7 +24,7 @@ IndexSet Names(std::initializer_list<const char*> names) {
 TEST(DefaultIndexSets, BuiltInChoicesGiveTheFirstCandidateOfEveryComponent) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   EXPECT_EQ(app.defaultIndexSets[0], Names({"MA2", "ML6", "MH1", "FL3", "FH2", "DL5", "DH5", "TL3", "TH3", "RA5"}));
   EXPECT_EQ(app.defaultIndexSets[1],
             Names({"MA3", "ML3", "MH15", "FL1", "FH7", "DL13", "DH11", "TL2", "TH1", "RA8"}));
@@ -65,7 +65,7 @@ TEST(DefaultIndexSets, IndexSetDialogHidesPositionsNotOffered) {
 TEST(DefaultIndexSets, ChoiceSavedAtTheEndIsStillThereAfterARestart) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   ScriptedUi ui;
   ui.Fill<IndexSetForm>([](IndexSetForm& f) { f.choice[0] = 3; }).Answer(Answer::Yes);
   EditDefaultIndexSet(app, ui, 1);
@@ -73,10 +73,10 @@ TEST(DefaultIndexSets, ChoiceSavedAtTheEndIsStillThereAfterARestart) {
   EXPECT_TRUE(app.preferencesChanged);
   EXPECT_TRUE(ConfirmEnd(app, ui));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Save new preferences?"});
-  EXPECT_EQ(std::filesystem::file_size(t.path() / "pref.dat"), 588u);
+  EXPECT_EQ(std::filesystem::file_size(t.Path() / "pref.dat"), 588u);
 
   AppState again;
-  StartApplication(again, t.path());
+  StartApplication(again, t.Path());
   EXPECT_EQ(again.preferences.indexChoice[0][0], 3);
   EXPECT_EQ(again.defaultIndexSets[0][0], 19);
   EXPECT_FALSE(again.preferencesChanged);
@@ -86,7 +86,7 @@ TEST(DefaultIndexSets, ChoiceSavedAtTheEndIsStillThereAfterARestart) {
 TEST(DefaultIndexSets, CancelChangesNothingAndAsksNothingAtTheEnd) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   ScriptedUi ui;
   ui.Cancel<IndexSetForm>([](IndexSetForm& f) { f.choice = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}; })
       .Cancel<StreamClassForm>([](StreamClassForm& f) { f.streamClass = 2; })
@@ -99,13 +99,13 @@ TEST(DefaultIndexSets, CancelChangesNothingAndAsksNothingAtTheEnd) {
   EXPECT_FALSE(app.preferences.medianOption);
   EXPECT_TRUE(ConfirmEnd(app, ui));
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_FALSE(std::filesystem::exists(t.path() / "pref.dat"));
+  EXPECT_FALSE(std::filesystem::exists(t.Path() / "pref.dat"));
 }
 
 TEST(DefaultIndexSets, ModifyIndicesOkWithoutChangeStillAsksAndCancelKeepsRunning) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   ScriptedUi ui;
   ui.Fill<MedianOptionForm>().Answer(Answer::Cancel).Answer(Answer::No);
   EditMedianOption(app, ui);
@@ -113,13 +113,13 @@ TEST(DefaultIndexSets, ModifyIndicesOkWithoutChangeStillAsksAndCancelKeepsRunnin
   EXPECT_FALSE(ConfirmEnd(app, ui));
   EXPECT_TRUE(ConfirmEnd(app, ui));
   EXPECT_EQ(ui.messages.size(), 2u);
-  EXPECT_FALSE(std::filesystem::exists(t.path() / "pref.dat"));
+  EXPECT_FALSE(std::filesystem::exists(t.Path() / "pref.dat"));
 }
 
 TEST(DefaultIndexSets, DefaultStreamClassAndMedianOptionAreStored) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   ScriptedUi ui;
   ui.Fill<StreamClassForm>([](StreamClassForm& f) {
       EXPECT_EQ(f.streamClass, 0);
@@ -131,7 +131,7 @@ TEST(DefaultIndexSets, DefaultStreamClassAndMedianOptionAreStored) {
   EditMedianOption(app, ui);
   ASSERT_TRUE(ConfirmEnd(app, ui));
   AppState again;
-  StartApplication(again, t.path());
+  StartApplication(again, t.Path());
   EXPECT_EQ(again.preferences.defaultStreamClass, 3);
   EXPECT_TRUE(again.preferences.medianOption);
 }
@@ -139,15 +139,15 @@ TEST(DefaultIndexSets, DefaultStreamClassAndMedianOptionAreStored) {
 TEST(DefaultIndexSets, StartUpWithoutFilesHasDefaultsAndCreatesTheProjectRoot) {
   TempFolder t;
   AppState app;
-  StartApplication(app, t.path());
+  StartApplication(app, t.Path());
   EXPECT_TRUE(app.projects.empty());
-  EXPECT_TRUE(std::filesystem::is_directory(t.path() / "zelvoproj"));
-  EXPECT_EQ(app.projectRoot, t.path() / "zelvoproj");
+  EXPECT_TRUE(std::filesystem::is_directory(t.Path() / "zelvoproj"));
+  EXPECT_EQ(app.projectRoot, t.Path() / "zelvoproj");
   EXPECT_EQ(app.caption, "MORVIK (1.10)");
   EXPECT_FALSE(app.ProjectOpen());
   EXPECT_EQ(app.preferences.curveColours[0].red, 255);
-  testing::WriteText(t.path() / "pref.dat", "short");
-  StartApplication(app, t.path());
+  testing::WriteWholeFile(t.Path() / "pref.dat", "short");
+  StartApplication(app, t.Path());
   EXPECT_EQ(app.preferences.curveColours[19].red, 165);
 }
 

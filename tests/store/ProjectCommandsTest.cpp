@@ -17,7 +17,7 @@ using testing::TempFolder;
 struct ProjectSession : ::testing::Test {
   TempFolder temp;
   AppState app;
-  void SetUp() override { StartApplication(app, temp.path()); }
+  void SetUp() override { StartApplication(app, temp.Path()); }
 
   void Create(const std::string& name, const std::string& description = "") {
     ScriptedUi ui;
@@ -34,7 +34,7 @@ struct ProjectSession : ::testing::Test {
     OpenProject(app, ui);
     ASSERT_TRUE(ui.messages.empty()) << ui.messages.front();
   }
-  fs::path Root() const { return temp.path() / "zelvoproj"; }
+  fs::path Root() const { return temp.Path() / "zelvoproj"; }
 };
 
 TEST_F(ProjectSession, NewProjectMakesItsFolderOpensItAndRewritesTheList) {
@@ -43,13 +43,13 @@ TEST_F(ProjectSession, NewProjectMakesItsFolderOpensItAndRewritesTheList) {
   EXPECT_EQ(app.projectFolder, Root() / "Upper_Creek_2");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  Upper Creek 2");
   EXPECT_EQ(app.projectDescription, "North fork gauge");
-  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.path());
+  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].folder, "Upper_Creek_2");
-  EXPECT_EQ(fs::file_size(temp.path() / "projects"), 4u + 1107u);
+  EXPECT_EQ(fs::file_size(temp.Path() / "projects"), 4u + 1107u);
 
   AppState restarted;
-  StartApplication(restarted, temp.path());
+  StartApplication(restarted, temp.Path());
   EXPECT_EQ(restarted.projects.size(), 1u);
   EXPECT_FALSE(restarted.ProjectOpen());
 }
@@ -62,7 +62,7 @@ TEST_F(ProjectSession, FolderInUseIsRefusedAndTheOpenProjectStaysAsItWas) {
   NewProject(app, ui);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The folder name (Taken_Name) is already in use."});
   EXPECT_EQ(app.projects.size(), 1u);
-  EXPECT_EQ(ReadProjectsList(temp.path()).size(), 1u);
+  EXPECT_EQ(ReadProjectsList(temp.Path()).size(), 1u);
   EXPECT_EQ(app.projectName, "First");
   EXPECT_EQ(app.projectFolder, Root() / "First");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  First");
@@ -89,10 +89,10 @@ TEST_F(ProjectSession, UnsafeNamesAreRefusedBeforeAnythingIsCreated) {
   NewProject(app, ui);
   EXPECT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(ui.forms, std::vector<std::string>{"ProjectName"});  // one dialog, kept open
-  EXPECT_FALSE(fs::exists(temp.path() / "outside"));
+  EXPECT_FALSE(fs::exists(temp.Path() / "outside"));
   EXPECT_TRUE(fs::is_empty(Root()));
   EXPECT_TRUE(app.projects.empty());
-  EXPECT_FALSE(fs::exists(temp.path() / "projects"));
+  EXPECT_FALSE(fs::exists(temp.Path() / "projects"));
   EXPECT_TRUE(ui.Finished());
 }
 
@@ -158,7 +158,7 @@ TEST_F(ProjectSession, RenamingAProjectThatIsNotOpenLeavesTheOpenOneAlone) {
   EXPECT_EQ(app.projectName, "A");
   EXPECT_EQ(app.projectFolder, Root() / "A");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  A");
-  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.path());
+  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
   EXPECT_EQ(stored[1].name, "B renamed");
   EXPECT_EQ(stored[1].folder, "B_renamed");
   EXPECT_EQ(stored[1].description, "new words");
@@ -182,13 +182,13 @@ TEST_F(ProjectSession, RenamingOntoAnExistingFolderChangesNothing) {
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The folder name (B) is already in use."});
   EXPECT_EQ(app.projects[0].name, "A");
   EXPECT_TRUE(fs::is_directory(Root() / "A"));
-  EXPECT_EQ(ReadProjectsList(temp.path())[0].folder, "A");
+  EXPECT_EQ(ReadProjectsList(temp.Path())[0].folder, "A");
 }
 
 TEST_F(ProjectSession, DeletingTheOpenProjectLeavesNoProjectOpen) {
   Create("A");
   Create("B");
-  testing::WriteText(Root() / "B" / "dataset_1", "1991 \r\n");
+  testing::WriteWholeFile(Root() / "B" / "dataset_1", "1991 \r\n");
   ScriptedUi ui;
   ui.Fill<ProjectSelectionForm>([](ProjectSelectionForm& f) { f.chosen = 1; }).Answer(Answer::Yes);
   DeleteProject(app, ui);
@@ -197,8 +197,8 @@ TEST_F(ProjectSession, DeletingTheOpenProjectLeavesNoProjectOpen) {
   EXPECT_FALSE(app.ProjectOpen());
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  ");
   EXPECT_EQ(app.projectFolder, Root());
-  ASSERT_EQ(ReadProjectsList(temp.path()).size(), 1u);
-  EXPECT_EQ(ReadProjectsList(temp.path())[0].name, "A");
+  ASSERT_EQ(ReadProjectsList(temp.Path()).size(), 1u);
+  EXPECT_EQ(ReadProjectsList(temp.Path())[0].name, "A");
 }
 
 TEST_F(ProjectSession, DeletingAnotherProjectForgetsTheOpenBaselineOnlyInMemory) {
@@ -220,11 +220,11 @@ TEST_F(ProjectSession, DeletingAnotherProjectForgetsTheOpenBaselineOnlyInMemory)
 
 TEST_F(ProjectSession, DeleteRemovesOnlyTheRegularFilesOfTheProjectFolder) {
   Create("A");
-  testing::WriteText(Root() / "A" / "table.txt", "x");
+  testing::WriteWholeFile(Root() / "A" / "table.txt", "x");
   fs::create_directory(Root() / "A" / "keep");
-  testing::WriteText(Root() / "A" / "keep" / "inner.txt", "kept");
-  testing::WriteText(temp.path() / "outside.txt", "kept");
-  fs::create_symlink(temp.path() / "outside.txt", Root() / "A" / "link");
+  testing::WriteWholeFile(Root() / "A" / "keep" / "inner.txt", "kept");
+  testing::WriteWholeFile(temp.Path() / "outside.txt", "kept");
+  fs::create_symlink(temp.Path() / "outside.txt", Root() / "A" / "link");
   ScriptedUi ui;
   ui.Fill<ProjectSelectionForm>().Answer(Answer::Yes);
   DeleteProject(app, ui);
@@ -232,26 +232,26 @@ TEST_F(ProjectSession, DeleteRemovesOnlyTheRegularFilesOfTheProjectFolder) {
   EXPECT_EQ(ui.messages[1], "ZELVO could not delete the folder: " + (Root() / "A").string() +
                                 ".\n\nYou must delete it yourself.");
   EXPECT_FALSE(fs::exists(Root() / "A" / "table.txt"));
-  EXPECT_EQ(testing::ReadText(Root() / "A" / "keep" / "inner.txt"), "kept");
-  EXPECT_EQ(testing::ReadText(temp.path() / "outside.txt"), "kept");
+  EXPECT_EQ(testing::ReadWholeFile(Root() / "A" / "keep" / "inner.txt"), "kept");
+  EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "outside.txt"), "kept");
   EXPECT_TRUE(app.projects.empty());  // the entry goes all the same
 }
 
 TEST_F(ProjectSession, DeleteDoesNothingWhenTheFolderCannotBeResolved) {
-  testing::WriteText(temp.path() / "precious.txt", "kept");
+  testing::WriteWholeFile(temp.Path() / "precious.txt", "kept");
   app.projects.push_back({"Damaged", "", ".."});
   ScriptedUi ui;
   ui.Fill<ProjectSelectionForm>().Answer(Answer::Yes);
   DeleteProject(app, ui);
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[1].rfind("Can not find the folder:", 0), 0u);
-  EXPECT_EQ(testing::ReadText(temp.path() / "precious.txt"), "kept");
+  EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "precious.txt"), "kept");
   EXPECT_EQ(app.projects.size(), 1u);
 }
 
 TEST_F(ProjectSession, AnsweringNoOrCancellingDeletesNothing) {
   Create("A");
-  testing::WriteText(Root() / "A" / "dataset_1", "x");
+  testing::WriteWholeFile(Root() / "A" / "dataset_1", "x");
   ScriptedUi ui;
   ui.Fill<ProjectSelectionForm>().Answer(Answer::No).Cancel<ProjectSelectionForm>();
   DeleteProject(app, ui);

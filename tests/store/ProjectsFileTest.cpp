@@ -58,10 +58,10 @@ TEST(ProjectsFile, NamesThatCannotBeFolderNamesAreRefused) {
 
 TEST(ProjectsFile, FolderOfAnEntryResolvesOnlyToARealFolderUnderTheRoot) {
   TempFolder t;
-  const auto root = t.path() / "zelvoproj";
+  const auto root = t.Path() / "zelvoproj";
   std::filesystem::create_directories(root / "Here");
-  std::filesystem::create_directories(t.path() / "elsewhere");
-  std::filesystem::create_directory_symlink(t.path() / "elsewhere", root / "Link");
+  std::filesystem::create_directories(t.Path() / "elsewhere");
+  std::filesystem::create_directory_symlink(t.Path() / "elsewhere", root / "Link");
   EXPECT_TRUE(ResolveProjectFolder(root, {"Here", "", "Here"}).has_value());
   EXPECT_FALSE(ResolveProjectFolder(root, {"Gone", "", "Gone"}).has_value());
   EXPECT_FALSE(ResolveProjectFolder(root, {"Link", "", "Link"}).has_value());
@@ -71,12 +71,12 @@ TEST(ProjectsFile, FolderOfAnEntryResolvesOnlyToARealFolderUnderTheRoot) {
 
 TEST(ProjectsFile, BaselineIsFourLittleEndianBytes) {
   TempFolder t;
-  EXPECT_EQ(ReadBaseline(t.path()), 0);
-  ASSERT_TRUE(WriteBaseline(t.path(), 258));
-  EXPECT_EQ(testing::ReadText(t.path() / "baseline"), std::string("\x02\x01\x00\x00", 4));
-  EXPECT_EQ(ReadBaseline(t.path()), 258);
-  testing::WriteText(t.path() / "baseline", "\x01");
-  EXPECT_EQ(ReadBaseline(t.path()), 0);
+  EXPECT_EQ(ReadBaseline(t.Path()), 0);
+  ASSERT_TRUE(WriteBaseline(t.Path(), 258));
+  EXPECT_EQ(testing::ReadWholeFile(t.Path() / "baseline"), std::string("\x02\x01\x00\x00", 4));
+  EXPECT_EQ(ReadBaseline(t.Path()), 258);
+  testing::WriteWholeFile(t.Path() / "baseline", "\x01");
+  EXPECT_EQ(ReadBaseline(t.Path()), 0);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 
 namespace zelvo::testing {
@@ -13,8 +14,7 @@ class TempFolder {
  public:
   TempFolder() {
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("zelvo_test_" + std::to_string(rd()) + "_" + std::to_string(rd()));
+    path_ = std::filesystem::temp_directory_path() / ("zelvo-test-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {
@@ -24,20 +24,23 @@ class TempFolder {
   TempFolder(const TempFolder&) = delete;
   TempFolder& operator=(const TempFolder&) = delete;
 
-  const std::filesystem::path& path() const { return path_; }
+  const std::filesystem::path& Path() const { return path_; }
+  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
  private:
   std::filesystem::path path_;
 };
 
-inline std::string ReadText(const std::filesystem::path& path) {
+inline std::string ReadWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
 }
 
-inline void WriteText(const std::filesystem::path& path, const std::string& text) {
+inline void WriteWholeFile(const std::filesystem::path& path, const std::string& content) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+  out << content;
 }
 
 }  // namespace zelvo::testing
