@@ -78,7 +78,7 @@ std::optional<double> CDatatbl::Value(int row, int column) const {
   if (!cell) return std::nullopt;
   const QVariant stored = cell->data(kCellValue);
   if (stored.isValid()) return stored.toDouble();
-  return ParseNumber(cell->text());
+  return parser_(cell->text());
 }
 
 void CDatatbl::CommitPendingEdit() {
@@ -105,7 +105,7 @@ std::optional<double> CDatatbl::ParseNumber(const QString& text) {
 void CDatatbl::OnItemChanged(QTableWidgetItem* cell) {
   if (settingValue_ || !cell) return;
   const QString typed = cell->text();
-  const std::optional<double> value = ParseNumber(typed);
+  const std::optional<double> value = parser_(typed);
   if (!value) {
     settingValue_ = true;
     const QVariant stored = cell->data(kCellValue);

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QTableWidget>
+#include <functional>
 #include <optional>
 
 namespace zelvo::qt {
@@ -36,6 +37,10 @@ class CDatatbl : public QTableWidget {
 
   QString FormatValue(int column, double value) const;
 
+  // What a cell accepts; ParseNumber unless a program sets its own rule.
+  using Parser = std::function<std::optional<double>(const QString&)>;
+  void SetParser(Parser parser) { parser_ = std::move(parser); }
+
  signals:
   // A typed text that is not a number; the table has restored the former value.
   void NotANumber(int row, int column, const QString& text);
@@ -44,6 +49,7 @@ class CDatatbl : public QTableWidget {
   void OnItemChanged(QTableWidgetItem* item);
 
   std::vector<int> decimals_;
+  Parser parser_ = &CDatatbl::ParseNumber;
   bool settingValue_ = false;
 };
 

@@ -36,6 +36,9 @@ class FormDialog : public QDialog {
   }
 
   void SetCheck(FormCheck check) { check_ = std::move(check); }
+  // The Ui that opened the dialog, for a button that opens a further dialog of the core.
+  void SetUi(Ui* ui) { ui_ = ui; }
+  Ui* UiOf() const { return ui_; }
   // Title of the message boxes the dialog shows.
   void SetMessageTitle(const QString& title) { messageTitle_ = title; }
 
@@ -49,6 +52,7 @@ class FormDialog : public QDialog {
 
  private:
   FormCheck check_;
+  Ui* ui_ = nullptr;
   QString messageTitle_ = QStringLiteral("ZELVO");
 };
 

@@ -51,6 +51,7 @@ bool QtUi::Edit(Form& form, const FormCheck& check) {
   }
   dialog->SetMessageTitle(title_);
   dialog->SetCheck(check);
+  dialog->SetUi(this);
   dialog->Load();
   // The dialog is gone before the command goes on, so it never shows twice.
   const bool ok = dialog->exec() == QDialog::Accepted;

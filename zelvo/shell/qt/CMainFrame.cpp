@@ -19,7 +19,7 @@
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Pictures.h"
-#include "zelvo/shell/qt/ProvisionalStart.h"
+#include "zelvo/shell/AppStart.h"
 
 namespace zelvo::qt {
 namespace {
@@ -141,7 +141,8 @@ void CMainFrame::RefreshCommands() {
     action->setEnabled(table_.Enabled(id, app_) && !running_);
     action->setStatusTip(QString::fromStdString(table_.StatusText(id)));
   }
-  setWindowTitle(QString::fromStdString(app_.caption.empty() ? ProvisionalCaption(app_) : app_.caption));
+  if (app_.caption.empty()) UpdateCaption(app_);
+  setWindowTitle(QString::fromStdString(app_.caption));
 }
 
 void CMainFrame::RunCommand(int id) {
@@ -178,10 +179,10 @@ void CMainFrame::ShowAbout() {
   box.exec();
 }
 
-void CMainFrame::DocumentCheck() { ProvisionalConfirmEnd(app_, ui_); }
+void CMainFrame::DocumentCheck() { ConfirmEnd(app_, ui_); }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-  if (running_ || !ProvisionalConfirmEnd(app_, ui_)) {
+  if (running_ || !ConfirmEnd(app_, ui_)) {
     event->ignore();
     return;
   }

@@ -5,11 +5,13 @@
 #include <system_error>
 
 #include "common/qt/QtUi.h"
+#include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/AppState.h"
+#include "zelvo/shell/CommandBindings.h"
 #include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/qt/CMainFrame.h"
+#include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Pictures.h"
-#include "zelvo/shell/qt/ProvisionalStart.h"
 #include "zelvo/shell/qt/Splash.h"
 
 int main(int argc, char* argv[]) {
@@ -23,9 +25,10 @@ int main(int argc, char* argv[]) {
   QApplication::setWindowIcon(zelvo::qt::ProgramIcon());
 
   zelvo::AppState app;
-  zelvo::qt::ProvisionalStartApplication(app, startFolder);
+  zelvo::StartApplication(app, startFolder);
 
   zelvo::CommandTable table;
+  zelvo::BindCoreCommands(table);
   zelvo::qt::QtUi ui(QStringLiteral("ZELVO"));
   zelvo::qt::CMainFrame frame(app, table, ui);
   auto* splash = new zelvo::qt::Splash(&frame);
