@@ -9,13 +9,12 @@
 #include "common/qt/QtUi.h"
 #include "zelvo/shell/AppState.h"
 #include "zelvo/shell/CommandTable.h"
+#include "zelvo/shell/qt/HelpWindow.h"
 
 class QAction;
 class QToolBar;
 
 namespace zelvo::qt {
-
-class HelpWindow;
 
 // The view: the background picture stretched over the client area, nothing else.
 class CZelvoView : public QWidget {

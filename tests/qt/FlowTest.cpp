@@ -1,0 +1,303 @@
+// One whole flow through the main window as a user would click it: a new project, a data set
+// put in its folder, its title and stream class edited, its daily values corrected in the grid;
+// then the dialogs that the flow does not reach, each opened once and pictured.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <fstream>
+#include <sstream>
+
+#include "common/qt/CDatatbl.h"
+#include "qt/QtTestSupport.h"
+#include "support/TempFolder.h"
+#include "zelvo/analysis/DefaultIndexSets.h"
+#include "zelvo/shell/AppStart.h"
+#include "zelvo/shell/CommandBindings.h"
+#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/shell/qt/CMainFrame.h"
+#include "zelvo/shell/qt/SelectionDialogs.h"
+#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/store/DataSetForms.h"
+#include "zelvo/store/ProjectCommands.h"
+
+namespace zelvo::qt {
+namespace {
+
+using testing::Screenshot;
+using testing::WhenModal;
+
+std::string Slurp(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+QMessageBox* Box(QWidget* w) { return qobject_cast<QMessageBox*>(w); }
+
+TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
+  zelvo::testing::TempFolder start;
+  AppState app;
+  StartApplication(app, start.Path());
+  CommandTable table;
+  BindCoreCommands(table);
+  QtUi ui(QStringLiteral("ZELVO"));
+  CMainFrame frame(app, table, ui);
+  frame.show();
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10)"));
+  EXPECT_FALSE(frame.Action(32775)->isEnabled());
+
+  // File > New Project.
+  WhenModal([](QWidget* dialog) {
+    dialog->findChild<QLineEdit*>()->setText("Upper Creek 2");
+    dialog->findChild<QPlainTextEdit*>()->setPlainText("Gauge below the mill");
+    Screenshot(dialog, "project_name_dialog");
+    QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);
+  });
+  frame.Action(32826)->trigger();
+  EXPECT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Upper Creek 2"));
+  EXPECT_TRUE(std::filesystem::is_directory(start.Path() / "zelvoproj" / "Upper_Creek_2"));
+  EXPECT_TRUE(frame.Action(32775)->isEnabled());
+  EXPECT_TRUE(frame.Action(32774)->isEnabled());
+  EXPECT_FALSE(frame.Action(32798)->isEnabled());  // graphs are not part of the program yet
+  Screenshot(&frame, "main_window_project_open");
+
+  // A data set in the project folder, as an import would leave it.
+  const std::filesystem::path folder = app.projectFolder;
+  std::filesystem::copy_file(ZELVO_SAMPLES_DIR "/dataset_1", folder / "dataset_1");
+  DataSetEntry entry;
+  entry.title = "Sample Creek";
+  entry.fileName = "dataset_1";
+  entry.SetWaterYears(1981, 2010);
+  entry.peakFlag = 1;  // the sample carries its peak section
+  ASSERT_TRUE(WriteDataSetDirectory(folder, {entry}));
+  app.dataSets = {entry};
+
+  // Data Management > Edit Data Set Title/Description: the only data set is taken without asking.
+  QString classLineBefore, classLineAfter;
+  WhenModal([&](QWidget* dialog) {
+    classLineBefore = dialog->findChildren<QLabel*>().last()->text();
+    for (QLabel* l : dialog->findChildren<QLabel*>())
+      if (l->text().startsWith("Stream class:")) classLineBefore = l->text();
+    dialog->findChild<QLineEdit*>()->setText("Sample Creek at the mill");
+    QPushButton* editClass = nullptr;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+      if (b->text() == "Edit stream class") editClass = b;
+    ASSERT_NE(editClass, nullptr);
+    WhenModal(
+        [&, dialog](QWidget* classDialog) {
+          Screenshot(classDialog, "stream_class_dialog");
+          for (QRadioButton* r : classDialog->findChildren<QRadioButton*>())
+            if (r->text() == "High Volume Flashy") r->click();
+          QTest::keyClick(classDialog, Qt::Key_Return);
+          QTimer::singleShot(0, [&, dialog]() {
+            for (QLabel* l : dialog->findChildren<QLabel*>())
+              if (l->text().startsWith("Stream class:")) classLineAfter = l->text();
+            Screenshot(dialog, "title_description_dialog");
+            QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);
+          });
+        },
+        dialog);
+    editClass->click();
+  });
+  frame.Action(32775)->trigger();
+  EXPECT_EQ(classLineBefore, QStringLiteral("Stream class:  Low Volume Stable"));
+  EXPECT_EQ(classLineAfter, QStringLiteral("Stream class:  High Volume Flashy"));
+  const auto stored = ReadDataSetDirectory(folder, nullptr);
+  ASSERT_TRUE(stored.has_value());
+  ASSERT_EQ(stored->size(), 1u);
+  EXPECT_EQ((*stored)[0].title, "Sample Creek at the mill");
+  EXPECT_EQ((*stored)[0].streamClass, 2);
+
+  // Data Management > Edit Data Set Data: a letter is refused, 1.5 is stored as 1.500.
+  const std::string before = Slurp(folder / "dataset_1");
+  QString refusal, firstCaption;
+  int columns = 0, rows = 0;
+  WhenModal([&](QWidget* dialog) {
+    auto* grid = dialog->findChild<CDatatbl*>();
+    columns = grid->columnCount();
+    rows = grid->rowCount();
+    firstCaption = grid->horizontalHeaderItem(0)->text();
+    Screenshot(dialog, "data_grid_dialog");
+    WhenModal(
+        [&](QWidget* box) {
+          refusal = Box(box)->text();
+          Box(box)->button(QMessageBox::Ok)->click();
+        },
+        dialog);
+    grid->item(0, 0)->setText("abc");
+    QTimer::singleShot(50, [dialog, grid]() {
+      grid->item(0, 0)->setText("1.5");
+      QTest::keyClick(dialog, Qt::Key_Return);
+    });
+  });
+  frame.Action(32774)->trigger();
+  EXPECT_EQ(columns, 30);
+  EXPECT_EQ(rows, 366);
+  EXPECT_EQ(firstCaption, QStringLiteral("1981"));
+  EXPECT_EQ(refusal.toStdString(), CellNotANumberMessage("abc"));
+  const std::string after = Slurp(folder / "dataset_1");
+  EXPECT_NE(after, before);
+  const std::size_t secondLine = after.find('\n') + 1;
+  EXPECT_EQ(after.substr(secondLine, 13), "        1.500");
+  // Every cell not edited is written back as it was read: only the first value changed.
+  std::string expected = before;
+  expected.replace(before.find('\n') + 1, 13, "        1.500");
+  EXPECT_EQ(after, expected);
+}
+
+TEST(SelectionDialogs, TheHiGroupHidesItsManualControlsAndFollowsTheMonthlyRules) {
+  DataSetSelectionForm form;
+  form.mode = kSelectProfileToDisplay;
+  form.caption = SelectionModeCaption(kSelectProfileToDisplay);
+  form.entries = {"Before the dam", "After the dam"};
+  form.targets = {1, 2};
+  form.hi.shown = true;
+  for (int i = 0; i < 171; ++i) form.hi.indexNames.push_back("I" + std::to_string(i));
+  form.hi.indexNames[MonthlyGroupFirstIndex(2)] = "MA24";
+  QtUi ui(QStringLiteral("ZELVO"));
+  std::vector<std::string> messages;
+  bool hiddenAtOpen = false, shownAfterManual = false, notSelectedAfterClick = false;
+  int selectedAfterClick = 0;
+  WhenModal([&](QWidget* dialog) {
+    auto* hi = dialog->findChild<HiSelectionBox*>();
+    ASSERT_NE(hi, nullptr);
+    hiddenAtOpen = !hi->IndexList()->isVisible() && !hi->ClearButton()->isVisible();
+    hi->ManualRadio()->click();
+    shownAfterManual = hi->IndexList()->isVisible() && hi->MonthlyRadio(2)->isVisible();
+    hi->MonthlyRadio(2)->click();                     // MA24-35
+    hi->IndexList()->item(47)->setSelected(true);     // ML3, by the user
+    notSelectedAfterClick = hi->MonthlyRadio(0)->isChecked();
+    selectedAfterClick = static_cast<int>(hi->IndexList()->selectedItems().size());
+    Screenshot(dialog, "dataset_selection_mode8");
+    WhenModal(
+        [&, dialog, hi](QWidget* box) {
+          messages.push_back(Box(box)->text().toStdString());
+          Box(box)->button(QMessageBox::Ok)->click();
+          QTimer::singleShot(0, [dialog, hi]() {
+            hi->ClearButton()->click();
+            hi->IndexList()->item(5)->setSelected(true);
+            dialog->findChild<QListWidget*>(QStringLiteral("entryList"))->setCurrentRow(1);
+            QTest::keyClick(dialog, Qt::Key_Return);
+          });
+        },
+        dialog);
+    QTest::keyClick(dialog, Qt::Key_Return);
+  });
+  ASSERT_TRUE(EditForm<DataSetSelectionForm>(ui, form, CheckDataSetSelection));
+  EXPECT_TRUE(hiddenAtOpen);
+  EXPECT_TRUE(shownAfterManual);
+  EXPECT_TRUE(notSelectedAfterClick);
+  EXPECT_EQ(selectedAfterClick, 13);
+  EXPECT_EQ(messages, (std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."}));
+  EXPECT_EQ(form.chosen, 1);
+  EXPECT_EQ(form.hi.selected, (std::vector<int>{5}));
+  EXPECT_EQ(form.hi.monthlyGroup, 0);
+}
+
+TEST(SelectionDialogs, TheFifthAlternativeIsWarnedAboutAndOkNeedsOne) {
+  AlternativesSelectionForm form;
+  form.maximum = 4;
+  form.caption = "Select up to 4 alternative data sets";
+  form.entries = {"Alt A", "Alt B", "Alt C", "Alt D", "Alt E"};
+  form.targets = {1, 2, 3, 4, 5};
+  form.hi.shown = true;
+  for (int i = 0; i < 171; ++i) form.hi.indexNames.push_back("I" + std::to_string(i));
+  QtUi ui(QStringLiteral("ZELVO"));
+  std::vector<std::string> messages;
+  WhenModal([&](QWidget* dialog) {
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("alternativeList"));
+    WhenModal(
+        [&, dialog, list](QWidget* box) {
+          messages.push_back(Box(box)->text().toStdString());
+          Box(box)->button(QMessageBox::Ok)->click();
+          QTimer::singleShot(0, [&, dialog, list]() {
+            list->clearSelection();
+            WhenModal(
+                [&, dialog, list](QWidget* box2) {
+                  messages.push_back(Box(box2)->text().toStdString());
+                  Box(box2)->button(QMessageBox::Ok)->click();
+                  QTimer::singleShot(0, [dialog, list]() {
+                    list->item(1)->setSelected(true);
+                    list->item(3)->setSelected(true);
+                    QTest::keyClick(dialog, Qt::Key_Return);
+                  });
+                },
+                dialog);
+            QTest::keyClick(dialog, Qt::Key_Return);  // nothing selected
+          });
+        },
+        dialog);
+    Screenshot(dialog, "alternatives_selection");
+    for (int row = 0; row < 5; ++row) list->item(row)->setSelected(true);
+  });
+  ASSERT_TRUE(EditForm<AlternativesSelectionForm>(ui, form, CheckAlternativesSelection));
+  EXPECT_EQ(messages, (std::vector<std::string>{
+                          "The maximum number of alternatives that can be selected is 4.  Please unselect one.",
+                          "Please select an alternative."}));
+  EXPECT_EQ(form.selected, (std::vector<int>{1, 3}));
+}
+
+TEST(PreferenceDialogs, IndexSetDialogHidesPositionsNotOfferedAndReturnsTheChoice) {
+  Preferences prefs;
+  IndexSetForm form = MakeIndexSetForm(prefs, 1);
+  QtUi ui(QStringLiteral("ZELVO"));
+  int visibleInFlComponent = 0;
+  QString caption;
+  WhenModal([&](QWidget* dialog) {
+    caption = dialog->windowTitle();
+    const QList<QRadioButton*> radios = dialog->findChildren<QRadioButton*>();
+    for (QRadioButton* r : radios) {
+      if (r->text() == "FL3 [RM]" || r->text() == "FL1 [RM]") ++visibleInFlComponent;
+      if (r->text() == "MA20 [RM]") r->click();
+    }
+    Screenshot(dialog, "index_set_dialog");
+    QTest::keyClick(dialog, Qt::Key_Return);
+  });
+  ASSERT_TRUE(ui.Edit(form));
+  EXPECT_EQ(caption, QStringLiteral("Low Volume Stable"));
+  EXPECT_EQ(visibleInFlComponent, 2);
+  EXPECT_EQ(form.choice[0], 3);
+  int shown = 0;
+  for (int p = 0; p < kCandidatePositions; ++p) shown += form.visible[3][p] ? 1 : 0;
+  EXPECT_EQ(shown, 2);
+
+  MedianOptionForm median;
+  WhenModal([&](QWidget* dialog) {
+    dialog->findChild<QCheckBox*>()->click();
+    Screenshot(dialog, "modify_indices_dialog");
+    QTest::keyClick(dialog, Qt::Key_Return);
+  });
+  ASSERT_TRUE(ui.Edit(median));
+  EXPECT_TRUE(median.useMedian);
+}
+
+TEST(ProjectDialogs, SelectionListReturnsTheDoubleClickedProject) {
+  ProjectSelectionForm form;
+  form.names = {"Upper Creek", "Lower Creek", "Mill Race"};
+  QtUi ui(QStringLiteral("ZELVO"));
+  QString caption;
+  WhenModal([&](QWidget* dialog) {
+    caption = dialog->windowTitle();
+    auto* list = dialog->findChild<QListWidget*>();
+    Screenshot(dialog, "project_selection_dialog");
+    list->setCurrentRow(2);
+    emit list->itemDoubleClicked(list->item(2));
+  });
+  ASSERT_TRUE(ui.Edit(form));
+  EXPECT_EQ(caption, QStringLiteral("Select a project"));
+  EXPECT_EQ(form.chosen, 2);
+}
+
+}  // namespace
+}  // namespace zelvo::qt
