@@ -17,6 +17,7 @@
 #include "qt/QtTestSupport.h"
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/HelpWindow.h"
+#include "zelvo/shell/qt/Splash.h"
 
 namespace zelvo::qt {
 namespace {
@@ -66,7 +67,8 @@ TEST(MainFrame, MenuBarHasTheFiveMenusWithEveryCommandInItsPlace) {
   for (const Command& c : f.table.Commands()) {
     QAction* action = f.frame->Action(c.id);
     ASSERT_NE(action, nullptr) << c.id;
-    if (!c.menuPath.empty()) EXPECT_FALSE(action->associatedObjects().isEmpty()) << c.text;
+    if (c.menuPath.empty()) continue;
+    EXPECT_FALSE(action->associatedObjects().isEmpty()) << c.text;
   }
 }
 
@@ -109,7 +111,8 @@ TEST(MainFrame, CommandsNeedingAProjectAreGreyedInMenuAndToolBarUntilOneIsOpen) 
   f.frame->RefreshCommands();
   for (const Command& c : f.table.Commands()) {
     EXPECT_TRUE(f.frame->Action(c.id)->isEnabled()) << c.text;
-    if (c.toolBarSlot >= 0) EXPECT_TRUE(f.Button(c.id)->isEnabled()) << c.text;
+    if (c.toolBarSlot < 0) continue;
+    EXPECT_TRUE(f.Button(c.id)->isEnabled()) << c.text;
   }
   EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Upper Creek"));
 
@@ -193,6 +196,22 @@ TEST(MainFrame, HelpOpensAtTheContentsAndHasATopicForEveryMenuCommand) {
 TEST(MainFrame, CaptionShowsTheProgramAndVersion) {
   Frame f;
   EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("MORVIK (1.10)"));
+}
+
+TEST(Splash, ClosesAtTheFirstKeyPressOrAfterItsTime) {
+  QWidget main;
+  main.show();
+  QPointer<Splash> splash = new Splash(&main, 60000);
+  splash->show();
+  Screenshot(splash, "splash");
+  EXPECT_TRUE(splash->isVisible());
+  QTest::keyClick(&main, Qt::Key_A);
+  EXPECT_TRUE(!splash || !splash->isVisible());
+
+  QPointer<Splash> timed = new Splash(&main, 20);
+  timed->show();
+  QTest::qWait(200);
+  EXPECT_TRUE(!timed || !timed->isVisible());
 }
 
 }  // namespace

@@ -100,7 +100,8 @@ TEST(CommandTable, ToolBarRunsInItsOrderWithSeparators) {
                                   32807, 32804, 32805, 0,     32834, 32836, 32837, 0,     57669};
   EXPECT_EQ(table.ToolBarLayout(), expected);
   for (int id : expected) {
-    if (id != 0) EXPECT_FALSE(table.Find(id)->toolTip.empty()) << id;
+    if (id == 0) continue;
+    EXPECT_FALSE(table.Find(id)->toolTip.empty()) << id;
   }
 }
 
