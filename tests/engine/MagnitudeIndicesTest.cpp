@@ -181,10 +181,16 @@ TEST(MagnitudeMissingData, EmptyYearSingleDayMonthAndSingleYearNeverGiveNaN) {
     return static_cast<float>(s % 11);
   });
   const auto ctx = RunThroughMagnitude(record, ZelvoOptions());
-  for (int i = MA(3); i <= MH(27); ++i) {
-    const IndexResult& r = ctx->results[i];
-    EXPECT_FALSE(std::isnan(r.value) || std::isnan(r.lower) || std::isnan(r.upper)) << IndexName(i);
-  }
+  // Nor does a record without a single valid day.
+  const auto empty = RunThroughMagnitude(RecordOf(2, [](int, int) { return kMissing; }), ZelvoOptions());
+  for (const EngineContext* run : {ctx.get(), empty.get()})
+    for (int i = MA(3); i <= MH(27); ++i) {
+      const IndexResult& r = run->results[i];
+      EXPECT_FALSE(std::isnan(r.value) || std::isnan(r.lower) || std::isnan(r.upper)) << IndexName(i);
+    }
+  EXPECT_TRUE(IsNc(empty->results[MA(5)]));
+  EXPECT_TRUE(IsNc(empty->results[ML(20)]));
+  EXPECT_TRUE(IsNc(empty->results[MH(18)]));
   // The empty year is left out of the log maxima; the other two have a maximum of 10.
   EXPECT_FLOAT_EQ(ctx->results[MH(18)].value, 0.0f);
   // One year alone: its spread has no sample standard deviation.
