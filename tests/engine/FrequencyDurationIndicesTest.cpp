@@ -89,6 +89,19 @@ TEST(FrequencyDurationEvents, FloodDaysAreCountedApartFromFloodEvents) {
   EXPECT_FLOAT_EQ(x[DH(19)].upper, 0.0f);
 }
 
+TEST(FrequencyDurationEvents, YearWithoutPulseCountsZeroButAddsNoDuration) {
+  FlowRecord r = ConstantRecord(2, 10.0f);
+  SetSlots(r, 0, 20, 22, 1.0f);   // year 1: one low pulse of 3 days
+  SetSlots(r, 0, 40, 45, 40.0f);  // year 1: one high pulse of 6 days; year 2 has neither
+  auto ctx = RunGroup(r);
+  const IndexResults& x = ctx->results;
+  EXPECT_FLOAT_EQ(x[FL(1)].value, 0.5f);
+  EXPECT_FLOAT_EQ(x[FH(1)].value, 0.5f);
+  EXPECT_FLOAT_EQ(x[DL(16)].value, 3.0f);  // year 2 stays out (with it the median would be 1.5)
+  EXPECT_FLOAT_EQ(x[DH(15)].value, 6.0f);
+  EXPECT_FLOAT_EQ(x[DH(15)].lower, 6.0f);
+}
+
 // ---- thresholds on the shared list of positive flows ----------------------------------------
 
 TEST(FrequencyDurationThresholds, AllZeroRecordFindsNoPulsesAndDividesByNoMedian) {
@@ -122,6 +135,16 @@ TEST(FrequencyDurationThresholds, ZeroFlowsTakeNoPartInPercentileThresholds) {
   EXPECT_FLOAT_EQ(x[FL(3)].value, 1.0f);  // below 0.05 x MA1
   EXPECT_FLOAT_EQ(x[DL(18)].value, 183.0f);
   EXPECT_FLOAT_EQ(x[DL(20)].value, 50.0f);  // October to March sum to 0
+}
+
+TEST(FrequencyDurationThresholds, Fl3ThresholdIsAShareOfTheRecordMean) {
+  FlowRecord r = ConstantRecord(1, 10.0f);
+  SetSlots(r, 0, 300, 365, 200.0f);  // MA1 = 44.2, MA2 = 10
+  r.flows[0][5] = 1.0f;              // below 0.05 x MA1 = 2.2, not below 0.05 x MA2
+  r.flows[0][50] = 1.0f;
+  auto ctx = RunGroup(r);
+  EXPECT_FLOAT_EQ(ctx->results[FL(3)].value, 2.0f);
+  EXPECT_FLOAT_EQ(ctx->results[FL(3)].upper, 2.0f);
 }
 
 TEST(FrequencyDurationThresholds, ExceedanceValuesReadTheListDescendingAndItEndsAscending) {
@@ -168,6 +191,8 @@ TEST(FrequencyDurationMonthlyMeans, Dh14TakesTheDescendingExceedanceValueOfTheMo
     SetSlots(r, i / 12, starts[i % 12], starts[i % 12 + 1] - 1, i < 100 ? static_cast<float>(i + 1) : kMissing);
   auto ctx = RunGroup(r);
   EXPECT_NEAR(ctx->results[DH(14)].value, 5.05 / 50.5, 1e-6);
+  // A month in which every day is missing counts as a month without flow.
+  EXPECT_FLOAT_EQ(ctx->results[DL(20)].value, 100.0f * 8.0f / 108.0f);
   EXPECT_EQ(FormatHiRow(DH(14), ctx->results), "DH14,NC,    0.100,NC");
 }
 
