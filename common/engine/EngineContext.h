@@ -73,7 +73,8 @@ struct EngineContext {
   int zeroSumMonthYears = 0;      // month-years whose valid-day sum is 0 (for DL20)
 
   // ---- the peak-flow line (log10 daily flow on log10 peak) ---------------------------------
-  bool haveLine = false;     // peaks present and at least one usable pair
+  bool haveLine = false;     // peaks present and a line fitted: >= 2 usable pairs, not all
+                             // with the same discharge
   float lineSlope = 0.0f;    // a
   float lineIntercept = 0.0f;  // b
   std::vector<float> sortedLogPeaks;  // x_k sorted ascending
