@@ -91,7 +91,8 @@ struct EngineContext {
 // limits = PercentileValue at the lower and the upper fraction. `stats` receives the summary.
 IndexResult FormY(const EngineContext& ctx, float* values, int n, Central central,
                   SummaryStats* stats = nullptr);
-// 100 x standard deviation / divisor; both limits NC; NC when the divisor is 0.
+// 100 x standard deviation / divisor; both limits NC; NC when the divisor is 0 or the series
+// has a single value.
 IndexResult FormV(float stdDev, float divisor);
 // Mean / MA2 with limits percentile / MA2; all NC when MA2 is 0.
 IndexResult FormR(const EngineContext& ctx, float* values, int n);
