@@ -1,5 +1,6 @@
 #include "common/import/AgencyLines.h"
 
+#include "common/engine/FlowRecord.h"
 #include "common/engine/WaterYear.h"
 #include "common/import/LineScanner.h"
 
@@ -30,6 +31,14 @@ bool IsCalendarDate(const CalendarDate& d) {
   return true;
 }
 
+bool ParseAgencyDate(std::string_view text, CalendarDate& date) {
+  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
+  for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+    if (text[i] < '0' || text[i] > '9') return false;
+  date = SplitAgencyDate(text);
+  return IsCalendarDate(date);
+}
+
 SlotAndYear SlotOfDate(const CalendarDate& date) {
   SlotAndYear s;
   s.slot = DaySlot(date.month, date.day);
@@ -43,7 +52,7 @@ bool ParseDailyValueLine(std::string_view line, DailyValueLine& out) {
   int site = 0;
   if (!scan.Token(agency) || !scan.Int(site) || !scan.Token(out.date)) return false;
   float value1 = 0.0f, value2 = 0.0f, value3 = 0.0f;
-  out.flow = 999999.0f;
+  out.flow = kMissing;
   if (!scan.Float(value1)) return true;
   out.flow = value1;
   if (scan.Token(flag) && scan.Float(value2) && scan.Token(flag) && scan.Float(value3)) out.flow = value3;
@@ -84,8 +93,7 @@ PeakLine ParsePeakLine(std::string_view line) {
 
 bool IsValidPeak(const PeakLine& line, CalendarDate& date) {
   if (!line.hasDate) return false;
-  date = SplitAgencyDate(line.date);
-  return date.year >= 1800 && date.year <= 2050 && IsCalendarDate(date) && line.hasPeak && line.peak > 0.0f;
+  return ParseAgencyDate(line.date, date) && date.year >= 1800 && date.year <= 2050 && IsCalendarDate(date) && line.hasPeak && line.peak > 0.0f;
 }
 
 }  // namespace zelvo

@@ -28,6 +28,10 @@ CalendarDate SplitAgencyDate(std::string_view text);
 // leap years). Only such a date has a day slot.
 bool IsCalendarDate(const CalendarDate& date);
 
+// A date text of exactly the form YYYY-MM-DD (digits and hyphens) that is a calendar date.
+// Only such a date has a day slot; any other date text belongs to a line stored nowhere.
+bool ParseAgencyDate(std::string_view text, CalendarDate& date);
+
 // Day slot (1..366) and water year of a calendar date.
 struct SlotAndYear {
   int slot = 0;

@@ -60,8 +60,8 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
     }
     DailyValueLine value;
     if (!ParseDailyValueLine(line, value)) continue;
-    const CalendarDate date = SplitAgencyDate(value.date);
-    if (!IsCalendarDate(date)) continue;  // no day slot: stored nowhere
+    CalendarDate date;
+    if (!ParseAgencyDate(value.date, date)) continue;  // no day slot: stored nowhere
     const SlotAndYear at = SlotOfDate(date);
     if (classification) {
       if (beginYear != 0 && at.waterYear < beginYear) {
