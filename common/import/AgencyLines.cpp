@@ -71,6 +71,10 @@ PeakLine ParsePeakLine(std::string_view line) {
         scan.Char(separator) && scan.Char(timeStart) && timeStart == '\t') {
       out.hasDate = true;
       out.date = date;
+      // An empty discharge field: the number after it would be a code or a gage height.
+      char next = 0;
+      LineScanner ahead = scan;
+      if (ahead.Char(next) && next == '\t') return out;
       out.hasPeak = scan.Float(peak);
       out.peak = out.hasPeak ? peak : 0.0f;
       return out;

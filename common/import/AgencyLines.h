@@ -52,7 +52,8 @@ bool ParseDailyValueLine(std::string_view line, DailyValueLine& out);
 // One annual peak line. First read as "%s%c%d%c%s%c%c%f"; when the character after the date's
 // separator is a tab (empty time field) the discharge of that reading is taken. Otherwise the
 // line is read as "%s %d %s %d %f" (agency code, site, date, time of day, discharge), where a
-// time written as hours:minutes is passed over whole.
+// time written as hours:minutes is passed over whole. An empty discharge field (two tabs in a
+// row after the empty time) reads no discharge rather than the next column.
 struct PeakLine {
   bool hasDate = false;   // the line got as far as its date: it is a peak record
   std::string_view date;
