@@ -101,7 +101,7 @@ TEST(DailyValueReader, DatesOutOfOrderGoToTheirYearAndRepeatedDatesKeepTheLastLi
 
 TEST(DailyValueReader, RequestedYearsAreCutOut) {
   FlowRecord r;
-  const auto o = Read(DailyYears(1990, 1999, [](int wy, int, int d) { return std::to_string(wy * 100 + d); }), r,
+  const auto o = Read(testing::DailyYearsOf(1990, 1999, [](int wy, int, int d) { return std::to_string(wy * 100 + d); }), r,
                       1993, 1995);
   ASSERT_TRUE(o.ok) << o.message;
   ASSERT_EQ(r.yearCount, 3);

@@ -18,7 +18,7 @@ inline std::string Daily(const std::string& date, const std::string& value, cons
 
 // A daily line for every day of the water years first..last with the value of `flow`.
 template <typename FlowOf>
-std::string DailyYears(int first, int last, FlowOf flow) {
+std::string DailyYearsOf(int first, int last, FlowOf flow) {
   static constexpr int kDays[12] = {31, 30, 31, 31, 28, 31, 30, 31, 30, 31, 31, 30};  // October first
   std::string text;
   char date[48];
@@ -38,7 +38,7 @@ std::string DailyYears(int first, int last, FlowOf flow) {
 }
 
 inline std::string DailyYears(int first, int last, const std::string& value = "10.0") {
-  return DailyYears(first, last, [&](int, int, int) { return value; });
+  return DailyYearsOf(first, last, [&](int, int, int) { return value; });
 }
 
 // "AGNC\t03335500\t<date>\t<time>\t<peak>\t2\t17.22" with LF.
