@@ -43,22 +43,22 @@ std::string CsvNoYearsMessage(const std::string& path) {
 CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record,
                               const std::string& pathForMessages) {
   CsvOutcome out;
-  FlowRecord r;
-  r.Clear(0.0f);
   std::string line;
+  std::array<int, kMaxYears> years{};
+  int n = 0;
   if (std::getline(in, line)) {
     TrimLineEnd(line);
-    std::array<int, kMaxYears> years{};
     const int read = ReadCommaFields(line, years.data(), kMaxYears, ReadInt);
-    int n = 0;
     while (n < read && years[static_cast<std::size_t>(n)] != 0) ++n;
-    std::copy(years.begin(), years.begin() + n, r.years.begin());
-    r.yearCount = n;
   }
-  if (r.yearCount == 0) {
+  if (n == 0) {
     out.message = CsvNoYearsMessage(pathForMessages);
     return out;
   }
+  FlowRecord& r = record;
+  r.Clear(0.0f);
+  std::copy(years.begin(), years.begin() + n, r.years.begin());
+  r.yearCount = n;
   for (int slot = 0; slot < kDaySlots && std::getline(in, line); ++slot) {
     TrimLineEnd(line);
     std::array<float, kMaxYears> values{};
@@ -85,7 +85,6 @@ CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecor
       }
     }
   }
-  record = std::move(r);
   out.ok = true;
   return out;
 }
