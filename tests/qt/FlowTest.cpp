@@ -15,9 +15,12 @@
 #include <QRadioButton>
 #include <QTest>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "common/qt/CDatatbl.h"
+#include "common/qt/TextWindow.h"
 #include "qt/QtTestSupport.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/DefaultIndexSets.h"
@@ -154,6 +157,106 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
   std::string expected = before;
   expected.replace(before.find('\n') + 1, 13, "        1.500");
   EXPECT_EQ(after, expected);
+}
+
+// Answers whatever modal window comes up, by its caption, as a user would; records message texts.
+class Responder {
+ public:
+  std::map<QString, std::function<void(QWidget*)>> byCaption;
+  std::vector<std::string> messages;
+  std::vector<QString> captions;
+
+  Responder() {
+    QObject::connect(&timer_, &QTimer::timeout, [this]() { Poll(); });
+    timer_.start(20);
+  }
+
+ private:
+  void Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible() || handled_.count(modal)) return;
+    handled_.insert(modal);
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      messages.push_back(box->text().toStdString());
+      QAbstractButton* b = box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
+      QTimer::singleShot(0, b, &QAbstractButton::click);
+      return;
+    }
+    captions.push_back(modal->windowTitle());
+    const auto it = byCaption.find(modal->windowTitle());
+    if (it != byCaption.end()) {
+      QPointer<QWidget> target(modal);
+      QTimer::singleShot(0, [target, act = it->second]() {
+        if (target) act(target);
+      });
+    }
+  }
+  QTimer timer_;
+  std::set<QWidget*> handled_;
+};
+
+TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
+  zelvo::testing::TempFolder start;
+  AppState app;
+  StartApplication(app, start.Path());
+  CommandTable table;
+  BindCoreCommands(table);
+  QtUi ui(QStringLiteral("ZELVO"));
+  CMainFrame frame(app, table, ui);
+  frame.show();
+
+  Responder user;
+  user.byCaption["Enter project name and description"] = [](QWidget* d) {
+    d->findChild<QLineEdit*>()->setText("Sample Study");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Enter dataset title and description"] = [](QWidget* d) {
+    d->findChild<QLineEdit*>()->setText("Sample Creek");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Select the stream class"] = [](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); };
+  user.byCaption["Import AGNC Data"] = [](QWidget* d) {
+    d->findChild<QLineEdit*>("dailyFile")->setText(ZELVO_SAMPLES_DIR "/sample_creek_daily.txt");
+    d->findChild<QLineEdit*>("peakFile")->setText(ZELVO_SAMPLES_DIR "/sample_creek_peaks.txt");
+    Screenshot(d, "import_agnc_dialog");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Missing  Data"] = [](QWidget* d) {
+    Screenshot(d, "missing_data_dialog");
+    for (QPushButton* b : d->findChildren<QPushButton*>())
+      if (b->text() == "Import All Data") b->click();
+  };
+  user.byCaption["Compute hydrologic indices for Sample Creek"] = [](QWidget* d) {
+    d->findChildren<QLineEdit*>()[0]->setText("25.4");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+
+  frame.Action(32826)->trigger();
+  ASSERT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Sample Study"));
+  ASSERT_TRUE(frame.Action(32778)->isEnabled());
+  frame.Action(32778)->trigger();  // Data Management > Import AGNC Data
+  ASSERT_EQ(app.dataSets.size(), 1u);
+  EXPECT_EQ(app.dataSets[0].title, "Sample Creek");
+  EXPECT_TRUE(std::filesystem::exists(app.projectFolder / "dataset_1"));
+  EXPECT_NE(std::find(user.messages.begin(), user.messages.end(), "Import successfully completed."),
+            user.messages.end());
+
+  frame.Action(32835)->trigger();  // Alternative Analysis > Compute Hydrologic Indices
+  EXPECT_TRUE(std::filesystem::exists(app.projectFolder / "hiout_1.csv"));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
+
+  // The data set now carries its computed mark in the selection list of mode 11.
+  const DataSetSelectionForm list = MakeDataSetSelectionForm(app, kSelectToCompute);
+  ASSERT_EQ(list.entries.size(), 1u);
+  EXPECT_EQ(list.entries[0], "Sample Creek (C)");
+
+  frame.Action(32824)->trigger();  // Data Management > Display Data Set Report
+  const std::vector<TextWindow*> reports = ui.OpenReports();
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_EQ(std::filesystem::path(reports[0]->Path().toStdString()).filename(), "dump.txt");
+  EXPECT_TRUE(reports[0]->ShownText().contains("Sample Creek"));
+  Screenshot(reports[0], "data_set_report");
+  reports[0]->close();
 }
 
 TEST(SelectionDialogs, TheHiGroupHidesItsManualControlsAndFollowsTheMonthlyRules) {
