@@ -1,6 +1,6 @@
 // "Missing  Data": the screening report with its four buttons, shared by both programs.
 
-#include <QCloseEvent>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,6 +21,7 @@ class MissingDataDialog : public FormDialog {
     report_ = new QPlainTextEdit(this);
     report_->setReadOnly(true);
     report_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the columns line up
     report_->setMinimumSize(560, 260);
     report_->setTabStopDistance(report_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
     layout->addWidget(report_);
