@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Sets up, builds and starts zelvo. Until the desktop window exists this computes the indices of
+# Sets up, builds and starts zelvo. Where the desktop program was not built this computes the indices of
 # the sample data set and says where the results file went.
 set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"

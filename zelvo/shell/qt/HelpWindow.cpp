@@ -31,7 +31,6 @@ void HelpWindow::ShowTopic(int commandId) {
   if (commandId == 0) {
     browser_->scrollToAnchor(QString());
     browser_->moveCursor(QTextCursor::Start);
-    browser_->verticalScrollBar();
   } else {
     browser_->scrollToAnchor(QString::fromStdString(HelpAnchor(commandId)));
   }
