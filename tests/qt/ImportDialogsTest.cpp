@@ -103,8 +103,7 @@ TEST(ImportDialogs, AlternativeFileBrowsePutsTheChosenPathIntoTheField) {
         [&, d](QWidget* files) {
           auto* dialog = qobject_cast<QFileDialog*>(files);
           ASSERT_NE(dialog, nullptr);
-          dialog->selectFile(ZELVO_SAMPLES_DIR "/sample_creek_withdrawal.csv");
-          QMetaObject::invokeMethod(dialog, "accept");
+          testing::ChooseFile(dialog, ZELVO_SAMPLES_DIR "/sample_creek_withdrawal.csv");
           QTimer::singleShot(0, [&, d]() {
             afterBrowse = d->findChild<QLineEdit*>()->text();
             Screenshot(d, "alternative_file_dialog");

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QString>
 #include <QTimer>
@@ -30,6 +31,15 @@ inline void WhenModal(std::function<void(QWidget*)> act, QWidget* above = nullpt
     }
   });
   timer->start(10);
+}
+
+// Chooses `path` in an open file dialog as a user typing the full path would, and presses its
+// accept button. Typing the absolute path does not depend on the dialog's folder listing, which
+// Qt fills in the background.
+inline void ChooseFile(QWidget* fileDialog, const QString& path) {
+  auto* name = fileDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (name) name->setText(path);
+  QMetaObject::invokeMethod(fileDialog, "accept");
 }
 
 template <typename T>
