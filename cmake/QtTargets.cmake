@@ -5,7 +5,7 @@ set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
 find_path(QCUSTOMPLOT_INCLUDE_DIR qcustomplot.h)
-find_library(QCUSTOMPLOT_LIBRARY NAMES qcustomplot-qt6 qcustomplot)
+find_library(QCUSTOMPLOT_LIBRARY NAMES qcustomplot-qt6 qcustomplot QCustomPlotQt6 libQCustomPlotQt6.so.2.1)
 
 file(GLOB_RECURSE ZELVO_QT_COMMON_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/common/qt/*.cpp ${CMAKE_SOURCE_DIR}/common/qt/*.h)
@@ -26,8 +26,10 @@ if(ZELVO_APP_SOURCES)
     target_link_libraries(zelvo_app PUBLIC ${QCUSTOMPLOT_LIBRARY})
     target_compile_definitions(zelvo_app PUBLIC QCUSTOMPLOT_USE_LIBRARY)
   endif()
-  add_executable(zelvo ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
-  target_link_libraries(zelvo PRIVATE zelvo_app)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
+    add_executable(zelvo ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
+    target_link_libraries(zelvo PRIVATE zelvo_app)
+  endif()
 endif()
 
 file(GLOB_RECURSE TARVEL_APP_SOURCES CONFIGURE_DEPENDS

@@ -60,6 +60,9 @@ TEST(IndexGraph, ThreeCurvesInTheRangeGraph) {
   EXPECT_EQ(c.axisFont, "Arial,8,bold");
   EXPECT_EQ(g.header[2], "Lower Bound = 25th percentile     Upper Bound = 75th percentile");
   EXPECT_EQ(g.header[0], "Alternative Hydrologic Index Range Comparisons");
+  EXPECT_EQ(g.header[1], "");
+  // The chart shows the two lines with text and no empty line between them.
+  EXPECT_EQ(c.header, (std::vector<std::string>{g.header[0], g.header[2]}));
 }
 
 TEST(IndexGraph, LabelPositionsForOneToFiveCurves) {

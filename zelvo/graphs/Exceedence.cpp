@@ -116,9 +116,16 @@ CurveStatistics ComputeCurveStatistics(const std::string& label, const std::vect
   s.stdDev = static_cast<float>(std::sqrt(squares / s.count));
   s.minimum = minimum;
   s.maximum = maximum;
-  SortValues(1, v.data(), s.count);
+  // The middle of the ascending order; a partial selection gives the same values as a full sort.
   const std::size_t h = v.size() / 2;
-  s.median = v.size() % 2 == 1 ? v[h] : (v[h - 1] + v[h]) / 2.0f;
+  std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(h), v.end());
+  const float upperMiddle = v[h];
+  if (v.size() % 2 == 1) {
+    s.median = upperMiddle;
+  } else {
+    const float lowerMiddle = *std::max_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(h));
+    s.median = (lowerMiddle + upperMiddle) / 2.0f;
+  }
   return s;
 }
 

@@ -92,8 +92,9 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
   }
 
   ChartDescription& chart = g.chart;
-  chart.header = g.header;
-  while (!chart.header.empty() && chart.header.back().empty()) chart.header.pop_back();
+  // On the chart a header line without text leaves no gap; the export keeps all three.
+  for (const std::string& line : g.header)
+    if (!line.empty()) chart.header.push_back(line);
   chart.yTitle = input.normalize ? "Normalized Hydrologic Index Value" : "Hydrologic Index Value";
   chart.valueLabels = true;
   chart.grid = input.grid;

@@ -1,0 +1,291 @@
+// The graph windows on the offscreen platform: each graph type drawn from a small project and
+// saved as a picture, the capture file, printing to PDF, zoom and reset, and the redraw time of
+// twenty 150-year daily records.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPrinter>
+#include <QTest>
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/TextFormat.h"
+#include "qcustomplot.h"
+#include "zelvo/graphs/qt/CChart2D.h"
+#include "zelvo/graphs/qt/FlowGraphDialog.h"
+#include "zelvo/graphs/qt/IndexGraphDialog.h"
+#include "zelvo/store/DataSetFile.h"
+
+namespace zelvo::qt {
+namespace {
+
+// Records what the windows say; questions are answered No, dialogs cancelled.
+class RecordingUi : public Ui {
+ public:
+  Answer Message(const std::string& text, Buttons buttons) override {
+    messages.push_back(text);
+    return buttons == Buttons::Ok ? Answer::Ok : Answer::No;
+  }
+  bool Edit(Form&, const FormCheck&) override { return false; }
+  std::optional<std::string> OpenFileName(const FileDialogRequest&) override { return std::nullopt; }
+  std::optional<std::string> SaveFileName(const FileDialogRequest&) override { return std::nullopt; }
+  void ShowReport(const std::string&, bool) override {}
+  std::vector<std::string> messages;
+};
+
+// A snow-melt stream: low winter flow, a spring rise, summer storms that recede over days.
+FlowRecord SyntheticRecord(int first, int last, float scale, unsigned seed) {
+  FlowRecord r;
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<float> uniform(0.0f, 1.0f);
+  r.yearCount = last - first + 1;
+  float storm = 0.0f;
+  for (int i = 0; i < r.yearCount; ++i) {
+    r.years[i] = first + i;
+    const float wetness = 0.6f + 0.8f * uniform(random);
+    for (int s = 0; s < kDaySlots; ++s) {
+      if (s == kLeapDaySlot) {
+        r.flows[i][s] = kMissing;
+        continue;
+      }
+      const float season = 1.0f + 0.9f * std::sin(2.0f * 3.14159265f * (static_cast<float>(s) - 120.0f) / 365.0f);
+      if (uniform(random) < 0.03f) storm += 4.0f * uniform(random);
+      storm *= 0.85f;
+      r.flows[i][s] = scale * wetness * (season + storm);
+    }
+  }
+  return r;
+}
+
+class GraphWindows : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    // One application for the whole test program, whichever test comes first.
+    if (QApplication::instance() == nullptr) {
+      static int argc = 1;
+      static char name[] = "zelvo_qt_tests";
+      static char* argv[] = {name, nullptr};
+      new QApplication(argc, argv);
+    }
+  }
+  void SetUp() override {
+    folder_ = std::filesystem::temp_directory_path() / "zelvo_graph_windows";
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    shots_ = ZELVO_SCREENSHOT_DIR;
+    std::filesystem::create_directories(shots_);
+    app.projectName = "Upper Creek";
+    app.projectFolder = folder_;
+    const Rgb colours[20] = {{255, 0, 0},    {0, 200, 200},   {218, 165, 32}, {160, 32, 240}, {34, 139, 34},
+                             {255, 0, 255},  {255, 140, 0},   {0, 0, 128},    {139, 170, 180}, {65, 65, 19},
+                             {41, 105, 225}, {173, 41, 41},   {0, 216, 230},  {255, 250, 154}, {0, 100, 0},
+                             {200, 200, 200}, {127, 255, 0},  {176, 48, 96},  {210, 180, 140}, {165, 42, 42}};
+    for (int i = 0; i < 20; ++i) app.preferences.curveColours[i] = colours[i];
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  int AddDataSet(const std::string& title, int first, int last, float scale, unsigned seed, int streamClass = 0) {
+    DataSetEntry e;
+    e.title = title;
+    e.SetWaterYears(first, last);
+    e.fileName = DataSetFileName(static_cast<int>(app.dataSets.size()) + 1);
+    e.streamClass = streamClass;
+    app.dataSets.push_back(e);
+    const FlowRecord r = SyntheticRecord(first, last, scale, seed);
+    EXPECT_TRUE(WriteDataSetFile(folder_ / e.fileName, r, false));
+    return static_cast<int>(app.dataSets.size());
+  }
+
+  void WriteResults(int number, float factor, float lower = 25.0f, float upper = 75.0f) {
+    std::ofstream out(folder_ / HiOutputFileName(number), std::ios::binary);
+    out << "Run,0\r\n" << Format("%f,%f", lower, upper) << "\r\nIndex,Lower Limit,Value,Upper Limit\r\n";
+    for (int n = 0; n < kIndexCount; ++n) {
+      const float v = factor * (10.0f + static_cast<float>((n * 37) % 50));
+      out << IndexName(n) << Format(",%9.3f,%9.3f,%9.3f", 0.7f * v, v, 1.4f * v) << "\r\n";
+    }
+  }
+
+  void Save(QWidget& w, const std::string& name) {
+    w.resize(1180, 760);
+    w.show();
+    QApplication::processEvents();
+    ASSERT_TRUE(w.grab().save(QString::fromStdString((shots_ / (name + ".png")).string())));
+  }
+
+  std::filesystem::path folder_;
+  std::filesystem::path shots_;
+  AppState app;
+  RecordingUi ui;
+};
+
+TEST_F(GraphWindows, FlowGraphsOfEveryKindAreDrawn) {
+  AddDataSet("Upper Creek at Mill", 1950, 1959, 120.0f, 1);
+  AddDataSet("Upper Creek below Dam", 1955, 1970, 80.0f, 2);
+  AddDataSet("One year", 1987, 1987, 50.0f, 3);
+  FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
+  dialog.SelectEntries({0, 1});
+  ASSERT_NE(dialog.Window().Last(), nullptr);
+  EXPECT_EQ(dialog.Window().Last()->layout.span, 21);
+  Save(dialog, "flow_daily_two_sets");
+
+  FlowGraphSettings& s = dialog.Window().settings;
+  s.annualSeries = kAnnualMonthlyAve;
+  s.lineStyle = true;
+  s.plotPoints = true;
+  s.grid = true;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "flow_monthly_average_styles");
+
+  s.exceedence = true;
+  s.scale = 1;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "flow_exceedence_log");
+
+  dialog.SelectEntries({0});
+  s.exceedence = false;
+  s.scale = 0;
+  s.annualSeries = kAnnualAnnualAve;
+  s.errorBars = true;
+  s.trendLine = true;
+  s.threshold = true;
+  s.thresholdValue = 150.0f;
+  s.grid = false;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  ASSERT_TRUE(dialog.Window().Last()->chart.second.has_value());
+  Save(dialog, "flow_annual_error_bars_trend_threshold");
+
+  s.errorBars = false;
+  s.trendLine = false;
+  s.threshold = false;
+  s.annualSeries = kAnnualMedianHydrograph;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "flow_median_hydrograph");
+
+  s.basis = FlowBasis::Monthly;
+  s.monthlySeries = kMonthlyDaily;
+  s.month = 4;
+  s.graphType = 1;
+  dialog.ShowSettings();
+  dialog.SelectEntries({2});
+  EXPECT_EQ(dialog.Window().Last()->chart.xTitle, "Days of Month");
+  Save(dialog, "flow_monthly_basis_february_bars");
+
+  s.basis = FlowBasis::Annual;
+  s.annualSeries = kAnnualDaily;
+  s.graphType = 0;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "flow_one_water_year");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GraphWindows, IndexGraphsOfValuesAndRanges) {
+  AddDataSet("Baseline", 1950, 1980, 100.0f, 1, 2);
+  AddDataSet("Withdrawal 10%", 1950, 1980, 90.0f, 2);
+  AddDataSet("Withdrawal 25%", 1950, 1980, 75.0f, 3);
+  AddDataSet("Reservoir", 1950, 1980, 110.0f, 4);
+  app.baseline = 1;
+  for (int n = 1; n <= 4; ++n) WriteResults(n, 1.0f + 0.15f * static_cast<float>(n - 1));
+  auto defaults = [](int) { return std::vector<int>{MA(1), MA(3), ML(17), MH(14), FL(1), FH(1), DL(16), DH(16), TA(1), RA(1)}; };
+  IndexGraphDialog dialog(app, IndexWindowKind::Alternatives, defaults, ui);
+  dialog.SelectEntries({0, 1});
+  ASSERT_NE(dialog.Window().Last(), nullptr);
+  Save(dialog, "index_values");
+  dialog.Window().type = IndexGraphType::Range;
+  dialog.ShowControls();
+  dialog.Redraw();
+  EXPECT_NEAR(dialog.Window().Last()->chart.xLabels[0].x, 0.8, 1e-9);
+  Save(dialog, "index_ranges_three_curves");
+  dialog.Window().normalize = true;
+  dialog.ShowControls();
+  dialog.Redraw();
+  Save(dialog, "index_ranges_normalized");
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(GraphWindows, CaptureZoomResetAndPrint) {
+  CChart2D chart;
+  chart.resize(101, 80);
+  ChartDescription c;
+  c.main.sets.push_back({{1, 2, 3, 4}, {1, -99.0, 3, 4}});
+  c.main.curveLabels = {"A"};
+  c.main.curveStyles = {CurveStyle{}};
+  c.xMax = 5;
+  c.yAutomatic = false;
+  c.yMin = 0;
+  c.yMax = 10;
+  chart.show();
+  chart.Render(c);
+  EXPECT_EQ(chart.GetYMinimum(), 0.0);
+  EXPECT_EQ(chart.GetYMaximum(), 10.0);
+  // The hole is a gap: NaN in the drawn data.
+  auto* graph = chart.Plot()->graph(0);
+  ASSERT_NE(graph, nullptr);
+  EXPECT_TRUE(std::isnan(graph->data()->at(1)->value));
+
+  const RgbImage image = chart.Grab();
+  EXPECT_EQ(image.width, chart.Plot()->width());
+  const std::vector<std::uint8_t> bmp = EncodeBmp(image);
+  EXPECT_EQ(bmp.size(), 54u + BmpRowSize(image.width) * static_cast<std::uint32_t>(image.height));
+
+  chart.Plot()->yAxis->setRange(2, 3);
+  QKeyEvent r(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r");
+  QApplication::sendEvent(chart.Plot(), &r);
+  EXPECT_EQ(chart.Plot()->yAxis->range().upper, 10.0);
+
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  const std::string pdf = (folder_ / "chart.pdf").string();
+  printer.setOutputFileName(QString::fromStdString(pdf));
+  chart.PrintTo(printer);
+  EXPECT_GT(std::filesystem::file_size(pdf), 500u);
+}
+
+TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsRedrawQuickly) {
+  for (int i = 0; i < 20; ++i) AddDataSet("Gauge " + std::to_string(i + 1), 1851, 2000, 50.0f + 10.0f * i, 100 + i);
+  FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
+  dialog.resize(1180, 760);
+  dialog.show();
+  std::vector<int> all(20);
+  for (int i = 0; i < 20; ++i) all[i] = i;
+  const auto t0 = std::chrono::steady_clock::now();
+  dialog.SelectEntries(all);  // reads the 20 files once, then draws
+  QApplication::processEvents();
+  const auto t1 = std::chrono::steady_clock::now();
+  double worst = 0.0;
+  for (int k = 0; k < 3; ++k) {
+    const auto a = std::chrono::steady_clock::now();
+    dialog.Redraw();
+    QApplication::processEvents();
+    const auto b = std::chrono::steady_clock::now();
+    worst = std::max(worst, std::chrono::duration<double>(b - a).count());
+  }
+  // Where the time goes: the series in core, then the chart.
+  const auto c0 = std::chrono::steady_clock::now();
+  dialog.Window().Draw(ui);
+  const auto c1 = std::chrono::steady_clock::now();
+  dialog.Chart()->Render(dialog.Window().Last()->chart);
+  const auto c2 = std::chrono::steady_clock::now();
+  std::printf("series and statistics in core: %.3f s, chart: %.3f s (of which painting %.3f s)\n",
+              std::chrono::duration<double>(c1 - c0).count(), std::chrono::duration<double>(c2 - c1).count(),
+              dialog.Chart()->Plot()->replotTime() / 1000.0);
+  const double first = std::chrono::duration<double>(t1 - t0).count();
+  std::printf("first drawing with reading 20 files: %.3f s, redraw (worst of 3): %.3f s\n", first, worst);
+  ASSERT_EQ(dialog.Window().Last()->layout.pointCount, 150 * 365);
+  EXPECT_LT(worst, 1.0);
+  Save(dialog, "flow_twenty_curves_150_years");
+}
+
+}  // namespace
+}  // namespace zelvo::qt
+
