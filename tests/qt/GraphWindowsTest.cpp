@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPrinter>
+#include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <cmath>
 #include <filesystem>
@@ -17,7 +19,9 @@
 #include "common/engine/IndexCatalogue.h"
 #include "common/engine/TextFormat.h"
 #include "qcustomplot.h"
+#include "zelvo/graphs/GraphicsPreferences.h"
 #include "zelvo/graphs/qt/CChart2D.h"
+#include "zelvo/graphs/qt/GraphUi.h"
 #include "zelvo/graphs/qt/FlowGraphDialog.h"
 #include "zelvo/graphs/qt/IndexGraphDialog.h"
 #include "zelvo/store/DataSetFile.h"
@@ -284,6 +288,25 @@ TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsRedrawQuickly) {
   ASSERT_EQ(dialog.Window().Last()->layout.pointCount, 150 * 365);
   EXPECT_LT(worst, 1.0);
   Save(dialog, "flow_twenty_curves_150_years");
+}
+
+TEST_F(GraphWindows, GraphicsPreferencesDialogTakesTheTypedColour) {
+  GraphUi graphUi(ui, nullptr);
+  // While the dialog is open: picture, then curve 2's red typed as 10, then OK.
+  QTimer::singleShot(200, [this] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    dialog->grab().save(QString::fromStdString((shots_ / "graphics_preferences.png").string()));
+    const QList<QSpinBox*> spins = dialog->findChildren<QSpinBox*>();
+    ASSERT_EQ(spins.size(), 60);
+    spins[3]->setValue(10);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  app.preferences.annualSeries = kAnnualMonthlyMedian;
+  EditGraphicsPreferences(app, graphUi);
+  EXPECT_TRUE(app.preferencesChanged);
+  EXPECT_EQ(app.preferences.curveColours[1].red, 10);
+  EXPECT_EQ(app.preferences.annualSeries, kAnnualMonthlyMedian);
 }
 
 }  // namespace

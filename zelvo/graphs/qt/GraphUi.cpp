@@ -187,6 +187,8 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
     grid->addWidget(swatches[i], i + 1, 4);
   }
   filling = false;
+  // Rows keep their height; spare room goes below the last curve.
+  grid->setRowStretch(kCurveColours + 1, 1);
   top->addWidget(colours);
 
   auto* defaults = new QGroupBox(QStringLiteral("Graph Defaults"));
