@@ -252,27 +252,26 @@ TEST_F(GraphProject, GraphicsPreferencesOkMarksThemChangedCancelKeepsThem) {
   EXPECT_TRUE(app.preferences.lineStyle);
 }
 
-std::vector<int> Defaults(int streamClass) { return {MA(1), MA(2), streamClass == 2 ? RA(1) : ML(1)}; }
-
 TEST_F(GraphProject, IndexWindowListsComputedSetsWithMedianMarks) {
   AddDataSet("Base", 1990, 1999, 10.0f, 2);
+  app.defaultIndexSets[2] = {MA(1), MA(2), RA(1), 0, 0, 0, 0, 0, 0, 0};
   AddDataSet("Alt median", 1990, 1999);
   AddDataSet("Not computed", 1990, 1999);
   AddDataSet("Alt other limits", 1990, 1999);
-  IndexGraphWindow none(app, IndexWindowKind::Alternatives, Defaults);
+  IndexGraphWindow none(app, IndexWindowKind::Alternatives);
   EXPECT_EQ(none.CannotOpen().value_or(""), "You must select a baseline before graphing alternatives.");
   app.baseline = 1;
   WriteResults(1, 1.0f);
   WriteResults(2, 2.0f, true);
   WriteResults(4, 4.0f, false, 10.0f, 90.0f);
-  IndexGraphWindow w(app, IndexWindowKind::Alternatives, Defaults);
+  IndexGraphWindow w(app, IndexWindowKind::Alternatives);
   EXPECT_FALSE(w.CannotOpen().has_value());
   EXPECT_EQ(w.Entries(), (std::vector<std::string>{"Alt median (M)", "Alt other limits"}));
   ScriptedUi ui;
   // Nothing chosen: the baseline alone, with its class's default indices.
   const IndexGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
-  EXPECT_EQ(g->indices, (std::vector<int>{MA(1), MA(2), RA(1)}));
+  EXPECT_EQ(g->indices, (std::vector<int>{MA(1), MA(2), RA(1), 0, 0, 0, 0, 0, 0, 0}));
   w.SetSelection({0, 1});
   EXPECT_EQ(w.Draw(ui), nullptr);
   EXPECT_EQ(ui.messages, std::vector<std::string>{
@@ -290,22 +289,22 @@ TEST_F(GraphProject, IndexSelectionGroupAndTheTwelveIndexLimit) {
   app.baseline = 1;
   WriteResults(1, 1.0f);
   app.rememberedIndices = {ML(3), MA(1), 999, 999, 999, 999, 999, 999, 999, 999, 999, 999};
-  IndexGraphWindow w(app, IndexWindowKind::Alternatives, Defaults);
-  EXPECT_EQ(w.manualIndices, (std::vector<int>{MA(1), ML(3)}));
-  w.useDefaults = false;
-  w.ChooseMonthlyGroup(2);
-  ASSERT_EQ(w.manualIndices.size(), 12u);
-  EXPECT_EQ(w.manualIndices.front(), MA(24));
-  EXPECT_EQ(w.manualIndices.back(), MA(35));
-  std::vector<int> thirteen = w.manualIndices;
+  IndexGraphWindow w(app, IndexWindowKind::Alternatives);
+  EXPECT_EQ(w.hi.selected, (std::vector<int>{MA(1), ML(3)}));
+  w.hi.ManuallySelect();
+  w.hi.ChooseMonthlyGroup(2);
+  ASSERT_EQ(w.hi.selected.size(), 12u);
+  EXPECT_EQ(w.hi.selected.front(), MA(24));
+  EXPECT_EQ(w.hi.selected.back(), MA(35));
+  std::vector<int> thirteen = w.hi.selected;
   thirteen.push_back(ML(3));
-  w.ListChangedByUser(thirteen);
-  EXPECT_EQ(w.monthlyGroup, 0);
+  w.hi.UserChangedSelection(thirteen);
+  EXPECT_EQ(w.hi.monthlyGroup, 0);
   ScriptedUi ui;
   EXPECT_EQ(w.Draw(ui), nullptr);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."});
-  w.Clear();
-  w.ListChangedByUser({RA(9)});
+  w.hi.Clear();
+  w.hi.UserChangedSelection({RA(9)});
   const IndexGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
   EXPECT_EQ(g->chart.xLabels.at(0).text, "RA9");
@@ -325,23 +324,24 @@ TEST_F(GraphProject, ProfileIndexWindowChoosesItsBasePeriod) {
   two.periodDataSets = {2, 3, 0, 0, 0};
   app.profiles = {one, two};
   {
-    IndexGraphWindow w(app, IndexWindowKind::Profiles, Defaults);
+    IndexGraphWindow w(app, IndexWindowKind::Profiles);
     EXPECT_EQ(w.CannotOpen().value_or(""), "There are no time period profiles for which HI values have been computed.");
   }
   WriteResults(2, 1.0f, true);
   WriteResults(3, 3.0f);
-  IndexGraphWindow w(app, IndexWindowKind::Profiles, Defaults);
+  IndexGraphWindow w(app, IndexWindowKind::Profiles);
   EXPECT_EQ(w.Entries(), (std::vector<std::string>{"One period (M)", "Dam (M)"}));
   ScriptedUi ui;
   w.normalize = true;
   EXPECT_TRUE(w.SetBaseline(ui));  // one period: no dialog
   EXPECT_EQ(w.BasePeriod(), 1);
   w.SetSelection({1});
-  ui.Fill<BasePeriodForm>([](BasePeriodForm& f) {
+  ui.Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
+      EXPECT_EQ(f.caption, "Select a dataset as a baseline.");
       EXPECT_EQ(f.entries, (std::vector<std::string>{"Before", "After"}));
       f.chosen = 1;
     })
-      .Cancel<BasePeriodForm>();
+      .Cancel<DataSetSelectionForm>();
   EXPECT_TRUE(w.SetBaseline(ui));
   EXPECT_EQ(w.BasePeriod(), 2);
   EXPECT_FALSE(w.SetBaseline(ui));

@@ -25,6 +25,7 @@
 #include "zelvo/graphs/qt/FlowGraphDialog.h"
 #include "zelvo/graphs/qt/IndexGraphDialog.h"
 #include "zelvo/store/DataSetFile.h"
+#include "zelvo/store/PreferencesFile.h"
 
 namespace zelvo::qt {
 namespace {
@@ -86,11 +87,7 @@ class GraphWindows : public ::testing::Test {
     std::filesystem::create_directories(shots_);
     app.projectName = "Upper Creek";
     app.projectFolder = folder_;
-    const Rgb colours[20] = {{255, 0, 0},    {0, 200, 200},   {218, 165, 32}, {160, 32, 240}, {34, 139, 34},
-                             {255, 0, 255},  {255, 140, 0},   {0, 0, 128},    {139, 170, 180}, {65, 65, 19},
-                             {41, 105, 225}, {173, 41, 41},   {0, 216, 230},  {255, 250, 154}, {0, 100, 0},
-                             {200, 200, 200}, {127, 255, 0},  {176, 48, 96},  {210, 180, 140}, {165, 42, 42}};
-    for (int i = 0; i < 20; ++i) app.preferences.curveColours[i] = colours[i];
+    app.preferences = DefaultPreferences();
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
@@ -200,8 +197,8 @@ TEST_F(GraphWindows, IndexGraphsOfValuesAndRanges) {
   AddDataSet("Reservoir", 1950, 1980, 110.0f, 4);
   app.baseline = 1;
   for (int n = 1; n <= 4; ++n) WriteResults(n, 1.0f + 0.15f * static_cast<float>(n - 1));
-  auto defaults = [](int) { return std::vector<int>{MA(1), MA(3), ML(17), MH(14), FL(1), FH(1), DL(16), DH(16), TA(1), RA(1)}; };
-  IndexGraphDialog dialog(app, IndexWindowKind::Alternatives, defaults, ui);
+  app.defaultIndexSets[2] = {MA(1), MA(3), ML(17), MH(14), FL(1), FH(1), DL(16), DH(16), TA(1), RA(1)};
+  IndexGraphDialog dialog(app, IndexWindowKind::Alternatives, ui);
   dialog.SelectEntries({0, 1});
   ASSERT_NE(dialog.Window().Last(), nullptr);
   Save(dialog, "index_values");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "zelvo/shell/SelectionDialogs.h"
 #include "zelvo/store/DataSetFile.h"
 
 namespace zelvo {
@@ -57,7 +58,7 @@ std::optional<std::string> FlowGraphWindow::SetSelection(std::vector<int> positi
   positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
   if (kind_ == FlowWindowKind::TimePeriods && positions.size() > 1) positions.resize(1);
   selection_ = std::move(positions);
-  if (kind_ == FlowWindowKind::Alternatives && selection_.size() > 4) return std::string(kTooManyAlternatives);
+  if (kind_ == FlowWindowKind::Alternatives && selection_.size() > 4) return TooManyAlternativesMessage(4);
   return std::nullopt;
 }
 

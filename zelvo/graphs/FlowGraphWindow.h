@@ -22,8 +22,6 @@ enum class FlowWindowKind { DataSets, TimePeriods, Alternatives };
 inline constexpr const char* kFlowGraphCaption = "Graph data set data";
 inline constexpr const char* kZoomHint = "Zoom:  Press shift and drag mouse          Reset:  Press R";
 inline constexpr const char* kNoBaselineForAlternatives = "You must select a baseline before graphing alternatives.";
-inline constexpr const char* kTooManyAlternatives =
-    "The maximum number of alternatives that can be selected is 4.  Please unselect one.";
 
 class FlowGraphWindow {
  public:

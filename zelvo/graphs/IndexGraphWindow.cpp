@@ -13,17 +13,15 @@ std::filesystem::path ResultsPath(const AppState& app, int number) {
   return app.projectFolder / HiOutputFileName(number);
 }
 
-// First catalogue position of each monthly group.
-constexpr int kMonthlyGroupStart[5] = {-1, MA(12), MA(24), ML(1), MH(1)};
-
 }  // namespace
 
-IndexGraphWindow::IndexGraphWindow(const AppState& app, IndexWindowKind kind, DefaultIndicesOf defaults)
-    : app_(app), kind_(kind), defaults_(std::move(defaults)) {
+IndexGraphWindow::IndexGraphWindow(AppState& app, IndexWindowKind kind) : app_(app), kind_(kind) {
+  hi.shown = true;
+  for (int n = 0; n < kIndexCount; ++n) hi.indexNames.emplace_back(IndexName(n));
   for (int n : app.rememberedIndices)
-    if (n >= 0 && n < kIndexCount) manualIndices.push_back(n);
-  std::sort(manualIndices.begin(), manualIndices.end());
-  monthlyGroup = std::clamp(app.rememberedMonthlyGroup, 0, 4);
+    if (n >= 0 && n < kIndexCount) hi.selected.push_back(n);
+  std::sort(hi.selected.begin(), hi.selected.end());
+  hi.monthlyGroup = std::clamp(app.rememberedMonthlyGroup, 0, kMonthlyGroups - 1);
   auto mark = [](const std::filesystem::path& path) {
     return ReadHiMark(path) == HiMark::ComputedWithMedian ? " (M)" : "";
   };
@@ -70,26 +68,8 @@ std::optional<std::string> IndexGraphWindow::SetSelection(std::vector<int> posit
     if (positions != selection_) basePeriod_ = 1;
   }
   selection_ = std::move(positions);
-  if (kind_ == IndexWindowKind::Alternatives && selection_.size() > 4) return std::string(kTooManyAlternatives);
+  if (kind_ == IndexWindowKind::Alternatives && selection_.size() > 4) return TooManyAlternativesMessage(4);
   return std::nullopt;
-}
-
-void IndexGraphWindow::ChooseMonthlyGroup(int group) {
-  monthlyGroup = std::clamp(group, 0, 4);
-  manualIndices.clear();
-  if (monthlyGroup > 0)
-    for (int i = 0; i < 12; ++i) manualIndices.push_back(kMonthlyGroupStart[monthlyGroup] + i);
-}
-
-void IndexGraphWindow::Clear() {
-  manualIndices.clear();
-  monthlyGroup = 0;
-}
-
-void IndexGraphWindow::ListChangedByUser(std::vector<int> positions) {
-  std::sort(positions.begin(), positions.end());
-  manualIndices = std::move(positions);
-  monthlyGroup = 0;
 }
 
 std::vector<int> IndexGraphWindow::CurveDataSets() const {
@@ -113,33 +93,34 @@ std::vector<int> IndexGraphWindow::CurveDataSets() const {
 }
 
 std::optional<std::vector<int>> IndexGraphWindow::IndexSelectionNow(Ui& ui) const {
-  if (!useDefaults) {
-    if (manualIndices.size() > static_cast<std::size_t>(kMaxGraphIndices)) {
-      ui.Message(kTooManyIndices);
+  IndexSelection selection;
+  if (hi.manual) {
+    if (hi.selected.size() > static_cast<std::size_t>(kMaxSelectedIndices)) {
+      ui.Message(kTooManyIndicesMessage);
       return std::nullopt;
     }
-    return manualIndices;
+    selection.useDefaults = false;
+    selection.count = static_cast<int>(hi.selected.size());
+    selection.indices = hi.selected;
   }
   const std::vector<int> numbers = CurveDataSets();
-  if (numbers.empty() || !defaults_) return std::vector<int>{};
+  if (numbers.empty()) return std::vector<int>{};
   // The default set of the baseline's class, or of the profile's first period.
-  return defaults_(app_.dataSets[static_cast<std::size_t>(numbers[0] - 1)].streamClass);
+  return SelectedIndexNumbers(selection, app_, app_.dataSets[static_cast<std::size_t>(numbers[0] - 1)].streamClass);
 }
 
 bool IndexGraphWindow::SetBaseline(Ui& ui) {
-  if (kind_ != IndexWindowKind::Profiles || !normalize) return false;
+  if (kind_ != IndexWindowKind::Profiles || !normalize || selection_.empty()) return false;
   const std::vector<int> numbers = CurveDataSets();
   if (numbers.empty()) return false;
   if (numbers.size() == 1) {
     basePeriod_ = 1;
     return true;
   }
-  BasePeriodForm form;
-  for (int n : numbers) form.entries.push_back(app_.dataSets[static_cast<std::size_t>(n - 1)].title);
-  form.chosen = basePeriod_ - 1;
-  if (!ui.Edit(form)) return false;
-  if (form.chosen < 0 || form.chosen >= static_cast<int>(numbers.size())) return false;
-  basePeriod_ = form.chosen + 1;
+  const std::optional<DataSetChoice> choice =
+      SelectDataSet(app_, ui, kSelectBaselinePeriod, entryItems_[static_cast<std::size_t>(selection_[0])]);
+  if (!choice || choice->index < 0 || choice->index >= static_cast<int>(numbers.size())) return false;
+  basePeriod_ = choice->index + 1;
   return true;
 }
 

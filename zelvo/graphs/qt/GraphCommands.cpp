@@ -19,20 +19,20 @@ void OpenFlowGraph(const AppState& app, Ui& ui, FlowWindowKind kind, QWidget* pa
   dialog.exec();
 }
 
-void OpenIndexGraph(const AppState& app, Ui& ui, IndexWindowKind kind, DefaultIndicesOf defaults, QWidget* parent) {
+void OpenIndexGraph(AppState& app, Ui& ui, IndexWindowKind kind, QWidget* parent) {
   {
-    IndexGraphWindow probe(app, kind, defaults);
+    IndexGraphWindow probe(app, kind);
     if (const std::optional<std::string> why = probe.CannotOpen()) {
       ui.Message(*why);
       return;
     }
   }
-  IndexGraphDialog dialog(app, kind, std::move(defaults), ui, parent != nullptr ? parent : QApplication::activeWindow());
+  IndexGraphDialog dialog(app, kind, ui, parent != nullptr ? parent : QApplication::activeWindow());
   dialog.resize(1180, 760);
   dialog.exec();
 }
 
-std::vector<GraphCommandHandler> GraphCommandHandlers(DefaultIndicesOf defaults) {
+std::vector<GraphCommandHandler> GraphCommandHandlers() {
   return {
       {kCmdGraphicsPreferences,
        [](AppState& app, Ui& ui) {
@@ -43,9 +43,9 @@ std::vector<GraphCommandHandler> GraphCommandHandlers(DefaultIndicesOf defaults)
       {kCmdGraphTimePeriodData, [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::TimePeriods); }},
       {kCmdGraphAlternativeData, [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::Alternatives); }},
       {kCmdGraphProfileIndices,
-       [defaults](AppState& app, Ui& ui) { OpenIndexGraph(app, ui, IndexWindowKind::Profiles, defaults); }},
+       [](AppState& app, Ui& ui) { OpenIndexGraph(app, ui, IndexWindowKind::Profiles); }},
       {kCmdGraphAlternativeIndices,
-       [defaults](AppState& app, Ui& ui) { OpenIndexGraph(app, ui, IndexWindowKind::Alternatives, defaults); }},
+       [](AppState& app, Ui& ui) { OpenIndexGraph(app, ui, IndexWindowKind::Alternatives); }},
   };
 }
 

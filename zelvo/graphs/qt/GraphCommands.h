@@ -24,14 +24,13 @@ inline constexpr int kCmdGraphAlternativeIndices = 32837;
 // Opens a flow graph window modally (or shows why it cannot open).
 void OpenFlowGraph(const AppState& app, Ui& ui, FlowWindowKind kind, QWidget* parent = nullptr);
 // Opens an index graph window modally (or shows why it cannot open).
-void OpenIndexGraph(const AppState& app, Ui& ui, IndexWindowKind kind, DefaultIndicesOf defaults,
-                    QWidget* parent = nullptr);
+void OpenIndexGraph(AppState& app, Ui& ui, IndexWindowKind kind, QWidget* parent = nullptr);
 
 struct GraphCommandHandler {
   int id = 0;
   std::function<void(AppState&, Ui&)> handler;
 };
-// One handler per graph command id; `defaults` gives the default index set of a stream class.
-std::vector<GraphCommandHandler> GraphCommandHandlers(DefaultIndicesOf defaults);
+// One handler per graph command id, for the command table to bind.
+std::vector<GraphCommandHandler> GraphCommandHandlers();
 
 }  // namespace zelvo::qt

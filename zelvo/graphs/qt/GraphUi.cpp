@@ -24,7 +24,6 @@
 #include "zelvo/graphs/FlowSeries.h"
 #include "zelvo/graphs/GraphDialogs.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
-#include "zelvo/graphs/IndexGraphWindow.h"
 
 namespace zelvo::qt {
 namespace {
@@ -125,25 +124,6 @@ bool EditCapture(CaptureForm& form, QWidget* parent, Ui& ui, const FormCheck& ch
   // Let the dialog leave the screen before the chart is read.
   QApplication::processEvents();
   return ok;
-}
-
-bool EditBasePeriod(BasePeriodForm& form, QWidget* parent, Ui& ui, const FormCheck& check) {
-  QDialog d(parent);
-  d.setWindowTitle(BasePeriodForm::kCaption);
-  auto* layout = new QVBoxLayout(&d);
-  auto* list = new QListWidget;
-  for (const std::string& e : form.entries) list->addItem(Q(e));
-  list->setCurrentRow(form.chosen >= 0 && form.chosen < list->count() ? form.chosen : 0);
-  layout->addWidget(list);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-  QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
-  QObject::connect(list, &QListWidget::itemDoubleClicked, &d, &QDialog::accept);
-  layout->addWidget(buttons);
-  return RunChecked(d, ui, check, [&] {
-    form.chosen = list->currentRow();
-    return true;
-  });
 }
 
 // A rectangle filled with a curve colour.
@@ -250,7 +230,7 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
 }  // namespace
 
 bool GraphUi::ShowsForm(const std::string& name) {
-  return name == "Threshold" || name == "YAxisExtents" || name == "Capture" || name == "BasePeriod" ||
+  return name == "Threshold" || name == "YAxisExtents" || name == "Capture" ||
          name == "GraphicsPreferences";
 }
 
@@ -260,7 +240,6 @@ bool GraphUi::Edit(Form& form, const FormCheck& check) {
   if (name == "Threshold") return EditThreshold(dynamic_cast<ThresholdForm&>(form), parent, *this, check);
   if (name == "YAxisExtents") return EditYExtents(dynamic_cast<YAxisExtentsForm&>(form), parent, *this, check);
   if (name == "Capture") return EditCapture(dynamic_cast<CaptureForm&>(form), parent, *this, check);
-  if (name == "BasePeriod") return EditBasePeriod(dynamic_cast<BasePeriodForm&>(form), parent, *this, check);
   if (name == "GraphicsPreferences")
     return EditGraphicsPreferences(dynamic_cast<GraphicsPreferencesForm&>(form), parent, *this, check);
   return program_.Edit(form, check);

@@ -1,6 +1,6 @@
 #pragma once
 // The Ui the graph windows talk to: the program's Ui for messages and file dialogs, and the graph
-// dialogs (threshold, Y extents, capture, base period, graphics preferences) shown here.
+// dialogs (threshold, Y extents, capture, graphics preferences) shown here.
 
 #include <QPointer>
 #include <QWidget>

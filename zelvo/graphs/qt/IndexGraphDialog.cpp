@@ -18,9 +18,9 @@
 
 namespace zelvo::qt {
 
-IndexGraphDialog::IndexGraphDialog(const AppState& app, IndexWindowKind kind, DefaultIndicesOf defaults, Ui& ui,
+IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
                                    QWidget* parent)
-    : QDialog(parent), window_(app, kind, std::move(defaults)), ui_(ui, this) {
+    : QDialog(parent), window_(app, kind), ui_(ui, this) {
   setWindowTitle(kIndexGraphCaption);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   auto* top = new QHBoxLayout(this);
@@ -56,7 +56,7 @@ IndexGraphDialog::IndexGraphDialog(const AppState& app, IndexWindowKind kind, De
   checks->addWidget(grid_);
   controls->addLayout(checks);
 
-  auto* selectionBox = new QGroupBox(QStringLiteral("HI Selection"));
+  auto* selectionBox = new QGroupBox(HiSelectionGroup::kCaption);
   auto* sel = new QVBoxLayout(selectionBox);
   selectionMode_ = new QButtonGroup(this);
   auto* useDefaults = new QRadioButton(QStringLiteral("Use Defaults"));
@@ -70,18 +70,17 @@ IndexGraphDialog::IndexGraphDialog(const AppState& app, IndexWindowKind kind, De
   manualPanel_ = new QWidget;
   auto* panel = new QVBoxLayout(manualPanel_);
   panel->setContentsMargins(0, 0, 0, 0);
-  panel->addWidget(new QLabel(QStringLiteral("Select up to 12 indices:")));
+  panel->addWidget(new QLabel(HiSelectionGroup::kListLabel));
   indexList_ = new QListWidget;
   indexList_->setSelectionMode(QAbstractItemView::MultiSelection);
   for (int n = 0; n < kIndexCount; ++n) indexList_->addItem(QString::fromStdString(std::string(IndexName(n))));
   indexList_->setMinimumHeight(120);
   panel->addWidget(indexList_);
-  auto* monthlyBox = new QGroupBox(QStringLiteral("Monthly Indices"));
+  auto* monthlyBox = new QGroupBox(HiSelectionGroup::kMonthlyCaption);
   auto* monthlyGrid = new QGridLayout(monthlyBox);
   monthly_ = new QButtonGroup(this);
-  const QString groups[] = {"Not selected", "MA12-23", "MA24-35", "ML1-12", "MH1-12"};
-  for (int i = 0; i < 5; ++i) {
-    auto* b = new QRadioButton(groups[i]);
+  for (int i = 0; i < kMonthlyGroups; ++i) {
+    auto* b = new QRadioButton(MonthlyGroupText(i));
     monthly_->addButton(b, i);
     monthlyGrid->addWidget(b, i == 0 ? 0 : 1 + (i - 1) / 2, i == 0 ? 0 : (i - 1) % 2);
   }
@@ -145,16 +144,16 @@ IndexGraphDialog::IndexGraphDialog(const AppState& app, IndexWindowKind kind, De
     std::vector<int> positions;
     for (int i = 0; i < indexList_->count(); ++i)
       if (indexList_->item(i)->isSelected()) positions.push_back(i);
-    window_.ListChangedByUser(positions);
+    window_.hi.UserChangedSelection(positions);
     Redraw();
   });
   connect(monthly_, &QButtonGroup::idClicked, this, [this](int group) {
-    window_.ChooseMonthlyGroup(group);
+    window_.hi.ChooseMonthlyGroup(group);
     ShowControls();
     Redraw();
   });
   connect(clear, &QPushButton::clicked, this, [this] {
-    window_.Clear();
+    window_.hi.Clear();
     ShowControls();
     Redraw();
   });
@@ -175,7 +174,7 @@ void IndexGraphDialog::ReadControls() {
   window_.type = type_->checkedId() == 1 ? IndexGraphType::Range : IndexGraphType::Value;
   window_.normalize = normalize_->isChecked();
   window_.grid = grid_->isChecked();
-  window_.useDefaults = selectionMode_->checkedId() != 1;
+  window_.hi.manual = selectionMode_->checkedId() == 1;
 }
 
 void IndexGraphDialog::ShowControls() {
@@ -186,12 +185,12 @@ void IndexGraphDialog::ShowControls() {
   type_->button(window_.type == IndexGraphType::Range ? 1 : 0)->setChecked(true);
   normalize_->setChecked(window_.normalize);
   grid_->setChecked(window_.grid);
-  selectionMode_->button(window_.useDefaults ? 0 : 1)->setChecked(true);
-  manualPanel_->setVisible(!window_.useDefaults);
+  selectionMode_->button(window_.hi.manual ? 1 : 0)->setChecked(true);
+  manualPanel_->setVisible(window_.hi.ManualControlsVisible());
   indexList_->clearSelection();
-  for (int n : window_.manualIndices)
+  for (int n : window_.hi.selected)
     if (n >= 0 && n < indexList_->count()) indexList_->item(n)->setSelected(true);
-  monthly_->button(window_.monthlyGroup)->setChecked(true);
+  monthly_->button(window_.hi.monthlyGroup)->setChecked(true);
   if (setBaseline_ != nullptr) setBaseline_->setEnabled(window_.normalize);
   loading_ = false;
 }

@@ -21,7 +21,7 @@ class CChart2D;
 class IndexGraphDialog : public QDialog {
   Q_OBJECT
  public:
-  IndexGraphDialog(const AppState& app, IndexWindowKind kind, DefaultIndicesOf defaults, Ui& ui,
+  IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
                    QWidget* parent = nullptr);
 
   IndexGraphWindow& Window() { return window_; }
