@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPrinter>
 #include <QSpinBox>
 #include <QTest>
@@ -17,6 +18,7 @@
 #include <random>
 
 #include "common/engine/IndexCatalogue.h"
+#include "common/import/DailyValueReader.h"
 #include "common/engine/TextFormat.h"
 #include "qcustomplot.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
@@ -239,7 +241,24 @@ TEST_F(GraphWindows, CaptureZoomResetAndPrint) {
   const std::vector<std::uint8_t> bmp = EncodeBmp(image);
   EXPECT_EQ(bmp.size(), 54u + BmpRowSize(image.width) * static_cast<std::uint32_t>(image.height));
 
-  chart.Plot()->yAxis->setRange(2, 3);
+  // Shift and drag zooms into the rectangle; a plain drag does not.
+  chart.resize(400, 300);
+  chart.Render(c);
+  QWidget* surface = chart.Plot();
+  const QRect area = chart.Plot()->axisRect()->rect();
+  const QPoint from = area.center() - QPoint(area.width() / 4, area.height() / 4);
+  const QPoint to = area.center() + QPoint(area.width() / 4, area.height() / 4);
+  QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+  QTest::mouseMove(surface, to);
+  QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+  EXPECT_EQ(chart.Plot()->yAxis->range().upper, 10.0);
+  QTest::mousePress(surface, Qt::LeftButton, Qt::ShiftModifier, from);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(surface->mapToGlobal(to)), Qt::NoButton, Qt::LeftButton,
+                   Qt::ShiftModifier);
+  QApplication::sendEvent(surface, &move);
+  QTest::mouseRelease(surface, Qt::LeftButton, Qt::ShiftModifier, to);
+  EXPECT_LT(chart.Plot()->yAxis->range().upper, 10.0);
+  EXPECT_GT(chart.Plot()->yAxis->range().lower, 0.0);
   QKeyEvent r(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier, "r");
   QApplication::sendEvent(chart.Plot(), &r);
   EXPECT_EQ(chart.Plot()->yAxis->range().upper, 10.0);
@@ -304,6 +323,44 @@ TEST_F(GraphWindows, GraphicsPreferencesDialogTakesTheTypedColour) {
   EXPECT_TRUE(app.preferencesChanged);
   EXPECT_EQ(app.preferences.curveColours[1].red, 10);
   EXPECT_EQ(app.preferences.annualSeries, kAnnualMonthlyMedian);
+}
+
+TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
+  const std::filesystem::path real = ZELVO_REAL_DATA_DIR;
+  const char* files[] = {"dv_05427718_YaharaRiver_Windsor_WI.txt", "dv_05427948_PheasantBranch_Middleton_WI.txt"};
+  for (const char* name : files) {
+    if (!std::filesystem::exists(real / name)) GTEST_SKIP() << "real data not at hand";
+    FlowRecord record;
+    const DailyValueOutcome read = ReadDailyValueFile(real / name, ImportProgram::Main, 0, 0, record);
+    ASSERT_TRUE(read.ok) << read.message;
+    DataSetEntry e;
+    e.title = std::string(name).substr(12, std::string(name).find('_', 12) - 12);
+    e.SetWaterYears(record.FirstYear(), record.LastYear());
+    e.fileName = DataSetFileName(static_cast<int>(app.dataSets.size()) + 1);
+    app.dataSets.push_back(e);
+    ASSERT_TRUE(WriteDataSetFile(folder_ / e.fileName, record, false));
+  }
+  FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
+  FlowGraphSettings& s = dialog.Window().settings;
+  s.scale = 1;
+  dialog.ShowSettings();
+  dialog.SelectEntries({0, 1});
+  ASSERT_NE(dialog.Window().Last(), nullptr);
+  Save(dialog, "real_daily_log");
+  s.exceedence = true;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  // Duration curves fall from the largest flow at 0 % to the smallest at 100 %.
+  const FlowGraph& g = *dialog.Window().Last();
+  EXPECT_GE(g.values[0].front(), g.values[0][g.values[0].size() / 2]);
+  Save(dialog, "real_exceedence_log");
+  s.exceedence = false;
+  s.scale = 0;
+  s.annualSeries = kAnnualMedianHydrograph;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "real_median_hydrograph");
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace
