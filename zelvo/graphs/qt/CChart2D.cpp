@@ -102,8 +102,8 @@ void AddLegendless(QCPAbstractPlottable* p) { p->removeFromLegend(); }
 
 }  // namespace
 
-QFont FontFromSpec(const std::string& spec, const QFont& fallback) {
-  const QStringList parts = QString::fromStdString(spec).split(',');
+QFont FontFromDescription(const std::string& description, const QFont& fallback) {
+  const QStringList parts = QString::fromStdString(description).split(',');
   if (parts.size() < 2) return fallback;
   QFont font(parts[0] == "Times" ? QStringLiteral("Times New Roman") : parts[0]);
   font.setPointSize(parts[1].toInt() > 0 ? parts[1].toInt() : fallback.pointSize());
@@ -171,12 +171,12 @@ void CChart2D::Render(const ChartDescription& c) {
   RemoveAll();
   QCustomPlot& p = *plot_;
   const QFont baseFont = font();
-  const QFont axisFont = FontFromSpec(c.axisFont, baseFont);
-  const QFont legendFont = FontFromSpec(c.legendFont, baseFont);
+  const QFont axisFont = FontFromDescription(c.axisFont, baseFont);
+  const QFont legendFont = FontFromDescription(c.legendFont, baseFont);
 
   // Header lines, each its own row above the axes.
   int row = 0;
-  const QFont headerFont = FontFromSpec(c.headerFont, baseFont);
+  const QFont headerFont = FontFromDescription(c.headerFont, baseFont);
   for (const std::string& line : c.header) {
     p.plotLayout()->insertRow(row);
     auto* text = new QCPTextElement(&p, QString::fromStdString(line), headerFont);

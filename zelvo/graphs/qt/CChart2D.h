@@ -48,6 +48,6 @@ class CChart2D : public QWidget {
 };
 
 // "Arial,10,bold" -> the font.
-QFont FontFromSpec(const std::string& spec, const QFont& fallback);
+QFont FontFromDescription(const std::string& description, const QFont& fallback);
 
 }  // namespace zelvo::qt
