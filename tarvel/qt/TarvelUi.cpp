@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "common/qt/MissingDataDialog.h"
 #include "tarvel/qt/TarvelDialogs.h"
 
 namespace zelvo::tarvel {
@@ -80,6 +81,13 @@ bool TarvelUi::Edit(Form& form, const FormCheck& check) {
       if (!problem) return true;
       if (!problem->text.empty()) Message(problem->text);
     }
+  }
+  if (auto* screening = dynamic_cast<MissingDataForm*>(&form)) {
+    // The screening window during an import: no wait cursor while the user reads the report.
+    if (busy_) QApplication::restoreOverrideCursor();
+    const bool chosen = qt::MissingDataDialog::Run(*screening, parent_);
+    if (busy_) QApplication::setOverrideCursor(Qt::WaitCursor);
+    return chosen;
   }
   qWarning("tarvel: no window for the dialog \"%s\"", form.FormName());
   return false;

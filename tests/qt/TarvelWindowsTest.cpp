@@ -13,6 +13,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QDate>
+#include <QPointer>
+#include <memory>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -179,6 +182,90 @@ TEST(TarvelWindowQt, AboutAndHelpWindows) {
   });
   window.findChild<QPushButton*>("help")->click();
   EXPECT_TRUE(helpShown);
+}
+
+}  // namespace
+}  // namespace zelvo::tarvel
+
+#include "common/qt/MissingDataDialog.h"
+#include "tarvel/StationImport.h"
+
+namespace zelvo::tarvel {
+namespace {
+
+// Runs each action on the next modal window in turn (each one a new window).
+void OnModals(std::vector<std::function<void(QWidget*)>> actions) {
+  auto* timer = new QTimer();
+  timer->setInterval(20);
+  auto queue = std::make_shared<std::vector<std::function<void(QWidget*)>>>(std::move(actions));
+  auto last = std::make_shared<QPointer<QWidget>>();
+  QObject::connect(timer, &QTimer::timeout, [timer, queue, last] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible() || modal == last->data()) return;
+    *last = modal;
+    auto act = queue->front();
+    queue->erase(queue->begin());
+    if (queue->empty()) {
+      timer->stop();
+      timer->deleteLater();
+    }
+    act(modal);
+  });
+  timer->start();
+}
+
+TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
+  App();
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / ("tarvel_qt_screen_" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const std::string file = (dir / "gaps.txt").string();
+  {
+    // Water years 1991 and 1992; 1992 lacks its first ten days.
+    std::ofstream f(file, std::ios::binary);
+    f << "agency_cd\tsite_no\tdatetime\tflow\tflow_cd\r\n";
+    for (int wy = 1991; wy <= 1992; ++wy) {
+      QDate d(wy - 1, 10, 1);
+      const QDate end(wy, 9, 30);
+      for (int n = 0; d <= end; d = d.addDays(1), ++n) {
+        if (wy == 1992 && n < 10) continue;
+        f << "AGNC\t01234567\t" << d.toString("yyyy-MM-dd").toStdString() << "\t" << (12 + n % 7) << "\tA\r\n";
+      }
+    }
+  }
+  TarvelWindow window(ReaderStationImporter());
+  window.show();
+  window.findChild<QLineEdit*>("fileName")->setText(QString::fromStdString(file));
+  QString screeningCaption, excludeText, abortText, question, result;
+  bool explanationShown = false;
+  OnModals({
+      [&](QWidget* modal) {
+        screeningCaption = modal->windowTitle();
+        excludeText = modal->findChild<QPushButton*>("choice2")->text();
+        abortText = modal->findChild<QPushButton*>("choice4")->text();
+        explanationShown = modal->findChild<QLabel*>("explanation")->isVisible();
+        Screenshot(modal, "tarvel_missing_data");
+        modal->findChild<QPushButton*>("choice3")->click();  // keep every year that has data
+      },
+      [&](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) question = box->text();
+        Screenshot(modal, "tarvel_fewer_than_20");
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
+      },
+      [&](QWidget* modal) {
+        if (auto* l = modal->findChild<QLabel*>("resultText")) result = l->text();
+        qobject_cast<QDialog*>(modal)->accept();
+      },
+  });
+  window.findChild<QPushButton*>("ok")->click();
+  EXPECT_EQ(screeningCaption, "Missing  Data");
+  EXPECT_EQ(excludeText, "Exclude Years With Missing Data");
+  EXPECT_EQ(abortText, "Abort Classification");
+  EXPECT_TRUE(explanationShown);
+  EXPECT_EQ(question, "The number of years (2) is less than 20.\n\nDo you wish to continue?");
+  EXPECT_FALSE(result.isEmpty());
+  EXPECT_TRUE(window.isVisible());
+  fs::remove_all(dir);
 }
 
 }  // namespace
