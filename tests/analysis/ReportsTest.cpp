@@ -1,0 +1,182 @@
+#include "zelvo/analysis/Reports.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace zelvo {
+namespace {
+
+HiTable Table(float lowerPct, float upperPct, int median = 0) {
+  HiTable t;
+  t.lowerPercentile = lowerPct;
+  t.upperPercentile = upperPct;
+  t.medianMark = median;
+  return t;
+}
+
+void Set(HiTable& t, int index, float lower, float value, float upper) {
+  t.lower[index] = lower;
+  t.value[index] = value;
+  t.upper[index] = upper;
+}
+
+TEST(IndexTable, ProfileBlocksWithAnNcLimitKeepTheColumnsAligned) {
+  HiTable before = Table(25, 75);
+  Set(before, MA(1), 10, 12.5f, 20);
+  Set(before, MA(4), kMissing, 3.25f, kMissing);
+  HiTable after = Table(25, 75, 1);
+  Set(after, MA(1), 11, 13, 21);
+  Set(after, MA(4), kMissing, 4, kMissing);
+  const std::string text = FormatIndexTable("Dam - Hydrologic Index Values",
+                                            {{"Before dam", before}, {"After dam", after}}, {MA(1), MA(4)});
+  const std::string expected =
+      "Dam - Hydrologic Index Values\n\n"
+      "       Index                25.0th Percentile        Value         75.0th Percentile\n\n"
+      "Before dam:\n"
+      "        MA1                      10.000              12.500              20.000\n"
+      "        MA4                      NC                   3.250              NC    \n"
+      "\n"
+      "After dam:  Hydrologic Indices have been modified.\n"
+      "        MA1                      11.000              13.000              21.000\n"
+      "        MA4                      NC                   4.000              NC    \n"
+      "\n";
+  EXPECT_EQ(text, expected);
+  const std::string lines[2] = {"        MA1                      10.000              12.500              20.000",
+                                "        MA4                      NC                   3.250              NC    "};
+  EXPECT_EQ(lines[0].size(), lines[1].size());
+}
+
+ComparisonSide Side(const std::string& title, HiTable t) { return ComparisonSide{title, "10/01/1950", "09/30/1960", t}; }
+
+TEST(ComparisonReport, APeriodComparedWithItself) {
+  HiTable t = Table(25, 75);
+  Set(t, MA(1), 2, 2.5f, 4);
+  const std::string text = FormatComparisonReport(false, "My report", "Huron", Side("Early", t), Side("Early", t), {MA(1)});
+  const std::string expected =
+      "My report\n\n"
+      "Hydrologic Analysis Comparison for Huron\n"
+      "Period of Record 1:  Early (10/01/1950 to 09/30/1960)\n"
+      "Period of Record 2:  Early (10/01/1950 to 09/30/1960)\n"
+      "\nIndex:  MA1\n\n"
+      "   Output Variable                POR 1            POR 2           Diff          % Diff\n\n"
+      "  HI Value                          2.50             2.50           0.00            0.0\n"
+      "  Upper Limit (75)                  4.00             4.00           0.00            0.0\n"
+      "  Lower Limit (25)                  2.00             2.00           0.00            0.0\n"
+      "  Range                             2.00             2.00           0.00            0.0\n"
+      "  Normalized HI Value               1.00             1.00           0.00            0.0\n"
+      "  Normalized Upper Limit            1.60             1.60           0.00            0.0\n"
+      "  Normalized Lower Limit            0.80             0.80           0.00            0.0\n"
+      "  Normalized Range                  0.80             0.80           0.00            0.0\n";
+  EXPECT_EQ(text, expected);
+}
+
+TEST(ComparisonReport, ZeroFirstValueShowsNotApplicableInTheNormalisedRows) {
+  HiTable a = Table(25, 75);
+  HiTable b = Table(10, 90, 1);
+  Set(a, MA(3), 0, 0, 0);
+  Set(b, MA(3), 1, 2, 3);
+  const std::string text = FormatComparisonReport(true, "", "P", Side("Base", a), Side("Alt", b), {MA(3)});
+  EXPECT_EQ(text.substr(0, 2), "\n\n");  // an empty report title leaves two empty lines
+  EXPECT_NE(text.find("Compared alternative:  Alt (10/01/1950 to 09/30/1960)  -  Hydrologic Indices have been modified.\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  HI Value                          0.00             2.00           2.00           N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Upper Limit (90)                  0.00             3.00           3.00           N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Normalized HI Value               1.00           N/A            N/A              N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Normalized Upper Limit          N/A              N/A            N/A              N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
+            std::string::npos);
+}
+
+TEST(ComparisonReport, NcLimitsShowNcAndNoArithmeticOnTheMarker) {
+  HiTable a = Table(25, 75);
+  HiTable b = Table(25, 75);
+  Set(a, MA(4), kMissing, 2, kMissing);
+  Set(b, MA(4), kMissing, 3, kMissing);
+  const std::string text = FormatComparisonReport(false, "t", "P", Side("A", a), Side("B", b), {MA(4)});
+  EXPECT_NE(text.find("  Upper Limit (75)                NC               NC             N/A              N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Normalized Lower Limit          NC               NC             N/A              N/A \n"),
+            std::string::npos);
+  EXPECT_NE(text.find("  Normalized HI Value               1.00             1.50           0.50           50.0\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find("999999"), std::string::npos);
+  EXPECT_EQ(text.find("1000000"), std::string::npos);
+}
+
+TEST(ComparisonReport, NineIndicesGiveTwoPageBreaksWithRepeatedHeaders) {
+  HiTable t = Table(25, 75);
+  std::vector<int> nine;
+  for (int i = 0; i < 9; ++i) nine.push_back(i);
+  const std::string text = FormatComparisonReport(false, "Title", "P", Side("A", t), Side("B", t), nine);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
+  EXPECT_NE(text.find("\fTitle\n\nHydrologic Analysis Comparison for P\n"), std::string::npos);
+  const std::size_t fifth = text.find("Index:  MA5");
+  const std::size_t firstBreak = text.find('\f');
+  EXPECT_LT(firstBreak, fifth);
+  EXPECT_GT(firstBreak, text.find("Index:  MA4"));
+  EXPECT_NE(text.back(), '\f');
+}
+
+TEST(DataSetReport, DescriptionLinesPeaksProfilesAndBaseline) {
+  DataSetEntry a;
+  a.title = "Early";
+  a.description = "line one\r\nline two\r\nline three";
+  a.SetWaterYears(1951, 1960);
+  a.fileName = "dataset_1";
+  a.streamClass = 2;
+  a.peakFlag = 1;
+  DataSetEntry b = a;
+  b.title = "Late";
+  b.description = "";
+  b.fileName = "dataset_2";
+  b.peakFlag = 0;
+  ProfileEntry p;
+  p.title = "Dam";
+  p.periodCount = 2;
+  p.periodDataSets = {1, 2, 0, 0, 0};
+  const std::string text = FormatDataSetReport(std::vector<DataSetEntry>{a, b}, std::vector<ProfileEntry>{p}, 2);
+  const std::string expected =
+      "Data set and time period profile report:\n\n"
+      "DATA SET 1:\n\n"
+      "     title = Early\n"
+      "     desc = line one\n"
+      "            line two\n"
+      "            line three\n"
+      "     start date = 10/01/1950\n"
+      "     end date = 09/30/1960\n"
+      "     file name = dataset_1\n"
+      "     stream class = High Volume Flashy\n"
+      "     Includes peak flow data.\n"
+      "\n"
+      "DATA SET 2:\n\n"
+      "     title = Late\n"
+      "     start date = 10/01/1950\n"
+      "     end date = 09/30/1960\n"
+      "     file name = dataset_2\n"
+      "     stream class = High Volume Flashy\n"
+      "\n"
+      "TIME PERIOD PROFILE 1:\n\n"
+      "     title = Dam\n"
+      "     Number of analysis periods = 2\n"
+      "          Period1 = Early\n"
+      "               start year = 1951\n"
+      "               end year = 1960\n\n"
+      "          Period2 = Late\n"
+      "               start year = 1951\n"
+      "               end year = 1960\n\n"
+      "The baseline line alternative is Late.\n";
+  EXPECT_EQ(text, expected);
+  EXPECT_EQ(WithCrLf("a\nb\n"), "a\r\nb\r\n");
+}
+
+TEST(DataSetReport, UnreadableDirectoriesLeaveTheirSectionsOut) {
+  EXPECT_EQ(FormatDataSetReport(std::nullopt, std::nullopt, 0), "Data set and time period profile report:\n\n");
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,119 @@
+#include "zelvo/store/DataSetEntry.h"
+
+#include <gtest/gtest.h>
+
+#include "support/TempFolder.h"
+#include "zelvo/store/DataSetDirectory.h"
+
+namespace zelvo {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::TempFolder;
+using testing::WriteWholeFile;
+
+DataSetEntry SampleEntry(int number) {
+  DataSetEntry e;
+  e.title = "Huron River " + std::to_string(number);
+  e.description = "Ann Arbor gauge\r\nsecond line";
+  e.SetWaterYears(1990, 1992);
+  e.fileName = DataSetFileName(number);
+  e.streamClass = kHighVolumeFlashy;
+  e.peakFlag = 1;
+  return e;
+}
+
+TEST(DataSetEntry, FieldsLieAtTheirOffsetsLittleEndianNulPadded) {
+  Bytes b;
+  EncodeDataSetEntry(SampleEntry(7), b);
+  ASSERT_EQ(b.size(), kDataSetEntrySize);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(b.data()), 14), std::string("Huron River 7\0", 14));
+  EXPECT_EQ(b[40], 0);
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(b.data()) + 41, 15), "Ann Arbor gauge");
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(b.data()) + 1066, 11), std::string("10/01/1989\0", 11));
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(b.data()) + 1077, 11), std::string("09/30/1992\0", 11));
+  EXPECT_EQ(std::string(reinterpret_cast<char*>(b.data()) + 1088, 10), std::string("dataset_7\0", 10));
+  EXPECT_EQ(b[1132], 2);
+  EXPECT_EQ(b[1133], 0);
+  EXPECT_EQ(b[1136], 1);
+  EXPECT_EQ(b[1140], 0);
+  EXPECT_EQ(b[1143], 0);
+}
+
+TEST(DataSetEntry, DecodeReadsBackWhatWasEncoded) {
+  Bytes b;
+  const DataSetEntry e = SampleEntry(3);
+  EncodeDataSetEntry(e, b);
+  const DataSetEntry d = DecodeDataSetEntry(b.data());
+  EXPECT_EQ(d.title, e.title);
+  EXPECT_EQ(d.description, e.description);
+  EXPECT_EQ(d.startDate, "10/01/1989");
+  EXPECT_EQ(d.FirstWaterYear(), 1990);
+  EXPECT_EQ(d.LastWaterYear(), 1992);
+  EXPECT_EQ(d.fileName, "dataset_3");
+  EXPECT_EQ(d.streamClass, 2);
+  EXPECT_EQ(d.peakFlag, 1);
+}
+
+TEST(DataSetEntry, OverlongTitleIsCutToFortyCharacters) {
+  DataSetEntry e = SampleEntry(1);
+  e.title = std::string(60, 'x');
+  Bytes b;
+  EncodeDataSetEntry(e, b);
+  EXPECT_EQ(DecodeDataSetEntry(b.data()).title, std::string(40, 'x'));
+}
+
+TEST(DataSetDirectory, MissingFileIsAProjectWithoutDataSets) {
+  TempFolder folder;
+  const auto entries = ReadDataSetDirectory(folder.Path());
+  ASSERT_TRUE(entries);
+  EXPECT_TRUE(entries->empty());
+}
+
+TEST(DataSetDirectory, WriteThenReadKeepsEveryEntryInOrder) {
+  TempFolder folder;
+  std::vector<DataSetEntry> entries{SampleEntry(1), SampleEntry(2), SampleEntry(3)};
+  ASSERT_TRUE(WriteDataSetDirectory(folder.Path(), entries));
+  const std::string bytes = ReadWholeFile(folder / "ds_directory");
+  EXPECT_EQ(bytes.size(), 4 + 3 * kDataSetEntrySize);
+  EXPECT_EQ(bytes.substr(0, 4), std::string("\3\0\0\0", 4));
+  const auto back = ReadDataSetDirectory(folder.Path());
+  ASSERT_TRUE(back);
+  ASSERT_EQ(back->size(), 3u);
+  EXPECT_EQ((*back)[2].title, "Huron River 3");
+  EXPECT_FALSE(std::filesystem::exists(folder / "ds_directory.tmp"));
+}
+
+TEST(DataSetDirectory, BytesAfterTheEntriesAreIgnored) {
+  Bytes b = EncodeDataSetDirectory({SampleEntry(1)});
+  b.insert(b.end(), 500, 0xab);
+  const auto entries = DecodeDataSetDirectory(b, nullptr);
+  ASSERT_TRUE(entries);
+  EXPECT_EQ(entries->size(), 1u);
+}
+
+TEST(DataSetDirectory, DamagedCountsAreRefusedWithAMessage) {
+  for (int count : {-1, 51, 2}) {
+    Bytes b = EncodeDataSetDirectory({SampleEntry(1)});
+    b[0] = static_cast<unsigned char>(count & 0xff);
+    b[1] = b[2] = b[3] = count < 0 ? 0xff : 0;
+    std::string error;
+    EXPECT_FALSE(DecodeDataSetDirectory(b, &error)) << count;
+    EXPECT_NE(error.find("ds_directory"), std::string::npos) << error;
+  }
+  std::string error;
+  EXPECT_FALSE(DecodeDataSetDirectory(Bytes{1, 0}, &error));
+}
+
+TEST(DataSetDirectory, TheFiftyFirstDataSetIsRefused) {
+  std::vector<DataSetEntry> entries(49, SampleEntry(1));
+  EXPECT_EQ(NewDataSetNumber(entries), 50);
+  entries.push_back(SampleEntry(50));
+  EXPECT_FALSE(NewDataSetNumber(entries));
+  EXPECT_STREQ(kDataSetLimitMessage,
+               "The maximum number of data sets (50) has been reached.  You must delete some data sets before you "
+               "can add any.");
+}
+
+}  // namespace
+}  // namespace zelvo

@@ -1,0 +1,190 @@
+#include "zelvo/store/DataSetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "support/TempFolder.h"
+#include "zelvo/store/DataSetDeletion.h"
+#include "zelvo/store/DataSetDirectory.h"
+
+namespace zelvo {
+namespace {
+
+using testing::ReadWholeFile;
+using testing::TempFolder;
+using testing::WriteWholeFile;
+
+FlowRecord ThreeYears() {
+  FlowRecord r;
+  r.Clear(0.0f);
+  r.yearCount = 3;
+  for (int y = 0; y < 3; ++y) {
+    r.years[y] = 1990 + y;
+    r.flows[y].fill(123.0f);
+  }
+  r.flows[1][kLeapDaySlot] = kMissing;
+  return r;
+}
+
+std::string Write(const FlowRecord& r, bool peaks) {
+  std::ostringstream out;
+  WriteDataSetFile(out, r, peaks);
+  return out.str();
+}
+
+TEST(DataSetFile, YearsLineAndSlotLinesHaveTheirExactFormat) {
+  const std::string text = Write(ThreeYears(), false);
+  const std::string years = "1990 1991 1992 \r\n";
+  const std::string slot = "      123.000       123.000       123.000 \r\n";
+  EXPECT_EQ(text.substr(0, years.size()), years);
+  EXPECT_EQ(text.substr(years.size(), slot.size()), slot);
+  EXPECT_EQ(text.size(), years.size() + 366 * slot.size());
+  // 29 February of 1991 is missing.
+  EXPECT_EQ(text.substr(years.size() + 151 * slot.size(), slot.size()),
+            "      123.000    999999.000       123.000 \r\n");
+}
+
+TEST(DataSetFile, PeakSectionEndsWithoutALineEnd) {
+  FlowRecord r = ThreeYears();
+  r.peakCount = 2;
+  r.peaks[0] = 5000.0f;
+  r.peaks[1] = 4200.5f;
+  r.peakDayFlows[0] = 1500.0f;
+  r.peakDayFlows[1] = 1200.25f;
+  const std::string text = Write(r, true);
+  const std::string tail = "2\r\n     5000.000      4200.500 \r\n     1500.000      1200.250 ";
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+  // Without the flag the section is not written.
+  EXPECT_EQ(Write(r, false).find("5000.000"), std::string::npos);
+}
+
+TEST(DataSetFile, ReadBackGivesTheSameRecordAndPeaks) {
+  FlowRecord r = ThreeYears();
+  r.flows[2][10] = 0.125f;
+  r.peakCount = 1;
+  r.peaks[0] = 9.5f;
+  r.peakDayFlows[0] = 2.25f;
+  std::istringstream in(Write(r, true));
+  FlowRecord back;
+  std::string error;
+  ASSERT_TRUE(ReadDataSetFile(in, true, back, error)) << error;
+  EXPECT_EQ(back.yearCount, 3);
+  EXPECT_EQ(back.years[2], 1992);
+  EXPECT_EQ(back.flows[2][10], 0.125f);
+  EXPECT_EQ(back.flows[1][kLeapDaySlot], kMissing);
+  EXPECT_EQ(back.peakCount, 1);
+  EXPECT_EQ(back.peaks[0], 9.5f);
+  EXPECT_EQ(back.peakDayFlows[0], 2.25f);
+}
+
+TEST(DataSetFile, ShortLinesAndAnEarlyEndLeaveZeros) {
+  std::istringstream in("1990 1991 0 1993\n1.5 2.5\n3.5\n");
+  FlowRecord r;
+  std::string error;
+  ASSERT_TRUE(ReadDataSetFile(in, false, r, error)) << error;
+  EXPECT_EQ(r.yearCount, 2);  // reading of the years stops at the first 0
+  EXPECT_EQ(r.flows[0][0], 1.5f);
+  EXPECT_EQ(r.flows[1][0], 2.5f);
+  EXPECT_EQ(r.flows[1][1], 0.0f);
+  EXPECT_EQ(r.flows[0][2], 0.0f);
+}
+
+TEST(DataSetFile, OneHundredFiftyYearsAreStoredButNotMore) {
+  FlowRecord r;
+  r.yearCount = 150;
+  for (int y = 0; y < 150; ++y) {
+    r.years[y] = 1850 + y;
+    r.flows[y].fill(static_cast<float>(y));
+  }
+  std::istringstream in(Write(r, false));
+  FlowRecord back;
+  std::string error;
+  ASSERT_TRUE(ReadDataSetFile(in, false, back, error)) << error;
+  EXPECT_EQ(back.yearCount, 150);
+  EXPECT_EQ(back.flows[149][365], 149.0f);
+}
+
+TEST(DataSetFile, DamagedFilesAreRefusedAndTheRecordIsUntouched) {
+  std::string many;
+  for (int i = 0; i < 151; ++i) many += "1990 ";
+  const std::string slots366(366, '\n');
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {many + "\n", false},                             // 151 years
+      {"1990\n" + many + "\n", false},                  // 151 values on a slot line
+      {"1990\n12.5 abc\n", false},                      // not a number
+      {"1990 x\n", false},                              // year not a number
+      {"1990\n" + slots366 + "151\n", true},            // peak count above 150
+      {"1990\n" + slots366 + "-1\n", true},             // negative peak count
+      {"1990\n" + slots366 + "seven\n", true},          // no peak count
+      {"1990\n" + slots366 + "4.5\n", false},           // a 367th slot line
+  };
+  for (const auto& [text, peaks] : cases) {
+    FlowRecord r = ThreeYears();
+    std::istringstream in(text);
+    std::string error;
+    EXPECT_FALSE(ReadDataSetFile(in, peaks, r, error)) << text.substr(0, 40);
+    EXPECT_NE(error.find("damaged"), std::string::npos);
+    EXPECT_EQ(r.yearCount, 3);
+    EXPECT_EQ(r.flows[0][0], 123.0f);
+  }
+}
+
+TEST(DataSetFile, MissingFileGivesTheOpenMessage) {
+  FlowRecord r;
+  std::string error;
+  EXPECT_FALSE(ReadDataSetFile(std::filesystem::path("/nonexistent/dataset_1"), false, r, error));
+  EXPECT_EQ(error, "Can not open the daily flow data file:  /nonexistent/dataset_1");
+}
+
+// ---- deletion keeps the numbers dense ------------------------------------------------------
+
+struct FourDataSets {
+  TempFolder folder;
+  std::vector<DataSetEntry> entries;
+  FourDataSets() {
+    for (int n = 1; n <= 4; ++n) {
+      DataSetEntry e;
+      e.title = "set " + std::to_string(n);
+      e.fileName = DataSetFileName(n);
+      e.SetWaterYears(1990, 1991);
+      entries.push_back(e);
+      WriteWholeFile(folder / DataSetFileName(n), "data of " + std::to_string(n));
+      if (n != 2) WriteWholeFile(folder / ("hiout_" + std::to_string(n) + ".csv"), "hi of " + std::to_string(n));
+    }
+    WriteDataSetDirectory(folder.Path(), entries);
+  }
+};
+
+TEST(DeleteDataSet, SecondOfFourMovesTheLaterFilesDown) {
+  FourDataSets p;
+  std::string error;
+  int hookCalledWith = 0;
+  ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 2, error, [&](int k) { hookCalledWith = k; })) << error;
+  EXPECT_EQ(hookCalledWith, 2);
+  EXPECT_EQ(ReadWholeFile(p.folder / "dataset_1"), "data of 1");
+  EXPECT_EQ(ReadWholeFile(p.folder / "dataset_2"), "data of 3");
+  EXPECT_EQ(ReadWholeFile(p.folder / "dataset_3"), "data of 4");
+  EXPECT_FALSE(std::filesystem::exists(p.folder / "dataset_4"));
+  EXPECT_EQ(ReadWholeFile(p.folder / "hiout_2.csv"), "hi of 3");
+  EXPECT_EQ(ReadWholeFile(p.folder / "hiout_3.csv"), "hi of 4");
+  EXPECT_FALSE(std::filesystem::exists(p.folder / "hiout_4.csv"));
+  const auto dir = ReadDataSetDirectory(p.folder.Path());
+  ASSERT_TRUE(dir);
+  ASSERT_EQ(dir->size(), 3u);
+  EXPECT_EQ((*dir)[1].title, "set 3");
+  EXPECT_EQ((*dir)[1].fileName, "dataset_2");
+  EXPECT_EQ((*dir)[2].fileName, "dataset_3");
+}
+
+TEST(DeleteDataSet, TheOnlyDataSetLeavesNoDirectory) {
+  FourDataSets p;
+  std::string error;
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 1, error));
+  EXPECT_FALSE(std::filesystem::exists(p.folder / "ds_directory"));
+  EXPECT_TRUE(ReadDataSetDirectory(p.folder.Path())->empty());
+  EXPECT_FALSE(DeleteDataSet(p.folder.Path(), p.entries, 1, error));
+}
+
+}  // namespace
+}  // namespace zelvo

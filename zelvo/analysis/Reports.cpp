@@ -1,0 +1,213 @@
+#include "zelvo/analysis/Reports.h"
+
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/TextFormat.h"
+
+namespace zelvo {
+namespace {
+
+const char* ModifiedSuffix(const HiTable& t) { return t.medianMark != 0 ? "  Hydrologic Indices have been modified.\n" : "\n"; }
+
+// ---- comparison report ------------------------------------------------------------------
+
+constexpr float kNoValue = -99.0f;                 // a value that cannot be normalised
+constexpr const char* kNa = "    N/A   ";          // in number columns (10 characters)
+constexpr const char* kNaPercent = " N/A ";        // in % Diff (5 characters)
+constexpr const char* kNcFirst = "    NC    ";     // a limit of the first data set
+constexpr const char* kNcSecond = "           NC    ";  // a limit of the second, with its spacing
+
+std::string Number(float v) { return Format("%10.2f", v); }
+std::string Percent(float diff, float first) {
+  if (first == 0.0f) return kNaPercent;
+  return Format("%5.1f", diff * 100.0f / first);
+}
+
+struct Normalised {
+  float value, upper, lower, range;
+};
+
+void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a, const HiTable& b,
+                int upperPercentile, int lowerPercentile) {
+  const float v1 = a.value[index], l1 = a.lower[index], u1 = a.upper[index];
+  const float v2 = b.value[index], l2 = b.lower[index], u2 = b.upper[index];
+  const bool u1Nc = u1 == kMissing, l1Nc = l1 == kMissing, u2Nc = u2 == kMissing, l2Nc = l2 == kMissing;
+  const float r1 = u1 - l1;
+  const float r2 = u2 - l2;
+  Normalised n1{1.0f, kNoValue, kNoValue, kNoValue};
+  Normalised n2{kNoValue, kNoValue, kNoValue, kNoValue};
+  if (v1 != 0.0f) {
+    n1.upper = u1 / v1;
+    n1.lower = l1 / v1;
+    n1.range = r1 / v1;
+    n2 = Normalised{v2 / v1, u2 / v1, l2 / v1, r2 / v1};
+  }
+
+  out += Format("\nIndex:  %s\n\n", std::string(IndexName(index)).c_str());
+  out += alternatives
+             ? "   Output Variable                Base             Altern.         Diff          % Diff\n\n"
+             : "   Output Variable                POR 1            POR 2           Diff          % Diff\n\n";
+
+  out += Format("  HI Value                    %10.2f       %10.2f     %10.2f          %s\n", v1, v2, v2 - v1,
+                Percent(v2 - v1, v1).c_str());
+
+  // A limit that was not computed is shown as NC; a difference with it would be arithmetic on
+  // the marker, so Diff and % Diff show N/A there (and so does a range built on it).
+  auto limitRow = [&](const char* label, int percentile, float first, bool firstNc, float second, bool secondNc) {
+    std::string row = Format(label, percentile);
+    row += firstNc ? kNcFirst : Number(first);
+    row += secondNc ? kNcSecond : "       " + Number(second);
+    if (firstNc || secondNc)
+      row += Format("     %s          %s\n", kNa, kNaPercent);
+    else
+      row += Format("     %10.2f          %s\n", second - first, Percent(second - first, first).c_str());
+    out += row;
+  };
+  limitRow("  Upper Limit (%2d)            ", upperPercentile, u1, u1Nc, u2, u2Nc);
+  limitRow("  Lower Limit (%2d)            ", lowerPercentile, l1, l1Nc, l2, l2Nc);
+
+  const bool rangeNc = u1Nc || l1Nc || u2Nc || l2Nc;
+  if (rangeNc)
+    out += Format("  Range                       %s       %s     %s          %s\n",
+                  (u1Nc || l1Nc) ? kNa : Number(r1).c_str(), (u2Nc || l2Nc) ? kNa : Number(r2).c_str(), kNa,
+                  kNaPercent);
+  else
+    out += Format("  Range                       %10.2f       %10.2f     %10.2f          %s\n", r1, r2, r2 - r1,
+                  Percent(r2 - r1, r1).c_str());
+
+  auto text = [](float v) { return v == kNoValue ? std::string(kNa) : Number(v); };
+  out += Format("  Normalized HI Value         %10.2f       %s     %s          %s\n", n1.value, text(n2.value).c_str(),
+                n2.value == kNoValue ? kNa : Number(n2.value - n1.value).c_str(),
+                n2.value == kNoValue ? kNaPercent : Percent(n2.value - n1.value, n1.value).c_str());
+
+  auto normalisedRow = [&](const char* label, float first, bool firstNc, float second, bool secondNc) {
+    std::string row = label;
+    row += firstNc ? std::string(kNcFirst) : text(first);
+    row += secondNc ? std::string(kNcSecond) : "       " + text(second);
+    const bool noDiff = firstNc || secondNc || second == kNoValue;
+    const std::string diff = noDiff ? std::string(kNa) : Number(second - first);
+    const std::string pct = noDiff || first == 0.0f ? std::string(kNaPercent) : Percent(second - first, first);
+    row += "     " + diff + "          " + pct + "\n";
+    out += row;
+  };
+  normalisedRow("  Normalized Upper Limit      ", n1.upper, u1Nc, n2.upper, u2Nc);
+  normalisedRow("  Normalized Lower Limit      ", n1.lower, l1Nc, n2.lower, l2Nc);
+  normalisedRow("  Normalized Range            ", n1.range, u1Nc || l1Nc, n2.range, u2Nc || l2Nc);
+}
+
+}  // namespace
+
+std::string WithCrLf(const std::string& text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 16);
+  for (char c : text) {
+    if (c == '\n') out += '\r';
+    out += c;
+  }
+  return out;
+}
+
+std::string FormatIndexTable(const std::string& heading, const std::vector<IndexTableBlock>& blocks,
+                             const std::vector<int>& indices) {
+  std::string out = heading + "\n\n";
+  const float lower = blocks.empty() ? 0.0f : blocks.back().table.lowerPercentile;
+  const float upper = blocks.empty() ? 0.0f : blocks.back().table.upperPercentile;
+  out += Format("       Index                %4.1fth Percentile        Value         %4.1fth Percentile\n\n", lower,
+                upper);
+  for (const IndexTableBlock& block : blocks) {
+    out += block.title + ":" + ModifiedSuffix(block.table);
+    for (int index : indices) {
+      out += Format("       %4s", std::string(IndexName(index)).c_str());
+      const float lo = block.table.lower[index];
+      const float up = block.table.upper[index];
+      out += lo == kMissing ? std::string("                      NC    ") : Format("                  %10.3f", lo);
+      out += Format("          %10.3f", block.table.value[index]);
+      out += up == kMissing ? std::string("              NC    ") : Format("          %10.3f", up);
+      out += "\n";
+    }
+    out += "\n";
+  }
+  return out;
+}
+
+std::string FormatComparisonReport(bool alternatives, const std::string& reportTitle,
+                                   const std::string& projectName, const ComparisonSide& first,
+                                   const ComparisonSide& second, const std::vector<int>& indices) {
+  const char* firstLabel = alternatives ? "Baseline alternative:  %s (%s to %s)" : "Period of Record 1:  %s (%s to %s)";
+  const char* secondLabel = alternatives ? "Compared alternative:  %s (%s to %s)" : "Period of Record 2:  %s (%s to %s)";
+  auto modified = [](const HiTable& t) { return t.medianMark != 0 ? "  -  Hydrologic Indices have been modified.\n" : "\n"; };
+  std::string header = reportTitle + "\n\n";
+  header += Format("Hydrologic Analysis Comparison for %s\n", projectName.c_str());
+  header += Format(firstLabel, first.title.c_str(), first.startDate.c_str(), first.endDate.c_str());
+  header += modified(first.table);
+  header += Format(secondLabel, second.title.c_str(), second.startDate.c_str(), second.endDate.c_str());
+  header += modified(second.table);
+
+  // The percentiles printed in the limit rows are those of the second data set's file.
+  const int upper = static_cast<int>(second.table.upperPercentile);
+  const int lower = static_cast<int>(second.table.lowerPercentile);
+  std::string out = header;
+  for (std::size_t k = 0; k < indices.size(); ++k) {
+    if (k > 0 && k % 4 == 0) {
+      out += '\f';
+      out += header;
+    }
+    WriteIndex(out, alternatives, indices[k], first.table, second.table, upper, lower);
+  }
+  return out;
+}
+
+std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& dataSets,
+                                const std::optional<std::vector<ProfileEntry>>& profiles, int baseline) {
+  std::string out = "Data set and time period profile report:\n\n";
+  if (dataSets) {
+    for (std::size_t n = 0; n < dataSets->size(); ++n) {
+      const DataSetEntry& e = (*dataSets)[n];
+      out += Format("DATA SET %d:\n\n", static_cast<int>(n + 1));
+      out += Format("     title = %s\n", e.title.c_str());
+      // Each line of the description on a line of its own; a carriage return that ends a line
+      // of the description is part of its line end, not of its text.
+      std::size_t start = 0;
+      bool firstLine = true;
+      while (start <= e.description.size()) {
+        std::size_t end = e.description.find('\n', start);
+        const bool last = end == std::string::npos;
+        std::string line = e.description.substr(start, last ? std::string::npos : end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!(last && line.empty() && (start == e.description.size()))) {
+          out += (firstLine ? "     desc = " : "            ") + line + "\n";
+          firstLine = false;
+        }
+        if (last) break;
+        start = end + 1;
+      }
+      out += Format("     start date = %s\n", e.startDate.c_str());
+      out += Format("     end date = %s\n", e.endDate.c_str());
+      out += Format("     file name = %s\n", e.fileName.c_str());
+      out += Format("     stream class = %s\n", StreamClassName(e.streamClass));
+      if (e.peakFlag == 1) out += "     Includes peak flow data.\n";
+      out += "\n";
+    }
+  }
+  if (profiles) {
+    for (std::size_t p = 0; p < profiles->size(); ++p) {
+      const ProfileEntry& pr = (*profiles)[p];
+      out += Format("TIME PERIOD PROFILE %d:\n\n", static_cast<int>(p + 1));
+      out += Format("     title = %s\n", pr.title.c_str());
+      out += Format("     Number of analysis periods = %d\n", pr.periodCount);
+      for (int j = 0; j < pr.periodCount && j < kMaxPeriods; ++j) {
+        const int number = pr.periodDataSets[j];
+        const DataSetEntry* e = (dataSets && number >= 1 && number <= static_cast<int>(dataSets->size()))
+                                    ? &(*dataSets)[number - 1]
+                                    : nullptr;
+        out += Format("          Period%d = %s\n", j + 1, e ? e->title.c_str() : "");
+        out += Format("               start year = %d\n", e ? e->FirstWaterYear() : 0);
+        out += Format("               end year = %d\n\n", e ? e->LastWaterYear() : 0);
+      }
+    }
+  }
+  if (baseline > 0 && dataSets && baseline <= static_cast<int>(dataSets->size()))
+    out += Format("The baseline line alternative is %s.\n", (*dataSets)[baseline - 1].title.c_str());
+  return out;
+}
+
+}  // namespace zelvo
