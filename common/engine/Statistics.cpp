@@ -1,6 +1,7 @@
 #include "common/engine/Statistics.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -25,58 +26,77 @@ float FromSortKey(std::uint32_t key, bool ascending) {
   return std::bit_cast<float>(u);
 }
 
-// Least-significant-digit radix sort of `keys` in three passes of 11 bits; `spare` is a buffer
-// of the same size. A pass whose digit is the same in every key is skipped. The result ends in
-// `keys`.
-void RadixSort(std::vector<std::uint32_t>& keys, std::vector<std::uint32_t>& spare) {
+// Least-significant-digit radix sort of keys[0..n) in three passes of 11 bits; `spare` is a
+// buffer of the same size. A pass whose digit is the same in every key is skipped. Returns the
+// buffer that holds the result.
+std::uint32_t* RadixSort(std::uint32_t* keys, std::uint32_t* spare, std::size_t n) {
   constexpr int kBits = 11;
   constexpr std::uint32_t kBuckets = 1u << kBits;
-  const std::size_t n = keys.size();
-  std::vector<std::uint32_t> counts(3 * kBuckets, 0);
-  for (std::uint32_t k : keys) {
+  std::array<std::uint32_t, 3 * kBuckets> counts{};
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t k = keys[i];
     ++counts[k & (kBuckets - 1)];
     ++counts[kBuckets + ((k >> kBits) & (kBuckets - 1))];
     ++counts[2 * kBuckets + (k >> (2 * kBits))];
   }
-  spare.resize(n);
   for (int pass = 0; pass < 3; ++pass) {
     std::uint32_t* count = counts.data() + pass * kBuckets;
     const int shift = pass * kBits;
     if (count[(keys[0] >> shift) & (kBuckets - 1)] == n) continue;
-    std::size_t offset = 0;
+    std::uint32_t offset = 0;
     for (std::uint32_t b = 0; b < kBuckets; ++b) {
-      const std::size_t c = count[b];
-      count[b] = static_cast<std::uint32_t>(offset);
+      const std::uint32_t c = count[b];
+      count[b] = offset;
       offset += c;
     }
-    for (std::uint32_t k : keys) spare[count[(k >> shift) & (kBuckets - 1)]++] = k;
-    keys.swap(spare);
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint32_t k = keys[i];
+      spare[count[(k >> shift) & (kBuckets - 1)]++] = k;
+    }
+    std::swap(keys, spare);
   }
+  return keys;
+}
+
+// Sorts the NaN-free values[0..n) by their keys.
+void SortNumbers(bool up, float* values, std::size_t n) {
+  if (n < 256) {
+    std::sort(values, values + n, [up](float a, float b) { return SortKey(a, up) < SortKey(b, up); });
+    return;
+  }
+  // The shared flow list is often sorted again in the order it already has, or in the reverse
+  // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list.
+  bool inOrder = true, reversed = true;
+  std::uint32_t previous = SortKey(values[0], up);
+  for (std::size_t i = 1; i < n && (inOrder || reversed); ++i) {
+    const std::uint32_t k = SortKey(values[i], up);
+    inOrder = inOrder && previous <= k;
+    reversed = reversed && previous >= k;
+    previous = k;
+  }
+  if (inOrder) return;
+  if (reversed) {
+    std::reverse(values, values + n);
+    return;
+  }
+  // Work lists kept between calls: a run sorts lists of up to 54,900 days several times.
+  thread_local std::vector<std::uint32_t> keys, spare;
+  keys.resize(n);
+  spare.resize(n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
+  const std::uint32_t* sorted = RadixSort(keys.data(), spare.data(), n);
+  for (std::size_t i = 0; i < n; ++i) values[i] = FromSortKey(sorted[i], up);
 }
 
 }  // namespace
 
 void SortValues(int ascending, float* values, int count) {
   if (count <= 1) return;
-  const bool up = ascending != 0;
-  // Work lists kept between calls: the engine sorts lists of up to 54,900 days many times a run.
-  thread_local std::vector<std::uint32_t> keys, spare;
-  thread_local std::vector<float> nans;
-  keys.clear();
-  nans.clear();
-  for (int i = 0; i < count; ++i) {
-    if (std::isnan(values[i]))
-      nans.push_back(values[i]);
-    else
-      keys.push_back(SortKey(values[i], up));
-  }
-  if (keys.size() < 256)
-    std::sort(keys.begin(), keys.end());
-  else if (!keys.empty())
-    RadixSort(keys, spare);
-  float* out = values;
-  for (std::uint32_t k : keys) *out++ = FromSortKey(k, up);
-  for (float f : nans) *out++ = f;
+  float* end = values + count;
+  // NaNs go after every number, in the order they came.
+  if (std::any_of(values, end, [](float f) { return std::isnan(f); }))
+    end = std::stable_partition(values, end, [](float f) { return !std::isnan(f); });
+  SortNumbers(ascending != 0, values, static_cast<std::size_t>(end - values));
 }
 
 SummaryStats ComputeSummaryStats(int count, float* values) {
