@@ -73,7 +73,8 @@ struct EngineContext {
   int zeroSumMonthYears = 0;      // month-years whose valid-day sum is 0 (for DL20)
 
   // ---- the peak-flow line (log10 daily flow on log10 peak) ---------------------------------
-  bool haveLine = false;     // peaks present and at least one usable pair
+  bool haveLine = false;     // peaks present and a line fitted: >= 2 usable pairs, not all
+                             // with the same discharge
   float lineSlope = 0.0f;    // a
   float lineIntercept = 0.0f;  // b
   std::vector<float> sortedLogPeaks;  // x_k sorted ascending
@@ -90,7 +91,8 @@ struct EngineContext {
 // limits = PercentileValue at the lower and the upper fraction. `stats` receives the summary.
 IndexResult FormY(const EngineContext& ctx, float* values, int n, Central central,
                   SummaryStats* stats = nullptr);
-// 100 x standard deviation / divisor; both limits NC; NC when the divisor is 0.
+// 100 x standard deviation / divisor; both limits NC; NC when the divisor is 0 or the series
+// has a single value.
 IndexResult FormV(float stdDev, float divisor);
 // Mean / MA2 with limits percentile / MA2; all NC when MA2 is 0.
 IndexResult FormR(const EngineContext& ctx, float* values, int n);

@@ -54,6 +54,9 @@ IndexResult FormY(const EngineContext& ctx, float* values, int n, Central centra
 
 IndexResult FormV(float stdDev, float divisor) {
   if (divisor == 0.0f) return NotComputed();
+  // A series of one value has no sample standard deviation (0/0): its variability is not
+  // computed rather than written as "nan".
+  if (std::isnan(stdDev)) return NotComputed();
   return FormS(100.0f * stdDev / divisor);
 }
 

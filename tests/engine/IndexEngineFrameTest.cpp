@@ -136,3 +136,17 @@ TEST(IndexEngineFrame, PeakPairsWithoutALogarithmAreLeftOutOfTheFit) {
 
 }  // namespace
 }  // namespace zelvo
+
+namespace zelvo {
+namespace {
+
+TEST(IndexEngineFrame, VariabilityOfASingleYearIsNotComputedRatherThanNan) {
+  const IndexResults one = RunIndexEngine(testing::ConstantRecord(1, 5.0f), EngineOptions{});
+  EXPECT_EQ(one[DL(6)].value, kMissing);
+  EXPECT_EQ(one[DH(6)].value, kMissing);
+  const IndexResults two = RunIndexEngine(testing::ConstantRecord(2, 5.0f), EngineOptions{});
+  EXPECT_EQ(two[DL(6)].value, 0.0f);
+}
+
+}  // namespace
+}  // namespace zelvo

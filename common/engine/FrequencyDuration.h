@@ -1,0 +1,87 @@
+#pragma once
+// Pieces shared by the frequency indices (FL, FH) and the duration indices (DL, DH): per-year
+// pulse counts and durations, moving-window extremes, and the two per-year side series that the
+// pulse counts leave for the durations.
+
+#include <array>
+#include <vector>
+
+#include "common/engine/EngineContext.h"
+#include "common/engine/Events.h"
+
+namespace zelvo {
+
+// One number per water year for the events of one condition.
+struct PulseSeries {
+  PerYear events{};        // events started in the year
+  PerYear days{};          // valid days of the year meeting the condition
+  PerYear meanDuration{};  // days / events, 0 for a year without an event
+};
+
+template <typename Condition>
+PulseSeries ScanPulses(const EngineContext& ctx, Condition inEvent) {
+  PulseSeries s;
+  std::vector<FlowEvent> events;
+  for (int y = 0; y < ctx.years; ++y) {
+    events.clear();
+    ScanEvents(ctx.flows[y], inEvent, events);
+    int days = 0;
+    for (const FlowEvent& e : events) days += e.days;
+    const int count = static_cast<int>(events.size());
+    s.events[y] = static_cast<float>(count);
+    s.days[y] = static_cast<float>(days);
+    s.meanDuration[y] = count > 0 ? static_cast<float>(days) / static_cast<float>(count) : 0.0f;
+  }
+  return s;
+}
+
+// High pulses: flow strictly above the threshold.
+inline PulseSeries PulsesAbove(const EngineContext& ctx, float threshold) {
+  return ScanPulses(ctx, [threshold](float f) { return f > threshold; });
+}
+// Low pulses: flow strictly below the threshold.
+inline PulseSeries PulsesBelow(const EngineContext& ctx, float threshold) {
+  return ScanPulses(ctx, [threshold](float f) { return f < threshold; });
+}
+
+// PercentileValue at p over the shared list of positive flows, in the order it is in now.
+inline float FlowListPercentile(const EngineContext& ctx, float p) {
+  return PercentileValue(p, ctx.flowCount, ctx.flowList.data());
+}
+
+// Form Y on a copy of a per-year series (the copy is what ComputeSummaryStats sorts).
+inline IndexResult SeriesY(const EngineContext& ctx, PerYear values, int n, Central central,
+                           SummaryStats* stats = nullptr) {
+  return FormY(ctx, values.data(), n, central, stats);
+}
+
+// Copies the entries > 0 of values[0..n) to `kept` in year order; returns their number.
+int KeepPositive(const PerYear& values, int n, PerYear& kept);
+
+// Moving-window lengths of the duration indices (1, 3, 7, 30 and 90 days).
+inline constexpr std::array<int, 5> kWindowLengths = {1, 3, 7, 30, 90};
+
+// Smallest and largest window mean of every year for each window length.
+struct WindowExtremes {
+  std::array<PerYear, 5> min{};  // seed 1.0e7 stays for a year without a valid day
+  std::array<PerYear, 5> max{};  // seed -1.0e7 likewise
+};
+WindowExtremes ComputeWindowExtremes(const EngineContext& ctx);
+
+// The per-year side series the pulse counts of FL1 and FH1 keep for DL16/DL17 and DH15/DH16.
+struct PulseDurations {
+  PerYear lowPulse{};   // mean duration of the year's low pulses (FL1)
+  PerYear highPulse{};  // mean duration of the year's high pulses (FH1)
+};
+
+// True when the peak-based rows can be computed: the run has peak pairs and a fitted line.
+inline bool HasFloodThreshold(const EngineContext& ctx) { return ctx.peaks && ctx.haveLine; }
+
+// The groups, in catalogue order.
+void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations);         // FL1 .. FH11
+void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& durations,
+                               const WindowExtremes& windows);  // DL1 .. DL20
+void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durations,
+                                const WindowExtremes& windows);  // DH1 .. DH24
+
+}  // namespace zelvo
