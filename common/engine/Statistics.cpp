@@ -14,16 +14,17 @@ namespace {
 // +0, and for descending sorts every key complemented. Equal keys are equal bit patterns, so the
 // sorted list does not depend on the sorting method. NaNs have no place in this order; they are
 // set aside and put after every number, in the order they came in.
+// Written without branches so that the loops over whole lists run in vector registers.
 std::uint32_t SortKey(float value, bool ascending) {
   const std::uint32_t u = std::bit_cast<std::uint32_t>(value);
-  const std::uint32_t key = (u & 0x80000000u) != 0 ? ~u : (u | 0x80000000u);
-  return ascending ? key : ~key;
+  const std::uint32_t flip = (0u - (u >> 31)) | 0x80000000u;  // negative: all bits; else the sign
+  return u ^ flip ^ (ascending ? 0u : 0xffffffffu);
 }
 
 float FromSortKey(std::uint32_t key, bool ascending) {
-  if (!ascending) key = ~key;
-  const std::uint32_t u = (key & 0x80000000u) != 0 ? (key & 0x7fffffffu) : ~key;
-  return std::bit_cast<float>(u);
+  key ^= ascending ? 0u : 0xffffffffu;
+  const std::uint32_t flip = ((key >> 31) - 1u) | 0x80000000u;
+  return std::bit_cast<float>(key ^ flip);
 }
 
 // Least-significant-digit radix sort of keys[0..n) in three passes of 11 bits; `spare` is a
@@ -60,32 +61,31 @@ std::uint32_t* RadixSort(std::uint32_t* keys, std::uint32_t* spare, std::size_t 
 
 // Sorts the NaN-free values[0..n) by their keys.
 void SortNumbers(bool up, float* values, std::size_t n) {
-  // A year of days or less: a comparison sort beats the radix passes and their histograms.
-  if (n < 4096) {
-    std::sort(values, values + n, [up](float a, float b) { return SortKey(a, up) < SortKey(b, up); });
-    return;
-  }
+  // Work lists kept between calls: a run sorts lists of up to 54,900 days several times and
+  // short per-year lists thousands of times.
+  thread_local std::vector<std::uint32_t> keys, spare;
+  if (keys.size() < n) keys.resize(n);
   // The shared flow list is often sorted again in the order it already has, or in the reverse
   // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list.
+  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
   bool inOrder = true, reversed = true;
-  std::uint32_t previous = SortKey(values[0], up);
-  for (std::size_t i = 1; i < n && (inOrder || reversed); ++i) {
-    const std::uint32_t k = SortKey(values[i], up);
-    inOrder = inOrder && previous <= k;
-    reversed = reversed && previous >= k;
-    previous = k;
+  for (std::size_t i = 1; i < n; ++i) {
+    inOrder &= keys[i - 1] <= keys[i];
+    reversed &= keys[i - 1] >= keys[i];
   }
   if (inOrder) return;
   if (reversed) {
     std::reverse(values, values + n);
     return;
   }
-  // Work lists kept between calls: a run sorts lists of up to 54,900 days several times.
-  thread_local std::vector<std::uint32_t> keys, spare;
-  keys.resize(n);
-  spare.resize(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
-  const std::uint32_t* sorted = RadixSort(keys.data(), spare.data(), n);
+  const std::uint32_t* sorted = keys.data();
+  // Up to a year of days a comparison sort beats the radix passes and their histograms.
+  if (n < 4096) {
+    std::sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n));
+  } else {
+    if (spare.size() < n) spare.resize(n);
+    sorted = RadixSort(keys.data(), spare.data(), n);
+  }
   for (std::size_t i = 0; i < n; ++i) values[i] = FromSortKey(sorted[i], up);
 }
 
