@@ -27,32 +27,31 @@ float FromSortKey(std::uint32_t key, bool ascending) {
   return std::bit_cast<float>(key ^ flip);
 }
 
-// Least-significant-digit radix sort of keys[0..n) in three passes of 11 bits; `spare` is a
-// buffer of the same size. A pass whose digit is the same in every key is skipped. Returns the
+// Least-significant-digit radix sort of keys[0..n) in four passes of one byte; `spare` is a
+// buffer of the same size. A pass whose byte is the same in every key is skipped. Returns the
 // buffer that holds the result.
 std::uint32_t* RadixSort(std::uint32_t* keys, std::uint32_t* spare, std::size_t n) {
-  constexpr int kBits = 11;
-  constexpr std::uint32_t kBuckets = 1u << kBits;
-  std::array<std::uint32_t, 3 * kBuckets> counts{};
+  std::uint32_t counts[4][256] = {};
   for (std::size_t i = 0; i < n; ++i) {
     const std::uint32_t k = keys[i];
-    ++counts[k & (kBuckets - 1)];
-    ++counts[kBuckets + ((k >> kBits) & (kBuckets - 1))];
-    ++counts[2 * kBuckets + (k >> (2 * kBits))];
+    ++counts[0][k & 0xffu];
+    ++counts[1][(k >> 8) & 0xffu];
+    ++counts[2][(k >> 16) & 0xffu];
+    ++counts[3][k >> 24];
   }
-  for (int pass = 0; pass < 3; ++pass) {
-    std::uint32_t* count = counts.data() + pass * kBuckets;
-    const int shift = pass * kBits;
-    if (count[(keys[0] >> shift) & (kBuckets - 1)] == n) continue;
+  for (int pass = 0; pass < 4; ++pass) {
+    std::uint32_t* count = counts[pass];
+    const int shift = 8 * pass;
+    if (count[(keys[0] >> shift) & 0xffu] == n) continue;
     std::uint32_t offset = 0;
-    for (std::uint32_t b = 0; b < kBuckets; ++b) {
+    for (int b = 0; b < 256; ++b) {
       const std::uint32_t c = count[b];
       count[b] = offset;
       offset += c;
     }
     for (std::size_t i = 0; i < n; ++i) {
       const std::uint32_t k = keys[i];
-      spare[count[(k >> shift) & (kBuckets - 1)]++] = k;
+      spare[count[(k >> shift) & 0xffu]++] = k;
     }
     std::swap(keys, spare);
   }
@@ -79,8 +78,8 @@ void SortNumbers(bool up, float* values, std::size_t n) {
     return;
   }
   const std::uint32_t* sorted = keys.data();
-  // Up to a year of days a comparison sort beats the radix passes and their histograms.
-  if (n < 4096) {
+  // Short lists: a comparison sort beats the radix passes and their histograms.
+  if (n < 64) {
     std::sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n));
   } else {
     if (spare.size() < n) spare.resize(n);
