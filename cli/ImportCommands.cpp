@@ -1,0 +1,74 @@
+// zelvo-cli import and import-csv: an agency daily-value file (with an optional peak-flow file)
+// or an alternative CSV file into a data set file, as the main program's imports write it.
+
+#include <iostream>
+
+#include "cli/CliCommand.h"
+#include "cli/ConsoleUi.h"
+#include "zelvo/store/ImportAlternativeCsv.h"
+#include "zelvo/store/ImportDailyValues.h"
+
+namespace zelvo::cli {
+namespace {
+
+constexpr const char* kImportUsage =
+    "import DAILY_FILE [--peak-file F] [--from Y] [--to Y] [--keep complete|all] -o DATASET_FILE";
+constexpr const char* kImportCsvUsage = "import-csv CSV_FILE -o DATASET_FILE";
+
+// A whole-number option; `error` is set when present and not a whole number.
+int YearOption(const CliArgs& args, const std::string& name, std::string& error) {
+  const auto value = args.Number(name, error);
+  if (!value) return 0;
+  if (*value != static_cast<double>(static_cast<int>(*value)) || *value < 0) {
+    error = "the option " + name + " needs a water year";
+    return 0;
+  }
+  return static_cast<int>(*value);
+}
+
+void PrintStored(int first, int last, int peaks) {
+  std::cout << "first water year: " << first << "\nlast water year: " << last << "\npeaks: " << peaks << "\n";
+}
+
+int RunImport(const std::vector<std::string>& argv) {
+  const CliArgs args(argv, {});
+  if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kImportUsage);
+  std::string error;
+  ImportAgncForm form;
+  form.dailyFile = args.Positionals()[0];
+  form.peakFile = args.Get("--peak-file").value_or("");
+  form.beginningYear = YearOption(args, "--from", error);
+  form.endingYear = YearOption(args, "--to", error);
+  if (!error.empty()) return Fail(error);
+
+  ConsoleUi ui;
+  ui.peakFileNamed = !form.peakFile.empty();
+  const std::string keep = args.Get("--keep").value_or("all");
+  if (keep == "complete") {
+    ui.screeningChoice = MissingDataForm::kExcludeYearsWithMissingData;
+  } else if (keep == "all") {
+    ui.screeningChoice = MissingDataForm::kImportAll;
+  } else {
+    return Fail("the option --keep needs complete or all, not \"" + keep + "\"");
+  }
+  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"));
+  if (!result.ok) return 1;
+  PrintStored(result.firstWaterYear, result.lastWaterYear, result.peakCount);
+  return 0;
+}
+
+int RunImportCsv(const std::vector<std::string>& argv) {
+  const CliArgs args(argv, {});
+  if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kImportCsvUsage);
+  ConsoleUi ui;
+  const CsvImportResult result = ImportAlternativeCsvFile(ui, args.Positionals()[0], *args.Get("-o"));
+  if (!result.ok) return 1;
+  PrintStored(result.firstWaterYear, result.lastWaterYear, result.peakCount);
+  return 0;
+}
+
+const bool registeredImport = RegisterCliCommand({"import", kImportUsage, RunImport});
+const bool registeredImportCsv = RegisterCliCommand({"import-csv", kImportCsvUsage, RunImportCsv});
+
+}  // namespace
+}  // namespace zelvo::cli

@@ -1,0 +1,46 @@
+#pragma once
+// Reads the fields of one text line the way the agency formats are defined: by scanf-style
+// conversions (%s, %c, %d, %f and literal characters) applied one after another. A conversion
+// that fails leaves its target alone and the caller stops there, so the number of successful
+// conversions says how far a line got. Numbers are read locale-independently; a float that is
+// infinite, NaN, hexadecimal or out of the float range does not count as a number.
+
+#include <cstddef>
+#include <string_view>
+
+namespace zelvo {
+
+class LineScanner {
+ public:
+  explicit LineScanner(std::string_view line) : text_(line) {}
+
+  // " " in a pattern: any run of blanks, tabs or line-end characters, possibly empty.
+  void SkipBlanks();
+  // %s: skips blanks, then the run of non-blank characters; false at the end of the line.
+  bool Token(std::string_view& token);
+  // %c: exactly the next character, blank or not; false at the end of the line.
+  bool Char(char& c);
+  // %d: skips blanks, optional sign and at least one digit; saturates at the int range.
+  bool Int(int& value);
+  // %f: skips blanks, then sign, digits, decimal point, digits and exponent.
+  bool Float(float& value);
+  // A literal character of the pattern (e.g. ","); false and nothing consumed when it differs.
+  bool Literal(char c);
+  // Skips the rest of the current run of non-blank characters.
+  void SkipToBlank();
+
+  std::size_t Position() const { return pos_; }
+  bool AtEnd() const { return pos_ >= text_.size(); }
+
+ private:
+  std::string_view text_;
+  std::size_t pos_ = 0;
+};
+
+// A blank in the sense of the C library's isspace in the "C" locale.
+constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+// atoi of a prefix: leading blanks, optional sign, digits; 0 when no digit; saturating.
+int LeadingInt(std::string_view text);
+
+}  // namespace zelvo

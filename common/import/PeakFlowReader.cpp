@@ -1,0 +1,74 @@
+#include "common/import/PeakFlowReader.h"
+
+#include <fstream>
+#include <istream>
+
+#include "common/import/AgencyLines.h"
+#include "common/ui/Ui.h"
+
+namespace zelvo {
+
+std::string BadPeakRecordsMessage(const std::string& path) {
+  return "The peak flow file, " + path + ", has bad records in it.\n\nPlease delete them.";
+}
+
+std::string TooManyPeaksMessage(const std::string& path) {
+  return "The peak flow file, " + path +
+         ", has more than 150 peaks in the imported years.\n\nPlease delete some of them.";
+}
+
+PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record,
+                              const std::string& pathForMessages) {
+  PeakFlowOutcome out;
+  int count = 0;
+  record.peakCount = 0;
+  record.peaks.fill(0.0f);
+  record.peakDayFlows.fill(0.0f);
+  auto fail = [&](std::string message, long line) {
+    out.message = std::move(message);
+    out.badLine = line;
+    record.peakCount = 0;
+    record.peaks.fill(0.0f);
+    record.peakDayFlows.fill(0.0f);
+    return out;
+  };
+  bool agencyLineSeen = false;
+  long lineNumber = 0;
+  std::string line;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    TrimLineEnd(line);
+    if (!agencyLineSeen) {
+      if (!StartsAgencyData(line)) continue;
+      agencyLineSeen = true;
+    }
+    const PeakLine peak = ParsePeakLine(line);
+    if (!peak.hasDate) continue;  // a blank line or a trailer, not a record
+    CalendarDate date;
+    if (!IsValidPeak(peak, date)) return fail(BadPeakRecordsMessage(pathForMessages), lineNumber);
+    ++out.validRecords;
+    const SlotAndYear at = SlotOfDate(date);
+    const long column = static_cast<long>(at.waterYear) - firstWaterYear;
+    if (column < 0 || column >= record.yearCount) continue;
+    const float dayFlow = record.flows[static_cast<std::size_t>(column)][static_cast<std::size_t>(at.slot - 1)];
+    if (dayFlow == kMissing) continue;
+    if (count == kMaxPeaks) return fail(TooManyPeaksMessage(pathForMessages), lineNumber);
+    record.peaks[static_cast<std::size_t>(count)] = peak.peak;
+    record.peakDayFlows[static_cast<std::size_t>(count)] = dayFlow;
+    ++count;
+  }
+  record.peakCount = count;
+  out.ok = true;
+  return out;
+}
+
+bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear, FlowRecord& record) {
+  const PeakFlowOutcome out = ReadPeakFlows(in, firstWaterYear, record, path);
+  in.close();
+  if (out.ok) return true;
+  ui.Message(out.message);
+  ui.ShowReport(path, true);
+  return false;
+}
+
+}  // namespace zelvo

@@ -1,0 +1,36 @@
+// Daily-value reader in both forms, then the screening on what it read. The first four bytes
+// choose the requested years and the answers.
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "common/import/DailyValueReader.h"
+#include "common/import/MissingDataScreening.h"
+#include "fuzz/FuzzUi.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace zelvo;
+  if (size < 4) return 0;
+  const int begin = data[0] == 0 ? 0 : 1890 + data[0] % 140;
+  const int end = data[1] == 0 ? 0 : 1890 + data[1] % 140;
+  const std::string text(reinterpret_cast<const char*>(data + 4), size - 4);
+  // One record for every run: a fresh 220 kB table per input would make the fuzzer measure the
+  // allocator. The reader clears what it writes.
+  static FlowRecord record;
+  for (ImportProgram program : {ImportProgram::Main, ImportProgram::Classification}) {
+    std::istringstream in(text);
+    const DailyValueOutcome read = ReadDailyValues(in, program, begin, end, record, "fuzz");
+    if (!read.ok) continue;
+    if (record.yearCount < 1 || record.yearCount > kMaxYears) __builtin_trap();
+    fuzz::FuzzUi ui(data[2]);
+    ScreeningRequest request;
+    request.program = program;
+    request.batch = (data[3] & 1) != 0;
+    request.firstWaterYear = read.beginYear;
+    const ScreeningOutcome screened = ScreenMissingData(ui, record, request);
+    if (screened.keep && (record.yearCount < 1 || record.yearCount > kMaxYears)) __builtin_trap();
+  }
+  return 0;
+}

@@ -1,0 +1,102 @@
+// zelvo-cli import and import-csv, run as a user would run them.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "import/ImportTestSupport.h"
+
+namespace zelvo {
+namespace {
+
+using testing::Daily;
+using testing::DailyYears;
+using testing::Peak;
+using testing::ScratchFolder;
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs zelvo-cli with `args`; standard error goes to `errFile`.
+CliRun Cli(const std::string& args, const std::filesystem::path& errFile) {
+  CliRun r;
+  const std::string command = std::string(ZELVO_CLI_PATH) + " " + args + " 2>" + errFile.string();
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return r;
+  std::array<char, 4096> buffer{};
+  std::size_t n = 0;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) r.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return r;
+}
+
+TEST(ImportCommand, KeepsCompleteYearsPrintsTheReportAndTheStoredYears) {
+  ScratchFolder folder;
+  const std::string daily = folder.Write("daily.txt", DailyYears(1990, 1992) + Daily("1993-03-01", "5"));
+  std::string peaks;
+  for (int y = 1990; y <= 1993; ++y) peaks += Peak(std::to_string(y) + "-03-01", "500");
+  const std::string peakFile = folder.Write("peaks.txt", peaks);
+  const CliRun r = Cli("import " + daily + " --peak-file " + peakFile + " --keep complete -o " +
+                        (folder / "dataset_1").string(),
+                    folder / "err.txt");
+  EXPECT_EQ(r.status, 0) << ScratchFolder::Read(folder / "err.txt");
+  EXPECT_EQ(r.out,
+            "The flow file has 4 years with data.\r\n\r\n"
+            "The following years have missing data:\r\n\r\n"
+            "     Year    Total Days Missing    Largest Contiguous Block\r\n\r\n"
+            "     1993\t          364\t\t               213\r\n"  // 2 March to 30 September
+            "Large blocks of missing data during a year will result in very large or undefined values for some "
+            "indices.\r\n"
+            "Choice: Exclude Years With Missing Data\r\n"
+            "first water year: 1990\nlast water year: 1992\npeaks: 4\n");
+  const std::string err = ScratchFolder::Read(folder / "err.txt");
+  EXPECT_NE(err.find("The number of peak flow years (4) is less than 20."), std::string::npos) << err;
+  EXPECT_NE(err.find("Import successfully completed."), std::string::npos);
+  const std::string stored = ScratchFolder::Read(folder / "dataset_1");
+  EXPECT_EQ(stored.substr(0, 17), "1990 1991 1992 \r\n");
+}
+
+TEST(ImportCommand, FailuresGiveTheMessageAndStatus1) {
+  ScratchFolder folder;
+  const std::string daily = folder.Write("daily.txt", DailyYears(1990, 1991));
+  CliRun r = Cli("import " + daily + " --from 1980 -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"),
+            "zelvo-cli: The starting water year is not contained in the input file.\n\n"
+            "                        Import Aborted!\n");
+  r = Cli("import " + daily + " --peak-file " + (folder / "none").string() + " -o " + (folder / "ds").string(),
+          folder / "err.txt");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(std::filesystem::exists(folder / "ds"));
+  r = Cli("import " + daily + " --keep some -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 1);
+  r = Cli("import " + daily, folder / "err.txt");
+  EXPECT_EQ(r.status, 2);
+  // Without a peak file and without missing days: every year, no report, no question.
+  r = Cli("import " + daily + " -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "first water year: 1990\nlast water year: 1991\npeaks: 0\n");
+}
+
+TEST(ImportCsvCommand, WritesTheDataSetFile) {
+  ScratchFolder folder;
+  std::string text = "1991,1992,1993\n";
+  for (int s = 0; s < 366; ++s) text += "1,2,3\n";
+  const std::string csv = folder.Write("alt.csv", text);
+  CliRun r = Cli("import-csv " + csv + " -o " + (folder / "dataset_2").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "first water year: 1991\nlast water year: 1993\npeaks: 0\n");
+  EXPECT_EQ(ScratchFolder::Read(folder / "dataset_2").substr(0, 17), "1991 1992 1993 \r\n");
+  r = Cli("import-csv " + (folder / "none.csv").string() + " -o " + (folder / "x").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"),
+            "zelvo-cli: Can not open the import file:  " + (folder / "none.csv").string() + ".\n");
+}
+
+}  // namespace
+}  // namespace zelvo

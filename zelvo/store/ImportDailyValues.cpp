@@ -1,0 +1,96 @@
+#include "zelvo/store/ImportDailyValues.h"
+
+#include <fstream>
+
+#include "common/engine/TextFormat.h"
+#include "common/import/DailyValueReader.h"
+#include "common/import/MissingDataScreening.h"
+#include "common/import/PeakFlowReader.h"
+#include "zelvo/store/DataSetFile.h"
+
+namespace zelvo {
+namespace {
+
+DailyValueImportResult Failed(const std::string& field) {
+  DailyValueImportResult r;
+  r.failure.field = field;
+  return r;
+}
+
+}  // namespace
+
+std::string FewerThan20PeaksQuestion(int peaks) {
+  return Format("The number of peak flow years (%d) is less than 20.\n\nDo you wish to continue?", peaks);
+}
+
+std::string DataSetWriteFailure(const std::filesystem::path& path) {
+  return "Can not write the daily flow data file:  " + path.string();
+}
+
+DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form, const std::filesystem::path& dataSetPath) {
+  if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
+    ui.Message(kEndingBeforeStartingMessage);
+    return Failed(kFieldEndingYear);
+  }
+  std::ifstream daily(form.dailyFile, std::ios::binary);
+  if (form.dailyFile.empty() || !daily) {
+    ui.Message(DailyFileOpenFailure(form.dailyFile));
+    return Failed(kFieldDailyFile);
+  }
+  std::ifstream peakFile;
+  if (!form.peakFile.empty()) peakFile.open(form.peakFile, std::ios::binary);
+  const bool usePeaks = !form.peakFile.empty() && peakFile.is_open();
+  if (!usePeaks) {
+    MissingPeakFileForm missing;
+    // The close box counts like OK without a choice: the import goes on without peaks.
+    if (ui.Edit(missing) && missing.choice == MissingPeakFileForm::kReenter) return Failed(kFieldPeakFile);
+  }
+
+  FlowRecord record;
+  const DailyValueOutcome read =
+      ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record, form.dailyFile);
+  daily.close();
+  if (!read.ok) {
+    ui.Message(read.message);
+    return Failed(read.field);
+  }
+  if (usePeaks && !ReadPeakFlowFile(ui, peakFile, form.peakFile, read.beginYear, record))
+    return Failed(kFieldPeakFile);
+
+  ScreeningRequest screening;
+  screening.program = ImportProgram::Main;
+  screening.firstWaterYear = read.beginYear;
+  screening.dailyFilePath = form.dailyFile;
+  if (!ScreenMissingData(ui, record, screening).keep) return Failed(kFieldDailyFile);
+
+  if (!WriteDataSetFile(dataSetPath, record, false)) {
+    ui.Message(DataSetWriteFailure(dataSetPath));
+    return Failed(kFieldDailyFile);
+  }
+  int peakFlag = 1;
+  if (usePeaks) {
+    if (record.peakCount < 20 && ui.Message(FewerThan20PeaksQuestion(record.peakCount), Buttons::YesNo) != Answer::Yes)
+      return Failed(kFieldPeakFile);
+    if (record.peakCount == 0) peakFlag = 0;
+  } else {
+    peakFlag = 0;
+  }
+  if (peakFlag == 1 && !WriteDataSetFile(dataSetPath, record, true)) {
+    ui.Message(DataSetWriteFailure(dataSetPath));
+    return Failed(kFieldDailyFile);
+  }
+  ui.Message(kImportCompletedMessage);
+
+  DailyValueImportResult result;
+  result.ok = true;
+  result.firstWaterYear = record.FirstYear();
+  result.lastWaterYear = record.LastYear();
+  result.yearCount = record.yearCount;
+  result.peakCount = peakFlag == 1 ? record.peakCount : 0;
+  result.peakFlag = peakFlag;
+  form.beginningYear = result.firstWaterYear;
+  form.endingYear = result.lastWaterYear;
+  return result;
+}
+
+}  // namespace zelvo
