@@ -43,6 +43,8 @@ void ComputeColwell(EngineContext& ctx) {
   for (std::size_t i = 0; i < kBounds.size(); ++i) bound[i] = kBounds[i] * level;
 
   ClassCountTable counts{};
+  float lastFlow = -1.0f;  // runs of equal flows are common; their logarithm is taken once
+  double v = 0.0;
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
     int column = 0;
@@ -50,7 +52,10 @@ void ComputeColwell(EngineContext& ctx) {
       if (s == kLeapDaySlot) continue;
       const float f = year[s];
       if (!EngineContext::Valid(f)) continue;
-      const double v = ClassLog(f);
+      if (f != lastFlow) {
+        v = ClassLog(f);
+        lastFlow = f;
+      }
       if (v < bound[0]) ++counts[0][column];
       for (int k = 1; k < 10; ++k)
         if (bound[k - 1] <= v && v < bound[k]) ++counts[k][column];
@@ -85,33 +90,29 @@ void ComputeFloodSeasonality(EngineContext& ctx) {
   ctx.results[TA(3)] = SeasonalShare(events);
 }
 
-// Slot of the first occurrence of the year's smallest valid flow; -1 without a valid day.
-int MinimumSlot(const YearFlows& year) {
+// Slots of the first occurrence of the year's smallest valid flow (-1 without a valid day) and
+// of its largest, the running maximum starting at 0 (-1 when no valid flow is above 0).
+struct ExtremeSlots {
+  int low = -1;
+  int high = -1;
+};
+ExtremeSlots FindExtremeSlots(const YearFlows& year) {
+  ExtremeSlots e;
   float lowest = 1.0e7f;
-  int slot = -1;
-  for (int s = 0; s < kDaySlots; ++s) {
-    const float f = year[s];
-    if (EngineContext::Valid(f) && f < lowest) {
-      lowest = f;
-      slot = s;
-    }
-  }
-  return slot;
-}
-
-// Slot of the first occurrence of the year's largest valid flow, the running maximum starting
-// at 0; -1 when no valid flow is above 0.
-int MaximumSlot(const YearFlows& year) {
   float highest = 0.0f;
-  int slot = -1;
   for (int s = 0; s < kDaySlots; ++s) {
     const float f = year[s];
-    if (EngineContext::Valid(f) && f > highest) {
+    if (!EngineContext::Valid(f)) continue;
+    if (f < lowest) {
+      lowest = f;
+      e.low = s;
+    }
+    if (f > highest) {
       highest = f;
-      slot = s;
+      e.high = s;
     }
   }
-  return slot;
+  return e;
 }
 
 // TL1, TL2 and TH1, TH2: mean dates of the annual minimum and maximum. A year without a valid
@@ -121,11 +122,10 @@ void ComputeExtremeDates(EngineContext& ctx, std::vector<int>& minimumDays, std:
   minimumDays.clear();
   maximumDays.clear();
   for (int y = 0; y < ctx.years; ++y) {
-    const int low = MinimumSlot(ctx.flows[y]);
-    if (low < 0) continue;
-    const int high = MaximumSlot(ctx.flows[y]);
-    minimumDays.push_back(DayNumberOfSlot(low));
-    maximumDays.push_back(DayNumberOfSlot(high < 0 ? low : high));
+    const ExtremeSlots e = FindExtremeSlots(ctx.flows[y]);
+    if (e.low < 0) continue;
+    minimumDays.push_back(DayNumberOfSlot(e.low));
+    maximumDays.push_back(DayNumberOfSlot(e.high < 0 ? e.low : e.high));
   }
 }
 
@@ -160,15 +160,16 @@ void ComputeFloodFreeSeason(EngineContext& ctx) {
     ctx.results[TH(3)] = NotComputed();
     return;
   }
+  std::array<bool, kDaySlots> flooded{};
+  for (int y = 0; y < ctx.years; ++y)
+    for (int s = 0; s < kDaySlots; ++s) {
+      const float f = ctx.flows[y][s];
+      flooded[s] = flooded[s] || (EngineContext::Valid(f) && f > ctx.threshold167);
+    }
   int longest = 0;
   int run = 0;
   for (int s = 0; s < kDaySlots; ++s) {
-    bool flooded = false;
-    for (int y = 0; y < ctx.years && !flooded; ++y) {
-      const float f = ctx.flows[y][s];
-      flooded = EngineContext::Valid(f) && f > ctx.threshold167;
-    }
-    run = flooded ? 0 : run + 1;
+    run = flooded[s] ? 0 : run + 1;
     longest = std::max(longest, run);
   }
   ctx.results[TH(3)] = FormS(static_cast<float>(longest) / 365.0f);
@@ -207,7 +208,7 @@ void ComputeRateOfChange(EngineContext& ctx) {
   riseCount = fallCount = 0;
   float previous = n > 0 ? RateLog(x[0]) : 0.0f;
   for (int i = 0; i + 1 < n; ++i) {
-    const float next = RateLog(x[i + 1]);
+    const float next = x[i + 1] == x[i] ? previous : RateLog(x[i + 1]);
     const float e = next - previous;
     if (e > 0.0f)
       rises[riseCount++] = e;
