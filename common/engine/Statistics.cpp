@@ -63,20 +63,24 @@ void SortNumbers(bool up, float* values, std::size_t n) {
   // Work lists kept between calls: a run sorts lists of up to 54,900 days several times and
   // short per-year lists thousands of times.
   thread_local std::vector<std::uint32_t> keys, spare;
-  if (keys.size() < n) keys.resize(n);
   // The shared flow list is often sorted again in the order it already has, or in the reverse
-  // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list.
-  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
+  // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list. The check
+  // stops at the first sign of neither.
   bool inOrder = true, reversed = true;
-  for (std::size_t i = 1; i < n; ++i) {
-    inOrder &= keys[i - 1] <= keys[i];
-    reversed &= keys[i - 1] >= keys[i];
+  std::uint32_t previous = SortKey(values[0], up);
+  for (std::size_t i = 1; i < n && (inOrder || reversed); ++i) {
+    const std::uint32_t k = SortKey(values[i], up);
+    inOrder &= previous <= k;
+    reversed &= previous >= k;
+    previous = k;
   }
   if (inOrder) return;
   if (reversed) {
     std::reverse(values, values + n);
     return;
   }
+  if (keys.size() < n) keys.resize(n);
+  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
   const std::uint32_t* sorted = keys.data();
   // Short lists: a comparison sort beats the radix passes and their histograms.
   if (n < 64) {
