@@ -189,12 +189,14 @@ void ComputeRateOfChange(EngineContext& ctx) {
   float* rises = ctx.scratchA.data();
   float* falls = ctx.scratchB.data();
   int riseCount = 0, fallCount = 0;
+  // Rises and falls alternate at random; every change is written to both lists and only the
+  // matching list moves on, which keeps the loop free of branches on the flows.
   for (int i = 0; i + 1 < n; ++i) {
     const float d = x[i + 1] - x[i];
-    if (d > 0.0f)
-      rises[riseCount++] = d;
-    else if (d < 0.0f)
-      falls[fallCount++] = d;
+    rises[riseCount] = d;
+    falls[fallCount] = d;
+    riseCount += d > 0.0f ? 1 : 0;
+    fallCount += d < 0.0f ? 1 : 0;
   }
   SummaryStats stats;
   ctx.results[RA(1)] = FormY(ctx, rises, riseCount, Central::MedianOption, &stats);
@@ -210,10 +212,10 @@ void ComputeRateOfChange(EngineContext& ctx) {
   for (int i = 0; i + 1 < n; ++i) {
     const float next = x[i + 1] == x[i] ? previous : RateLog(x[i + 1]);
     const float e = next - previous;
-    if (e > 0.0f)
-      rises[riseCount++] = e;
-    else if (e < 0.0f)
-      falls[fallCount++] = std::fabs(e);
+    rises[riseCount] = e;
+    falls[fallCount] = std::fabs(e);
+    riseCount += e > 0.0f ? 1 : 0;
+    fallCount += e < 0.0f ? 1 : 0;
     previous = next;
   }
   ctx.results[RA(6)] = FormY(ctx, rises, riseCount, Central::Median);
