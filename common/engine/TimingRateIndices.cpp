@@ -56,10 +56,9 @@ void ComputeColwell(EngineContext& ctx) {
         v = ClassLog(f);
         lastFlow = f;
       }
-      if (v < bound[0]) ++counts[0][column];
-      for (int k = 1; k < 10; ++k)
-        if (bound[k - 1] <= v && v < bound[k]) ++counts[k][column];
-      if (v >= bound[9]) ++counts[10][column];
+      counts[0][column] += v < bound[0] ? 1 : 0;
+      for (int k = 1; k < 10; ++k) counts[k][column] += (bound[k - 1] <= v) & (v < bound[k]) ? 1 : 0;
+      counts[10][column] += v >= bound[9] ? 1 : 0;
       ++column;
     }
   }
