@@ -34,6 +34,9 @@ struct AppState {
 
   Preferences preferences;
   bool preferencesChanged = false;
+  // The ten index numbers of each index group's default set (group g at g - 1), derived from
+  // the preferences' index choices; never stored.
+  std::array<std::array<int, kFlowComponents>, kIndexGroups> defaultIndexSets{};
 
   // Defaults of the compute dialog until the program ends (not stored).
   float computeDrainageArea = 0.0f;

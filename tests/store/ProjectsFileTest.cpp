@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include "support/TempFolder.h"
+#include "zelvo/store/ProjectStore.h"
+
+namespace zelvo {
+namespace {
+
+using testing::TempFolder;
+
+TEST(ProjectsFile, RecordsAre1107BytesWithNulPaddedFields) {
+  const std::vector<ProjectEntry> list{{"Upper Creek 2", "North fork", "Upper_Creek_2"}, {"B", "", "B"}};
+  const Bytes b = EncodeProjectsList(list);
+  ASSERT_EQ(b.size(), 4u + 2 * 1107u);
+  EXPECT_EQ(GetInt32(&b[0]), 2);
+  EXPECT_EQ(GetText(&b[4], 41), "Upper Creek 2");
+  EXPECT_EQ(GetText(&b[4 + 41], 1025), "North fork");
+  EXPECT_EQ(GetText(&b[4 + 1066], 41), "Upper_Creek_2");
+  EXPECT_EQ(b[4 + 1066 + 13], 0);
+  EXPECT_EQ(GetText(&b[4 + 1107], 41), "B");
+  const std::vector<ProjectEntry> back = DecodeProjectsList(b);
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0].description, "North fork");
+  EXPECT_EQ(back[1].folder, "B");
+}
+
+TEST(ProjectsFile, DamagedCountsAndShortFilesGiveNoCrash) {
+  Bytes b = EncodeProjectsList({{"A", "", "A"}, {"B", "", "B"}});
+  Bytes wrongCount = b;
+  wrongCount[0] = 101;
+  EXPECT_TRUE(DecodeProjectsList(wrongCount).empty());
+  wrongCount[0] = 0xff;
+  wrongCount[3] = 0xff;  // -1
+  EXPECT_TRUE(DecodeProjectsList(wrongCount).empty());
+  Bytes cut = b;
+  cut.resize(4 + 1107 + 500);
+  const std::vector<ProjectEntry> whole = DecodeProjectsList(cut);
+  ASSERT_EQ(whole.size(), 1u);
+  EXPECT_EQ(whole[0].name, "A");
+  EXPECT_TRUE(DecodeProjectsList(Bytes{1, 0}).empty());
+}
+
+TEST(ProjectsFile, NamesThatCannotBeFolderNamesAreRefused) {
+  EXPECT_EQ(ProjectFolderName("Upper Creek 2"), "Upper_Creek_2");
+  EXPECT_FALSE(CheckProjectName("Upper Creek 2").has_value());
+  EXPECT_TRUE(CheckProjectName("").has_value());
+  EXPECT_TRUE(CheckProjectName(".").has_value());
+  EXPECT_TRUE(CheckProjectName("..").has_value());
+  EXPECT_TRUE(CheckProjectName("../escape").has_value());
+  EXPECT_TRUE(CheckProjectName("a/b").has_value());
+  EXPECT_TRUE(CheckProjectName("a\\b").has_value());
+  EXPECT_TRUE(CheckProjectName(std::string("a\0b", 3)).has_value());
+  EXPECT_FALSE(CheckProjectName(std::string(40, 'x')).has_value());
+  EXPECT_TRUE(CheckProjectName(std::string(41, 'x')).has_value());
+  EXPECT_FALSE(IsSafeFolderName(".."));
+  EXPECT_FALSE(IsSafeFolderName(""));
+}
+
+TEST(ProjectsFile, FolderOfAnEntryResolvesOnlyToARealFolderUnderTheRoot) {
+  TempFolder t;
+  const auto root = t.Path() / "zelvoproj";
+  std::filesystem::create_directories(root / "Here");
+  std::filesystem::create_directories(t.Path() / "elsewhere");
+  std::filesystem::create_directory_symlink(t.Path() / "elsewhere", root / "Link");
+  EXPECT_TRUE(ResolveProjectFolder(root, {"Here", "", "Here"}).has_value());
+  EXPECT_FALSE(ResolveProjectFolder(root, {"Gone", "", "Gone"}).has_value());
+  EXPECT_FALSE(ResolveProjectFolder(root, {"Link", "", "Link"}).has_value());
+  EXPECT_FALSE(ResolveProjectFolder(root, {"x", "", ".."}).has_value());
+  EXPECT_FALSE(ResolveProjectFolder(root, {"x", "", "../elsewhere"}).has_value());
+}
+
+TEST(ProjectsFile, BaselineIsFourLittleEndianBytes) {
+  TempFolder t;
+  EXPECT_EQ(ReadBaseline(t.Path()), 0);
+  ASSERT_TRUE(WriteBaseline(t.Path(), 258));
+  EXPECT_EQ(testing::ReadWholeFile(t.Path() / "baseline"), std::string("\x02\x01\x00\x00", 4));
+  EXPECT_EQ(ReadBaseline(t.Path()), 258);
+  testing::WriteWholeFile(t.Path() / "baseline", "\x01");
+  EXPECT_EQ(ReadBaseline(t.Path()), 0);
+}
+
+}  // namespace
+}  // namespace zelvo

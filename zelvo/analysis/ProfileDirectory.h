@@ -1,0 +1,31 @@
+#pragma once
+// "ip_directory": a signed 32-bit count (0..50) and that many 68-byte profile entries, in
+// creation order.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "zelvo/analysis/ProfileEntry.h"
+#include "zelvo/store/BinaryIo.h"
+
+namespace zelvo {
+
+inline constexpr const char* kProfileDirectoryName = "ip_directory";
+
+// A damaged file (count outside 0..50, fewer entries than the count, a period count outside
+// 1..5 or a period data set number outside 1..50) gives nullopt and the message in `error`.
+std::optional<std::vector<ProfileEntry>> DecodeProfileDirectory(const Bytes& bytes, std::string* error);
+Bytes EncodeProfileDirectory(const std::vector<ProfileEntry>& profiles);
+
+// A missing file is a project without profiles.
+std::optional<std::vector<ProfileEntry>> ReadProfileDirectory(const std::filesystem::path& folder,
+                                                              std::string* error = nullptr);
+// Rewrites the file whole; with no profile left the file is removed.
+bool WriteProfileDirectory(const std::filesystem::path& folder, const std::vector<ProfileEntry>& profiles);
+
+// After data set k (1-based) was deleted every period number above k moves down by one.
+void LowerPeriodNumbersAbove(std::vector<ProfileEntry>& profiles, int k);
+
+}  // namespace zelvo

@@ -1,0 +1,253 @@
+#include "zelvo/store/DataSetCommands.h"
+
+#include <fstream>
+#include <sstream>
+#include <system_error>
+
+#include "common/engine/TextFormat.h"
+#include "zelvo/analysis/ProfileDirectory.h"
+#include "zelvo/analysis/TimePeriodProfiles.h"
+#include "zelvo/shell/AppState.h"
+#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/store/DataSetCsvExport.h"
+#include "zelvo/store/DataSetDeletion.h"
+#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/store/DataSetFile.h"
+#include "zelvo/store/DataSetForms.h"
+#include "zelvo/store/ProjectStore.h"
+
+namespace zelvo {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path DataSetPath(const AppState& app, int index) {
+  return app.projectFolder / app.dataSets[index].fileName;
+}
+
+// Rewrites ds_directory from `entries`; the state takes them only when the file was written.
+bool CommitDirectory(AppState& app, Ui& ui, std::vector<DataSetEntry> entries) {
+  if (!WriteDataSetDirectory(app.projectFolder, entries)) {
+    ui.Message(Format("The data set directory could not be written to %s.",
+                      (app.projectFolder / kDataSetDirectoryName).string().c_str()));
+    return false;
+  }
+  app.dataSets = std::move(entries);
+  return true;
+}
+
+bool WriteDataSetText(const fs::path& path, const FlowRecord& record, bool withPeaks) {
+  std::ostringstream text;
+  WriteDataSetFile(text, record, withPeaks);
+  return WriteFileAtomically(path, text.str());
+}
+
+std::string WriteFailure(const fs::path& path) {
+  return Format("The data set file %s could not be written.", path.string().c_str());
+}
+
+}  // namespace
+
+std::optional<int> PickDataSet(AppState& app, Ui& ui, int mode) {
+  if (app.dataSets.empty()) return std::nullopt;
+  if (app.dataSets.size() == 1) return 0;
+  const std::optional<DataSetChoice> choice = SelectDataSet(app, ui, mode);
+  if (!choice) return std::nullopt;
+  return choice->index;
+}
+
+std::optional<std::string> ProfileGuardMessage(const AppState& app, int number) {
+  for (const ProfileEntry& p : app.profiles)
+    for (int k = 0; k < p.periodCount && k < kMaxPeriods; ++k)
+      if (p.periodDataSets[k] == number)
+        return Format("This data set belongs to the time period profile:  %s.\n\nYou must delete the profile to "
+                      "delete it.",
+                      p.title.c_str());
+  return std::nullopt;
+}
+
+void EditDataSetTitle(AppState& app, Ui& ui) {
+  if (app.dataSets.empty()) {
+    ui.Message("There are no data sets to edit.");
+    return;
+  }
+  const std::optional<int> index = PickDataSet(app, ui, kSelectToEditTitle);
+  if (!index) return;
+  const DataSetEntry& entry = app.dataSets[*index];
+  TitleDescriptionForm form;
+  form.title = entry.title;
+  form.description = entry.description;
+  form.streamClass = entry.streamClass;
+  if (!EditForm<TitleDescriptionForm>(ui, form, CheckTitleDescription)) return;
+  std::vector<DataSetEntry> entries = app.dataSets;
+  entries[*index].title = form.title;
+  entries[*index].description = form.description;
+  entries[*index].streamClass = form.streamClass;
+  CommitDirectory(app, ui, std::move(entries));
+}
+
+void EditDataSetData(AppState& app, Ui& ui) {
+  if (app.dataSets.empty()) {
+    ui.Message("There are no data sets to edit.");
+    return;
+  }
+  const std::optional<int> index = PickDataSet(app, ui, kSelectToEditData);
+  if (!index) return;
+  const fs::path path = DataSetPath(app, *index);
+  const bool peaks = app.dataSets[*index].peakFlag == 1;
+  FlowRecord record;
+  std::string error;
+  if (!ReadDataSetFile(path, peaks, record, error)) {
+    ui.Message(error);
+    return;
+  }
+  DataGridForm form;
+  for (int y = 0; y < record.yearCount; ++y) {
+    form.years.push_back(record.years[y]);
+    form.values.emplace_back(record.flows[y].begin(), record.flows[y].end());
+  }
+  auto check = [](DataGridForm& f) -> std::optional<FieldMessage> {
+    if (f.values.size() != f.years.size()) return FieldMessage{"The grid does not hold one column per year.", ""};
+    for (const auto& column : f.values)
+      if (column.size() != static_cast<std::size_t>(kDaySlots))
+        return FieldMessage{"The grid does not hold 366 rows in every column.", ""};
+    return std::nullopt;
+  };
+  if (!EditForm<DataGridForm>(ui, form, check)) return;
+  for (int y = 0; y < record.yearCount; ++y)
+    for (int s = 0; s < kDaySlots; ++s) record.flows[y][s] = form.values[y][s];
+  if (!WriteDataSetText(path, record, peaks)) ui.Message(WriteFailure(path));
+}
+
+void CreateDataSetFromExisting(AppState& app, Ui& ui) {
+  if (!NewDataSetNumber(app.dataSets)) {
+    ui.Message(kDataSetLimitMessage);
+    return;
+  }
+  if (app.dataSets.empty()) {
+    ui.Message("There are no data sets to copy.");
+    return;
+  }
+  const std::optional<int> index = PickDataSet(app, ui, kSelectToCopy);
+  if (!index) return;
+  const DataSetEntry source = app.dataSets[*index];
+  const bool peaks = source.peakFlag == 1;
+  // The source is read before the dialog so OK can refuse a year in a gap of its record; a
+  // read failure is reported where the copy needs the data, after the dialog.
+  FlowRecord record;
+  std::string readError;
+  const bool read = ReadDataSetFile(DataSetPath(app, *index), peaks, record, readError);
+  std::vector<int> storedYears;
+  if (read) storedYears.assign(record.years.begin(), record.years.begin() + record.yearCount);
+
+  NewDataSetForm form;
+  form.beginYear = source.FirstWaterYear();
+  form.endYear = source.LastWaterYear();
+  const int first = form.beginYear;
+  const int last = form.endYear;
+  auto check = [&](NewDataSetForm& f) { return CheckNewDataSet(f, first, last, storedYears); };
+  if (!EditForm<NewDataSetForm>(ui, form, check)) return;
+  if (!read) {
+    ui.Message(readError);
+    return;
+  }
+  FlowRecord copy;
+  if (!CopyYears(record, form.beginYear, form.endYear, copy)) {
+    ui.Message("The years chosen are not stored in the original data.");
+    return;
+  }
+  const int number = static_cast<int>(app.dataSets.size()) + 1;
+  const fs::path path = app.projectFolder / DataSetFileName(number);
+  if (!WriteDataSetText(path, copy, peaks)) {
+    ui.Message(WriteFailure(path));
+    return;
+  }
+  DataSetEntry entry = source;
+  entry.title = form.title;
+  entry.description = form.description;
+  entry.SetWaterYears(form.beginYear, form.endYear);
+  entry.fileName = DataSetFileName(number);
+  entry.reserved = 0;
+  std::vector<DataSetEntry> entries = app.dataSets;
+  entries.push_back(entry);
+  if (!CommitDirectory(app, ui, std::move(entries))) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+  }
+}
+
+void ExportDataSetCsv(AppState& app, Ui& ui) {
+  if (app.dataSets.empty()) {
+    ui.Message("There are no data sets to export.");
+    return;
+  }
+  const std::optional<int> index = PickDataSet(app, ui, kSelectToExport);
+  if (!index) return;
+  FileDialogRequest request;
+  request.filter = "Comma Separated Values Files (*.csv)|*.csv||";
+  request.defaultExtension = ".csv";
+  request.mustExist = false;
+  std::optional<std::string> chosen = ui.SaveFileName(request);
+  if (!chosen || chosen->empty()) return;
+  fs::path target = *chosen;
+  if (!target.has_extension()) target += ".csv";
+
+  std::error_code ec;
+  const bool existed = fs::exists(target, ec);
+  if (existed && ui.Message(Format("The file: %s already exists.  Do you want to overwrite it?", target.string().c_str()),
+                            Buttons::YesNo) != Answer::Yes)
+    return;
+  {
+    // Opened for writing without truncating it yet: the old file stays whole until the data
+    // set has been read.
+    std::ofstream probe(target, std::ios::binary | std::ios::app);
+    if (!probe) {
+      ui.Message("This file is being used by another program.");
+      return;
+    }
+  }
+  const bool peaks = app.dataSets[*index].peakFlag == 1;
+  FlowRecord record;
+  std::string error;
+  if (!ReadDataSetFile(DataSetPath(app, *index), peaks, record, error)) {
+    if (!existed) fs::remove(target, ec);
+    ui.Message(error);
+    return;
+  }
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  WriteDataSetCsv(out, record, peaks);
+  out.close();
+  if (!out) ui.Message(Format("The file %s could not be written completely.", target.string().c_str()));
+}
+
+void DeleteDataSetCommand(AppState& app, Ui& ui) {
+  if (app.dataSets.empty()) {
+    ui.Message("There are no data sets to delete.");
+    return;
+  }
+  const std::optional<int> index = PickDataSet(app, ui, kSelectToDelete);
+  if (!index) return;
+  const int k = *index + 1;
+  if (std::optional<std::string> refusal = ProfileGuardMessage(app, k)) {
+    ui.Message(*refusal);
+    return;
+  }
+  if (ui.Message(Format("Are you sure you want to delete:  %s ?", app.dataSets[*index].title.c_str()),
+                 Buttons::YesNo) != Answer::Yes)
+    return;
+  const int before = app.baseline;
+  if (app.baseline == k)
+    app.baseline = 0;
+  else if (app.baseline > k)
+    --app.baseline;
+  if (app.baseline != before) WriteBaseline(app.projectFolder, app.baseline);
+
+  std::string error;
+  auto renumberProfiles = [&app](int deleted) {
+    LowerPeriodNumbersAbove(app.profiles, deleted);
+    if (!app.profiles.empty()) WriteProfileDirectory(app.projectFolder, app.profiles);
+  };
+  if (!DeleteDataSet(app.projectFolder, app.dataSets, k, error, renumberProfiles)) ui.Message(error);
+}
+
+}  // namespace zelvo

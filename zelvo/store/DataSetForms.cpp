@@ -1,0 +1,86 @@
+#include "zelvo/store/DataSetForms.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+#include "common/engine/FlowRecord.h"
+#include "common/engine/TextFormat.h"
+#include "zelvo/store/DataSetEntry.h"
+
+namespace zelvo {
+
+const char* StreamClassChoiceText(int code) { return StreamClassName(code); }
+
+std::string TitleDescriptionForm::StreamClassLine() const {
+  return Format("Stream class:  %s", StreamClassName(streamClass));
+}
+
+bool TitleDescriptionForm::EditStreamClass(Ui& ui) {
+  StreamClassForm form;
+  form.streamClass = streamClass;
+  if (!ui.Edit(form)) return false;
+  streamClass = form.streamClass;
+  return true;
+}
+
+std::optional<FieldMessage> CheckTitleDescription(const TitleDescriptionForm& form) {
+  if (form.title.empty()) return FieldMessage{"Please enter a title for the dataset.", "title"};
+  if (form.title.size() > kMaxTitleLength)
+    return FieldMessage{"The title can not be longer than 40 characters.", "title"};
+  if (form.description.size() > kMaxDescriptionLength)
+    return FieldMessage{"The description can not be longer than 1024 characters.", "description"};
+  return std::nullopt;
+}
+
+std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sourceFirstYear, int sourceLastYear,
+                                            const std::vector<int>& storedYears) {
+  if (form.title.empty()) return FieldMessage{"Please enter a title for the dataset.", "title"};
+  if (form.beginYear > form.endYear)
+    return FieldMessage{"The ending year must be equal to or greater than the starting year.", "endYear"};
+  if (form.beginYear < sourceFirstYear)
+    return FieldMessage{"The starting year must be within the range of the original data", "beginYear"};
+  if (form.endYear > sourceLastYear)
+    return FieldMessage{"The ending year must be within the range of the original data", "endYear"};
+  if (form.title.size() > kMaxTitleLength)
+    return FieldMessage{"The title can not be longer than 40 characters.", "title"};
+  if (form.description.size() > kMaxDescriptionLength)
+    return FieldMessage{"The description can not be longer than 1024 characters.", "description"};
+  if (!storedYears.empty()) {
+    auto stored = [&](int y) { return std::find(storedYears.begin(), storedYears.end(), y) != storedYears.end(); };
+    if (!stored(form.beginYear))
+      return FieldMessage{Format("The original data holds no water year %d.  Please choose a starting year "
+                                 "that is stored.",
+                                 form.beginYear),
+                          "beginYear"};
+    if (!stored(form.endYear))
+      return FieldMessage{Format("The original data holds no water year %d.  Please choose an ending year "
+                                 "that is stored.",
+                                 form.endYear),
+                          "endYear"};
+  }
+  return std::nullopt;
+}
+
+std::string DataGridForm::ColumnCaption(int column) const { return Format("%4d", years.at(column)); }
+
+std::string DataGridForm::CellText(float value) { return Format("%.2f", static_cast<double>(value)); }
+
+std::optional<float> ParseCellText(const std::string& text) {
+  std::size_t first = text.find_first_not_of(" \t");
+  std::size_t last = text.find_last_not_of(" \t");
+  if (first == std::string::npos) return std::nullopt;
+  const char* begin = text.data() + first;
+  const char* end = text.data() + last + 1;
+  if (*begin == '+') ++begin;
+  float value = 0.0f;
+  const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
+  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+std::string CellNotANumberMessage(const std::string& text) {
+  return Format("\"%s\" is not a number.  Please enter a flow in cfs.", text.c_str());
+}
+
+}  // namespace zelvo
