@@ -8,7 +8,7 @@ set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTORCC ON)
 
 find_path(QCUSTOMPLOT_INCLUDE_DIR qcustomplot.h)
-find_library(QCUSTOMPLOT_LIBRARY NAMES qcustomplot-qt6 qcustomplot)
+find_library(QCUSTOMPLOT_LIBRARY NAMES qcustomplot-qt6 qcustomplot QCustomPlotQt6 libQCustomPlotQt6.so.2.1)
 
 file(GLOB_RECURSE ZELVO_QT_COMMON_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/common/qt/*.cpp ${CMAKE_SOURCE_DIR}/common/qt/*.h)
@@ -29,8 +29,10 @@ if(ZELVO_APP_SOURCES)
     target_link_libraries(zelvo_app PUBLIC ${QCUSTOMPLOT_LIBRARY})
     target_compile_definitions(zelvo_app PUBLIC QCUSTOMPLOT_USE_LIBRARY)
   endif()
-  add_executable(zelvo ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
-  target_link_libraries(zelvo PRIVATE zelvo_app zelvo_qt_common)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
+    add_executable(zelvo ${CMAKE_SOURCE_DIR}/zelvo/shell/qt/main.cpp)
+    target_link_libraries(zelvo PRIVATE zelvo_app zelvo_qt_common)
+  endif()
 endif()
 
 file(GLOB_RECURSE TARVEL_APP_SOURCES CONFIGURE_DEPENDS
@@ -46,10 +48,13 @@ endif()
 
 # Qt tests: real windows under the offscreen platform.
 file(GLOB_RECURSE ZELVO_QT_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/qt/*.cpp)
-if(ZELVO_QT_TEST_SOURCES AND TARGET zelvo_app)
+if(ZELVO_QT_TEST_SOURCES AND (TARGET zelvo_app OR TARGET tarvel_app))
   add_executable(zelvo_qt_tests ${ZELVO_QT_TEST_SOURCES})
   # tests/qt/QtTestMain.cpp makes the QApplication before the tests run.
-  target_link_libraries(zelvo_qt_tests PRIVATE zelvo_app zelvo_qt_common Qt6::Test GTest::gtest)
+  target_link_libraries(zelvo_qt_tests PRIVATE zelvo_qt_common Qt6::Test GTest::gtest)
+  if(TARGET zelvo_app)
+    target_link_libraries(zelvo_qt_tests PRIVATE zelvo_app)
+  endif()
   if(TARGET tarvel_app)
     target_link_libraries(zelvo_qt_tests PRIVATE tarvel_app)
   endif()

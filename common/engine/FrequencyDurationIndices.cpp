@@ -15,25 +15,39 @@ int KeepPositive(const PerYear& values, int n, PerYear& kept) {
 
 WindowExtremes ComputeWindowExtremes(const EngineContext& ctx) {
   WindowExtremes x;
+  // Sixteen neighbouring windows are summed side by side, each afresh in slot order (a running sum
+  // would round differently). A missing day adds +0: a window sum starts at +0 and only ever adds
+  // flows >= 0, so adding +0 leaves it bit for bit as skipping the day would. The valid days of
+  // a window are counted exactly from running totals. The flow table runs 16 slots past the year
+  // (zeros) for the last block of windows.
+  constexpr int kBlock = 16;
+  std::array<float, kDaySlots + kBlock> value{};
+  std::array<float, kDaySlots + kBlock> sums{};
+  std::array<int, kDaySlots + 1> validBefore{};  // valid days among slots 0 .. s-1
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
+    for (int s = 0; s < kDaySlots; ++s) {
+      const bool ok = EngineContext::Valid(year[s]);
+      value[s] = ok ? year[s] : 0.0f;
+      validBefore[s + 1] = validBefore[s] + (ok ? 1 : 0);
+    }
     for (std::size_t i = 0; i < kWindowLengths.size(); ++i) {
       const int w = kWindowLengths[i];
+      // Windows start at slots 0 .. 366 - w and never reach into the neighbouring year.
+      const int windows = kDaySlots - w + 1;
+      for (int first = 0; first < windows; first += kBlock) {
+        float sum[kBlock] = {};
+        for (int d = first; d < first + w; ++d)
+          for (int k = 0; k < kBlock; ++k) sum[k] += value[d + k];
+        for (int k = 0; k < kBlock; ++k) sums[first + k] = sum[k];
+      }
       float lo = 1.0e7f;
       float hi = -1.0e7f;
-      // Windows start at slots 0 .. 366 - w and never reach into the neighbouring year. Each
-      // window is summed afresh in slot order (a running sum would round differently).
-      for (int start = 0; start + w <= kDaySlots; ++start) {
-        float sum = 0.0f;
-        int count = 0;
-        for (int s = start; s < start + w; ++s) {
-          if (!EngineContext::Valid(year[s])) continue;
-          sum += year[s];
-          ++count;
-        }
+      for (int start = 0; start < windows; ++start) {
+        const int count = validBefore[start + w] - validBefore[start];
         // A window without any valid day has no mean and takes no part.
         if (count == 0) continue;
-        const float mean = sum / static_cast<float>(count);
+        const float mean = sums[start] / static_cast<float>(count);
         if (mean < lo) lo = mean;
         if (mean > hi) hi = mean;
       }

@@ -7,10 +7,28 @@
 
 namespace zelvo {
 
+namespace {
+
+// The record copy and the three work lists of the last run on this thread. A process that
+// computes many records (the periods of a profile, a batch of stations) hands their memory to
+// the next run instead of mapping and faulting in fresh pages each time; what is kept is the
+// size of the largest record computed.
+struct SpareLists {
+  std::vector<YearFlows> flows;
+  std::vector<float> flowList, scratchA, scratchB;
+};
+SpareLists& Spares() {
+  thread_local SpareLists spares;
+  return spares;
+}
+
+}  // namespace
+
 EngineContext::EngineContext(const FlowRecord& record, const EngineOptions& options,
                              EngineProgress* progressSink)
     : progress(progressSink) {
   years = record.yearCount < 0 ? 0 : (record.yearCount > kMaxYears ? kMaxYears : record.yearCount);
+  flows = std::move(Spares().flows);
   flows.assign(record.flows.begin(), record.flows.begin() + years);
   for (int y = 0; y < years; ++y) yearNumbers[y] = record.years[y];
   // Cleaning: a flow that is not >= 0 (negative, or not a number) is a missing day.
@@ -31,9 +49,12 @@ EngineContext::EngineContext(const FlowRecord& record, const EngineOptions& opti
   drainageArea = options.drainageArea;
 
   const std::size_t capacity = static_cast<std::size_t>(years) * kDaySlots;
-  flowList.resize(capacity);
-  scratchA.resize(capacity);
-  scratchB.resize(capacity);
+  flowList = std::move(Spares().flowList);
+  scratchA = std::move(Spares().scratchA);
+  scratchB = std::move(Spares().scratchB);
+  flowList.assign(capacity, 0.0f);
+  scratchA.assign(capacity, 0.0f);
+  scratchB.assign(capacity, 0.0f);
   results.peaksPresent = peaks;
 }
 
@@ -190,6 +211,8 @@ IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& optio
   ComputeFrequencyDurationIndices(ctx);
   ComputeTimingRateIndices(ctx);
   ctx.Progress(100);
+  Spares() = SpareLists{std::move(ctx.flows), std::move(ctx.flowList), std::move(ctx.scratchA),
+                        std::move(ctx.scratchB)};
   return ctx.results;
 }
 

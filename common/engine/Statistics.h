@@ -21,7 +21,9 @@ SummaryStats ComputeSummaryStats(int count, float* values);
 float PercentileValue(float p, int count, const float* sorted);
 
 // Sorts values[0..count) ascending (ascending != 0) or descending. A NaN (0/0 of a month or window
-// without valid days) sorts after every number in both directions.
+// without valid days) sorts after every number in both directions, NaNs in the order they came.
+// Equal numbers are bit-identical except -0 and +0, which sort as if -0 were the smaller, so the
+// result is one fixed list whatever the input order.
 void SortValues(int ascending, float* values, int count);
 
 }  // namespace zelvo

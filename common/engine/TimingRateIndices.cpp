@@ -1,8 +1,353 @@
+// TA1-TH3: constancy, predictability and seasonality of flows, and the dates of the annual low
+// and high flows; RA1-RA9: rise and fall rates and the reversals of the hydrograph.
+
+#include "common/engine/TimingRateIndices.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
 #include "common/engine/EngineContext.h"
 
 namespace zelvo {
 
-// TA1-RA9: not built yet; their rows are written as NC rows.
-void ComputeTimingRateIndices(EngineContext& ctx) { (void)ctx; }
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// Entropy term -p log10 p of a count out of a total; 0 for an empty cell.
+double EntropyTerm(int count, double total) {
+  if (count == 0) return 0.0;
+  const double p = static_cast<double>(count) / total;
+  return -p * std::log10(p);
+}
+
+// log10 of a flow for the flow classes of TA1/TA2; a flow of 0 counts as 0.01.
+float ClassLog(float flow) {
+  return static_cast<float>(std::log10(flow == 0.0f ? 0.01 : static_cast<double>(flow)));
+}
+
+// Natural logarithm of a flow for RA6/RA7; a flow of 0 counts as 0.01.
+float RateLog(float flow) {
+  return static_cast<float>(std::log(flow == 0.0f ? 0.01 : static_cast<double>(flow)));
+}
+
+// TA1 and TA2. Each valid day of a year (29 February left out) falls into the column of its
+// position among the year's valid days, and into every one of the eleven flow classes whose test
+// it passes: with a record mean below 1 the bounds are negative and turn around, so the tests are
+// kept as independent comparisons rather than a search for the one class.
+void ComputeColwell(EngineContext& ctx) {
+  const double level = static_cast<float>(std::log10(static_cast<double>(ctx.recordMean)));
+  static constexpr std::array<double, 10> kBounds = {0.1, 0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.25};
+  std::array<double, 10> bound{};
+  for (std::size_t i = 0; i < kBounds.size(); ++i) bound[i] = kBounds[i] * level;
+
+  ClassCountTable counts{};
+  float lastFlow = -1.0f;  // runs of equal flows are common; their logarithm is taken once
+  double v = 0.0;
+  for (int y = 0; y < ctx.years; ++y) {
+    const YearFlows& year = ctx.flows[y];
+    int column = 0;
+    for (int s = 0; s < kDaySlots && column < kDayColumns; ++s) {
+      if (s == kLeapDaySlot) continue;
+      const float f = year[s];
+      if (!EngineContext::Valid(f)) continue;
+      if (f != lastFlow) {
+        v = ClassLog(f);
+        lastFlow = f;
+      }
+      counts[0][column] += v < bound[0] ? 1 : 0;
+      for (int k = 1; k < 10; ++k) counts[k][column] += (bound[k - 1] <= v) & (v < bound[k]) ? 1 : 0;
+      counts[10][column] += v >= bound[9] ? 1 : 0;
+      ++column;
+    }
+  }
+  const Colwell c = ColwellFromCounts(counts);
+  ctx.results[TA(1)] = FormS(c.constancy);
+  ctx.results[TA(2)] = FormS(c.predictability);
+}
+
+// The season counters of a list of events over the whole record: the largest counter divided by
+// the number of events, NC without events.
+IndexResult SeasonalShare(const std::vector<FlowEvent>& events) {
+  if (events.empty()) return NotComputed();
+  std::array<int, kSeasons> counters{};
+  CountEventSeasons(events, counters);
+  const int largest = *std::max_element(counters.begin(), counters.end());
+  return FormS(static_cast<float>(largest) / static_cast<float>(events.size()));
+}
+
+// TA3: seasonal predictability of floods, the events above the 1.67-year threshold.
+void ComputeFloodSeasonality(EngineContext& ctx) {
+  if (!ctx.haveLine) {
+    ctx.results[TA(3)] = NotComputed();
+    return;
+  }
+  const float threshold = ctx.threshold167;
+  std::vector<FlowEvent> events;
+  for (int y = 0; y < ctx.years; ++y) ScanEvents(ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
+  ctx.results[TA(3)] = SeasonalShare(events);
+}
+
+// Slots of the first occurrence of the year's smallest valid flow (-1 without a valid day) and
+// of its largest, the running maximum starting at 0 (-1 when no valid flow is above 0).
+struct ExtremeSlots {
+  int low = -1;
+  int high = -1;
+};
+ExtremeSlots FindExtremeSlots(const YearFlows& year) {
+  ExtremeSlots e;
+  float lowest = 1.0e7f;
+  float highest = 0.0f;
+  for (int s = 0; s < kDaySlots; ++s) {
+    const float f = year[s];
+    if (!EngineContext::Valid(f)) continue;
+    if (f < lowest) {
+      lowest = f;
+      e.low = s;
+    }
+    if (f > highest) {
+      highest = f;
+      e.high = s;
+    }
+  }
+  return e;
+}
+
+// TL1, TL2 and TH1, TH2: mean dates of the annual minimum and maximum. A year without a valid
+// day has no date and stays out of the means; a year without a flow above 0 takes the date of
+// its minimum for the maximum.
+void ComputeExtremeDates(EngineContext& ctx, std::vector<int>& minimumDays, std::vector<int>& maximumDays) {
+  minimumDays.clear();
+  maximumDays.clear();
+  for (int y = 0; y < ctx.years; ++y) {
+    const ExtremeSlots e = FindExtremeSlots(ctx.flows[y]);
+    if (e.low < 0) continue;
+    minimumDays.push_back(DayNumberOfSlot(e.low));
+    maximumDays.push_back(DayNumberOfSlot(e.high < 0 ? e.low : e.high));
+  }
+}
+
+// TL3 and TL4, around the 5-year threshold T5.
+void ComputeLowFlowSeasonality(EngineContext& ctx) {
+  if (!ctx.haveLine) {
+    ctx.results[TL(3)] = NotComputed();
+    ctx.results[TL(4)] = NotComputed();
+    return;
+  }
+  const float threshold = ctx.threshold5;
+  std::vector<FlowEvent> events;
+  float largestShare = 0.0f;
+  for (int y = 0; y < ctx.years; ++y) {
+    const YearFlows& year = ctx.flows[y];
+    ScanEvents(year, [threshold](float f) { return f <= threshold; }, events);
+    int above = 0;
+    for (float f : year)
+      if (EngineContext::Valid(f) && f > threshold) ++above;
+    const float days = ctx.yearNumbers[y] % 4 == 0 ? 366.0f : 365.0f;
+    const float share = static_cast<float>(above) / days;
+    if (share > largestShare) largestShare = share;
+  }
+  ctx.results[TL(3)] = SeasonalShare(events);
+  ctx.results[TL(4)] = FormS(largestShare);
+}
+
+// TH3: the longest run of slots in which no year of the record floods (flow above T167), as a
+// share of 365 days.
+void ComputeFloodFreeSeason(EngineContext& ctx) {
+  if (!ctx.haveLine) {
+    ctx.results[TH(3)] = NotComputed();
+    return;
+  }
+  std::array<bool, kDaySlots> flooded{};
+  for (int y = 0; y < ctx.years; ++y)
+    for (int s = 0; s < kDaySlots; ++s) {
+      const float f = ctx.flows[y][s];
+      flooded[s] = flooded[s] || (EngineContext::Valid(f) && f > ctx.threshold167);
+    }
+  int longest = 0;
+  int run = 0;
+  for (int s = 0; s < kDaySlots; ++s) {
+    run = flooded[s] ? 0 : run + 1;
+    longest = std::max(longest, run);
+  }
+  ctx.results[TH(3)] = FormS(static_cast<float>(longest) / 365.0f);
+}
+
+// RA1-RA9. The shared flow list takes every valid day in record order, so the day-to-day
+// differences run across gaps and from one water year into the next.
+void ComputeRateOfChange(EngineContext& ctx) {
+  int n = 0;
+  for (int y = 0; y < ctx.years; ++y)
+    for (float f : ctx.flows[y])
+      if (EngineContext::Valid(f)) ctx.flowList[n++] = f;
+  ctx.flowCount = n;
+  const float* x = ctx.flowList.data();
+
+  // Rises into scratch A, falls into scratch B.
+  float* rises = ctx.scratchA.data();
+  float* falls = ctx.scratchB.data();
+  int riseCount = 0, fallCount = 0;
+  // Rises and falls alternate at random; every change is written to both lists and only the
+  // matching list moves on, which keeps the loop free of branches on the flows.
+  for (int i = 0; i + 1 < n; ++i) {
+    const float d = x[i + 1] - x[i];
+    rises[riseCount] = d;
+    falls[fallCount] = d;
+    riseCount += d > 0.0f ? 1 : 0;
+    fallCount += d < 0.0f ? 1 : 0;
+  }
+  SummaryStats stats;
+  ctx.results[RA(1)] = FormY(ctx, rises, riseCount, Central::MedianOption, &stats);
+  ctx.results[RA(2)] = FormV(stats.stdDev, stats.mean);
+  ctx.results[RA(3)] = FormY(ctx, falls, fallCount, Central::MedianOption, &stats);
+  ctx.results[RA(4)] = FormV(stats.stdDev, stats.mean);
+  // An empty record has no days to share the rises among.
+  ctx.results[RA(5)] = FormS(n > 0 ? static_cast<float>(riseCount) / static_cast<float>(n) : 0.0f);
+
+  // Day-to-day changes of the natural logarithm: rises and the sizes of the falls.
+  riseCount = fallCount = 0;
+  float previous = n > 0 ? RateLog(x[0]) : 0.0f;
+  for (int i = 0; i + 1 < n; ++i) {
+    const float next = x[i + 1] == x[i] ? previous : RateLog(x[i + 1]);
+    const float e = next - previous;
+    rises[riseCount] = e;
+    falls[fallCount] = std::fabs(e);
+    riseCount += e > 0.0f ? 1 : 0;
+    fallCount += e < 0.0f ? 1 : 0;
+    previous = next;
+  }
+  ctx.results[RA(6)] = FormY(ctx, rises, riseCount, Central::Median);
+  ctx.results[RA(7)] = FormY(ctx, falls, fallCount, Central::Median);
+
+  PerYear reversals{};
+  for (int y = 0; y < ctx.years; ++y) reversals[y] = static_cast<float>(CountReversals(ctx.flows[y]));
+  ctx.results[RA(8)] = FormY(ctx, reversals.data(), ctx.years, Central::MedianOption, &stats);
+  // Without any reversal the variability is 0 in the results file; the classifier gets NC.
+  if (stats.mean == 0.0f)
+    ctx.results[RA(9)] = ctx.classifier ? NotComputed() : FormS(0.0f);
+  else
+    ctx.results[RA(9)] = FormV(stats.stdDev, stats.mean);
+}
+
+}  // namespace
+
+CircularDate CircularMeanDate(const std::vector<int>& days) {
+  // The cosine and sine of each year are kept as float32 per-year values; their means are summed
+  // in double like every mean of a per-year series.
+  double sumCos = 0.0, sumSin = 0.0;
+  for (int d : days) {
+    const double theta = static_cast<double>(d) * (2.0 * kPi) / 365.25;
+    sumCos += static_cast<float>(std::cos(theta));
+    sumSin += static_cast<float>(std::sin(theta));
+  }
+  const std::size_t n = days.size();
+  const float c = n > 0 ? static_cast<float>(sumCos / static_cast<double>(n)) : 0.0f;
+  const float s = n > 0 ? static_cast<float>(sumSin / static_cast<double>(n)) : 0.0f;
+
+  double degrees = 0.0;  // no mean direction (c = s = 0): the angle is taken as 0
+  if (c > 0.0f)
+    degrees = std::atan(static_cast<double>(s / c)) * 180.0 / kPi;
+  else if (c < 0.0f)
+    degrees = std::atan(static_cast<double>(s / c)) * 180.0 / kPi + 180.0;
+  else if (s > 0.0f)
+    degrees = 90.0;
+  else if (s < 0.0f)
+    degrees = 270.0;
+  if (degrees < 0.0) degrees += 360.0;
+
+  const double r = std::sqrt(static_cast<double>(c) * c + static_cast<double>(s) * s);
+  // Dates that all fall on one day give r = 1 up to rounding; a rounding above 1 must not make
+  // the spread the square root of a negative number.
+  const double oneLessR = std::max(0.0, 1.0 - r);
+  CircularDate result;
+  result.meanDay = static_cast<float>(degrees * 365.25 / 360.0);
+  result.spread = static_cast<float>(std::sqrt(2.0 * oneLessR) * 180.0 / kPi / 360.0 * 365.25);
+  return result;
+}
+
+Colwell ColwellFromCounts(const ClassCountTable& counts) {
+  std::array<int, kFlowClasses> classTotal{};
+  std::array<int, kDayColumns> columnTotal{};
+  long long grand = 0;
+  for (int k = 0; k < kFlowClasses; ++k)
+    for (int j = 0; j < kDayColumns; ++j) {
+      classTotal[k] += counts[k][j];
+      columnTotal[j] += counts[k][j];
+      grand += counts[k][j];
+    }
+  Colwell c;
+  const double z = static_cast<double>(grand);
+  double hTime = 0.0, hClass = 0.0, hJoint = 0.0;
+  if (grand > 0) {
+    for (int j = 0; j < kDayColumns; ++j) hTime += EntropyTerm(columnTotal[j], z);
+    for (int k = 0; k < kFlowClasses; ++k) hClass += EntropyTerm(classTotal[k], z);
+    for (int k = 0; k < kFlowClasses; ++k)
+      for (int j = 0; j < kDayColumns; ++j) hJoint += EntropyTerm(counts[k][j], z);
+  }
+  const double logClasses = std::log10(static_cast<double>(kFlowClasses));
+  c.constancy = static_cast<float>(1.0 - hClass / logClasses);
+  c.predictability = static_cast<float>(100.0 * (1.0 - (hJoint - hTime) / logClasses));
+  return c;
+}
+
+void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSeasons>& counters) {
+  for (const FlowEvent& e : events) {
+    ++counters[std::min(e.firstSlot / kSeasonSlots, kSeasons - 1)];
+    for (int season = 1; season < kSeasons; ++season) {
+      const int start = season * kSeasonSlots;
+      if (e.firstSlot < start && start <= e.lastSlot) ++counters[season];
+    }
+  }
+}
+
+int CountReversals(const YearFlows& year) {
+  enum class Direction { None, Up, Down };
+  Direction direction = Direction::None;
+  bool havePrevious = false, haveDifference = false;
+  float previous = 0.0f;
+  int reversals = 0;
+  for (float f : year) {
+    if (!EngineContext::Valid(f)) continue;
+    if (havePrevious) {
+      const float d = f - previous;
+      if (!haveDifference) {
+        direction = d > 0.0f ? Direction::Up : (d < 0.0f ? Direction::Down : Direction::None);
+        haveDifference = true;
+      } else if (d > 0.0f) {
+        if (direction == Direction::Down) ++reversals;
+        direction = Direction::Up;
+      } else if (d < 0.0f) {
+        if (direction == Direction::Up) ++reversals;
+        direction = Direction::Down;
+      }
+    }
+    previous = f;
+    havePrevious = true;
+  }
+  return reversals;
+}
+
+void ComputeTimingRateIndices(EngineContext& ctx) {
+  ComputeColwell(ctx);
+  ComputeFloodSeasonality(ctx);
+  ctx.Progress(87);
+
+  std::vector<int> minimumDays, maximumDays;
+  ComputeExtremeDates(ctx, minimumDays, maximumDays);
+  const CircularDate low = CircularMeanDate(minimumDays);
+  ctx.results[TL(1)] = FormS(low.meanDay);
+  ctx.results[TL(2)] = FormS(low.spread);
+  ComputeLowFlowSeasonality(ctx);
+  ctx.Progress(90);
+
+  const CircularDate high = CircularMeanDate(maximumDays);
+  ctx.results[TH(1)] = FormS(high.meanDay);
+  ctx.results[TH(2)] = FormS(high.spread);
+  ComputeFloodFreeSeason(ctx);
+  ctx.Progress(92);
+
+  ComputeRateOfChange(ctx);
+}
 
 }  // namespace zelvo

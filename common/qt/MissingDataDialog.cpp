@@ -1,4 +1,4 @@
-// "Missing  Data": the screening report with its four buttons, shared by both programs.
+#include "common/qt/MissingDataDialog.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -7,65 +7,48 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "common/import/ImportForms.h"
-#include "common/qt/FormDialog.h"
-
 namespace zelvo::qt {
-namespace {
 
-class MissingDataDialog : public FormDialog {
- public:
-  MissingDataDialog(MissingDataForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
-    setWindowTitle(QString::fromUtf8(MissingDataForm::kCaption));
-    auto* layout = new QVBoxLayout(this);
-    report_ = new QPlainTextEdit(this);
-    report_->setReadOnly(true);
-    report_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));  // the columns line up
-    report_->setMinimumSize(560, 260);
-    report_->setTabStopDistance(report_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 8);
-    layout->addWidget(report_);
-    explanation_ = new QLabel(QString::fromUtf8(MissingDataForm::kExplanation), this);
-    explanation_->setWordWrap(true);
-    layout->addWidget(explanation_);
-    auto* row = new QHBoxLayout;
-    for (int code = 1; code <= 4; ++code) {
-      auto* button = new QPushButton(this);
-      button->setAutoDefault(false);
-      buttons_[code - 1] = button;
-      row->addWidget(button);
-      connect(button, &QPushButton::clicked, this, [this, code]() {
-        form_.choice = code;
-        done(QDialog::Accepted);
-      });
-    }
-    layout->addLayout(row);
+MissingDataDialog::MissingDataDialog(MissingDataForm& form, QWidget* parent) : QDialog(parent), form_(form) {
+  setWindowTitle(MissingDataForm::kCaption);
+  form_.choice = MissingDataForm::kAbort;  // the close box
+  auto* layout = new QVBoxLayout(this);
+  auto* report = new QPlainTextEdit(this);
+  report->setObjectName("report");
+  report->setReadOnly(true);
+  report->setLineWrapMode(QPlainTextEdit::NoWrap);
+  report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  QString text = QString::fromStdString(form.report);
+  text.replace("\r\n", "\n");
+  report->setPlainText(text);
+  report->setTabStopDistance(8 * report->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
+  report->setMinimumSize(640, 300);
+  layout->addWidget(report);
+  auto* explanation = new QLabel(MissingDataForm::kExplanation, this);
+  explanation->setObjectName("explanation");
+  explanation->setWordWrap(true);
+  explanation->setVisible(form.showExplanation);
+  layout->addWidget(explanation);
+  auto* buttons = new QHBoxLayout();
+  for (int code = 1; code <= 4; ++code) {
+    auto* b = new QPushButton(MissingDataForm::ButtonText(form.program, code), this);
+    b->setObjectName(QString("choice%1").arg(code));
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, [this, code] { Choose(code); });
+    buttons->addWidget(b);
   }
-  void Load() override {
-    QString text = QString::fromStdString(form_.report);
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    report_->setPlainText(text);
-    explanation_->setVisible(form_.showExplanation);
-    for (int code = 1; code <= 4; ++code)
-      buttons_[code - 1]->setText(QString::fromUtf8(MissingDataForm::ButtonText(form_.program, code)));
-    form_.choice = MissingDataForm::kAbort;
-    buttons_[1]->setFocus();
-  }
-  std::optional<FieldMessage> Store() override { return std::nullopt; }
-  // The close box and Escape give code 4; the dialog still closes with OK so the code is read.
-  void reject() override {
-    form_.choice = MissingDataForm::kAbort;
-    done(QDialog::Accepted);
-  }
+  layout->addLayout(buttons);
+}
 
- private:
-  MissingDataForm& form_;
-  QPlainTextEdit* report_;
-  QLabel* explanation_;
-  std::array<QPushButton*, 4> buttons_{};
-};
+void MissingDataDialog::Choose(int code) {
+  form_.choice = code;
+  accept();
+}
 
-const bool registered = RegisterFormDialog<MissingDataForm, MissingDataDialog>();
+bool MissingDataDialog::Run(MissingDataForm& form, QWidget* parent) {
+  MissingDataDialog dialog(form, parent);
+  dialog.exec();
+  return form.choice != MissingDataForm::kAbort;
+}
 
-}  // namespace
 }  // namespace zelvo::qt

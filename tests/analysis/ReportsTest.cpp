@@ -104,6 +104,8 @@ TEST(ComparisonReport, NcLimitsShowNcAndNoArithmeticOnTheMarker) {
             std::string::npos);
   EXPECT_NE(text.find("  Normalized HI Value               1.00             1.50           0.50           50.0\n"),
             std::string::npos);
+  EXPECT_NE(text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
+            std::string::npos);
   EXPECT_EQ(text.find("999999"), std::string::npos);
   EXPECT_EQ(text.find("1000000"), std::string::npos);
 }

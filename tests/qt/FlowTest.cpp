@@ -28,6 +28,7 @@
 #include "zelvo/shell/CommandBindings.h"
 #include "zelvo/shell/SelectionDialogs.h"
 #include "zelvo/shell/qt/CMainFrame.h"
+#include "zelvo/shell/qt/ProgramCommands.h"
 #include "zelvo/shell/qt/SelectionDialogs.h"
 #include "zelvo/store/DataSetDirectory.h"
 #include "zelvo/store/DataSetForms.h"
@@ -53,12 +54,13 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
   AppState app;
   StartApplication(app, start.Path());
   CommandTable table;
-  BindCoreCommands(table);
+  BindProgramCommands(table);
   QtUi ui(QStringLiteral("ZELVO"));
   CMainFrame frame(app, table, ui);
   frame.show();
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10)"));
   EXPECT_FALSE(frame.Action(32775)->isEnabled());
+  EXPECT_TRUE(frame.Action(32773)->isEnabled());  // graphics preferences need no project
 
   // File > New Project.
   WhenModal([](QWidget* dialog) {
@@ -72,7 +74,9 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
   EXPECT_TRUE(std::filesystem::is_directory(start.Path() / "zelvoproj" / "Upper_Creek_2"));
   EXPECT_TRUE(frame.Action(32775)->isEnabled());
   EXPECT_TRUE(frame.Action(32774)->isEnabled());
-  EXPECT_FALSE(frame.Action(32798)->isEnabled());  // graphs are not part of the program yet
+  EXPECT_TRUE(frame.Action(32798)->isEnabled());
+  // Every command of the program is bound: none is greyed while a project is open.
+  for (const Command& c : table.Commands()) EXPECT_TRUE(frame.Action(c.id)->isEnabled()) << c.text;
   Screenshot(&frame, "main_window_project_open");
 
   // A data set in the project folder, as an import would leave it.
@@ -200,7 +204,7 @@ TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
   AppState app;
   StartApplication(app, start.Path());
   CommandTable table;
-  BindCoreCommands(table);
+  BindProgramCommands(table);
   QtUi ui(QStringLiteral("ZELVO"));
   CMainFrame frame(app, table, ui);
   frame.show();

@@ -118,6 +118,7 @@ TEST(DataSetFile, DamagedFilesAreRefusedAndTheRecordIsUntouched) {
       {"1990\n" + slots366 + "-1\n", true},             // negative peak count
       {"1990\n" + slots366 + "seven\n", true},          // no peak count
       {"1990\n" + slots366 + "4.5\n", false},           // a 367th slot line
+      {"1990\n" + slots366 + "1\n2\n3\nmore\n", false},  // more than a peak section
   };
   for (const auto& [text, peaks] : cases) {
     FlowRecord r = ThreeYears();
@@ -128,6 +129,19 @@ TEST(DataSetFile, DamagedFilesAreRefusedAndTheRecordIsUntouched) {
     EXPECT_EQ(r.yearCount, 3);
     EXPECT_EQ(r.flows[0][0], 123.0f);
   }
+}
+
+TEST(DataSetFile, PeakSectionIsPassedOverWhenPeaksAreNotWanted) {
+  FlowRecord r = ThreeYears();
+  r.peakCount = 1;
+  r.peaks[0] = 10.0f;
+  r.peakDayFlows[0] = 5.0f;
+  std::istringstream in(Write(r, true));
+  FlowRecord back;
+  std::string error;
+  ASSERT_TRUE(ReadDataSetFile(in, false, back, error)) << error;
+  EXPECT_EQ(back.peakCount, 0);
+  EXPECT_EQ(back.flows[2][365], 123.0f);
 }
 
 TEST(DataSetFile, MissingFileGivesTheOpenMessage) {

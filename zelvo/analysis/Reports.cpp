@@ -79,10 +79,13 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
                 n2.value == kNoValue ? kNa : Number(n2.value - n1.value).c_str(),
                 n2.value == kNoValue ? kNaPercent : Percent(n2.value - n1.value, n1.value).c_str());
 
-  auto normalisedRow = [&](const char* label, float first, bool firstNc, float second, bool secondNc) {
+  // The normalised limit rows show NC for a limit that was not computed; the normalised range
+  // row, like the range row, shows N/A where a range cannot be formed.
+  auto normalisedRow = [&](const char* label, float first, bool firstNc, float second, bool secondNc,
+                           bool isRange = false) {
     std::string row = label;
-    row += firstNc ? std::string(kNcFirst) : text(first);
-    row += secondNc ? std::string(kNcSecond) : "       " + text(second);
+    row += firstNc ? std::string(isRange ? kNa : kNcFirst) : text(first);
+    row += secondNc ? (isRange ? "       " + std::string(kNa) : std::string(kNcSecond)) : "       " + text(second);
     const bool noDiff = firstNc || secondNc || second == kNoValue;
     const std::string diff = noDiff ? std::string(kNa) : Number(second - first);
     const std::string pct = noDiff || first == 0.0f ? std::string(kNaPercent) : Percent(second - first, first);
@@ -91,7 +94,7 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
   };
   normalisedRow("  Normalized Upper Limit      ", n1.upper, u1Nc, n2.upper, u2Nc);
   normalisedRow("  Normalized Lower Limit      ", n1.lower, l1Nc, n2.lower, l2Nc);
-  normalisedRow("  Normalized Range            ", n1.range, u1Nc || l1Nc, n2.range, u2Nc || l2Nc);
+  normalisedRow("  Normalized Range            ", n1.range, u1Nc || l1Nc, n2.range, u2Nc || l2Nc, true);
 }
 
 }  // namespace

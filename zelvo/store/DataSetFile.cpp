@@ -116,6 +116,22 @@ bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::s
       }
     }
   }
+  if (!peakFlag) {
+    // A peak section that the caller did not ask for (the data set is analysed without its
+    // peaks) is passed over; anything else after the slot lines is not ours.
+    std::streampos mark = in.tellg();
+    if (NextLine(in, line)) {
+      int count = 0;
+      if (SplitFields(line, fields, 1) && fields.size() == 1 && ParseInt(fields[0], count) && count >= 0 &&
+          count <= kMaxPeaks) {
+        lineNumber += 1;
+        for (int i = 0; i < 2 && NextLine(in, line); ++i) ++lineNumber;
+      } else {
+        in.clear();
+        in.seekg(mark);
+      }
+    }
+  }
   while (NextLine(in, line)) {
     ++lineNumber;
     if (HasContent(line)) return damaged("lies beyond the end of the data.");

@@ -7,11 +7,11 @@
 #include "common/qt/QtUi.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/AppState.h"
-#include "zelvo/shell/CommandBindings.h"
 #include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/qt/CMainFrame.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Pictures.h"
+#include "zelvo/shell/qt/ProgramCommands.h"
 #include "zelvo/shell/qt/Splash.h"
 
 int main(int argc, char* argv[]) {
@@ -28,7 +28,7 @@ int main(int argc, char* argv[]) {
   zelvo::StartApplication(app, startFolder);
 
   zelvo::CommandTable table;
-  zelvo::BindCoreCommands(table);
+  zelvo::qt::BindProgramCommands(table);
   zelvo::qt::QtUi ui(QStringLiteral("ZELVO"));
   zelvo::qt::CMainFrame frame(app, table, ui);
   auto* splash = new zelvo::qt::Splash(&frame);

@@ -1,0 +1,51 @@
+#pragma once
+// Building blocks of the timing and rate-of-change indices (TA1-RA9) that are worth checking on
+// their own: the day number of a slot, the circular mean of dates, Colwell's entropies, the
+// seasonal counting of events and the reversal count of one year.
+
+#include <array>
+#include <vector>
+
+#include "common/engine/Events.h"
+#include "common/engine/FlowRecord.h"
+
+namespace zelvo {
+
+// Day of the calendar year of a water-year slot: slot 0 (1 October) is 274, slot 91
+// (31 December) 365, slot 92 (1 January) 1, slot 151 (29 February) 60, slot 365 again 274.
+constexpr int DayNumberOfSlot(int slot) {
+  const int d = slot + 274;
+  return d > 365 ? d - 365 : d;
+}
+
+// Mean date and spread of a set of day numbers on the circle of 365.25 days.
+struct CircularDate {
+  float meanDay = 0.0f;  // TL1 / TH1: day number 0 .. 365.25
+  float spread = 0.0f;   // TL2 / TH2: days
+};
+// `days` holds one day number per year that has a date. With no mean direction at all
+// (c-bar = s-bar = 0, for example no dates) the mean day is 0 and the spread its largest value.
+CircularDate CircularMeanDate(const std::vector<int>& days);
+
+// Colwell's constancy (TA1, a fraction) and predictability (TA2, a percentage) of a table of
+// counts [class 0..10][column 0..364].
+inline constexpr int kFlowClasses = 11;
+inline constexpr int kDayColumns = 365;
+using ClassCountTable = std::array<std::array<int, kDayColumns>, kFlowClasses>;
+struct Colwell {
+  float constancy = 0.0f;
+  float predictability = 0.0f;
+};
+Colwell ColwellFromCounts(const ClassCountTable& counts);
+
+// The six 61-slot seasons of the water year: 0-60, 61-121, 122-182, 183-243, 244-304, 305-365.
+inline constexpr int kSeasons = 6;
+inline constexpr int kSeasonSlots = 61;
+// Adds every event to the counter of the season in which it starts and, once more, to every
+// season whose first slot falls inside the event (first slot < season start <= last slot).
+void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSeasons>& counters);
+
+// Reversals of direction among the valid days of one year, in slot order.
+int CountReversals(const YearFlows& year);
+
+}  // namespace zelvo

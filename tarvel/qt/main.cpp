@@ -1,0 +1,14 @@
+// tarvel: classifies streams from their daily-flow records, one file or a batch of stations.
+
+#include <QApplication>
+
+#include "tarvel/StationImport.h"
+#include "tarvel/qt/TarvelWindow.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("tarvel");
+  zelvo::tarvel::TarvelWindow window(zelvo::tarvel::ReaderStationImporter());
+  window.exec();
+  return 0;
+}

@@ -1,0 +1,397 @@
+// Timing and rate-of-change indices TA1-RA9 on small records whose answers are worked by hand.
+
+#include "common/engine/TimingRateIndices.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "support/EngineHarness.h"
+
+namespace zelvo {
+namespace {
+
+using testing::ConstantRecord;
+using testing::ContextAfterMagnitude;
+
+constexpr float kTol = 5e-4f;  // the files carry 3 decimals
+
+// Runs the timing group on a record in the state the earlier groups leave.
+IndexResults RunTiming(const FlowRecord& record, EngineOptions options = {}) {
+  auto ctx = ContextAfterMagnitude(record, options);
+  ComputeTimingRateIndices(*ctx);
+  return ctx->results;
+}
+
+// Three peaks of 10, 100 and 1000 cfs whose peak-day flows equal the peaks: the fitted line is
+// y = x, so T167 = 10^2.4 (about 251.2 cfs) and T5 = 10^3 (1000 cfs).
+void AddStraightLinePeaks(FlowRecord& r) {
+  r.peakCount = 3;
+  const float peaks[3] = {10.0f, 100.0f, 1000.0f};
+  for (int k = 0; k < 3; ++k) r.peaks[k] = r.peakDayFlows[k] = peaks[k];
+}
+
+EngineOptions WithPeaks() {
+  EngineOptions o;
+  o.usePeaks = true;
+  return o;
+}
+
+void SetSlots(FlowRecord& r, int year, int first, int last, float flow) {
+  for (int s = first; s <= last; ++s) r.flows[year][s] = flow;
+}
+
+// A one-year record holding `flows` in its first slots, every later slot missing.
+FlowRecord ShortYear(const std::vector<float>& flows, int year = 1991) {
+  FlowRecord r = ConstantRecord(1, kMissing, year);
+  for (std::size_t i = 0; i < flows.size(); ++i) r.flows[0][i] = flows[i];
+  return r;
+}
+
+TEST(TimingDates, DayNumbersFollowTheCalendarYear) {
+  EXPECT_EQ(DayNumberOfSlot(0), 274);    // 1 October
+  EXPECT_EQ(DayNumberOfSlot(91), 365);   // 31 December
+  EXPECT_EQ(DayNumberOfSlot(92), 1);     // 1 January
+  EXPECT_EQ(DayNumberOfSlot(151), 60);   // 29 February
+  EXPECT_EQ(DayNumberOfSlot(365), 274);  // 30 September
+}
+
+TEST(TimingDates, CircularMeanOfDatesEitherSideOfNewYear) {
+  // 2 January and 30 December: the mean lies 0.375 days into the year, not in midsummer.
+  const CircularDate d = CircularMeanDate({2, 364});
+  EXPECT_NEAR(d.meanDay, 0.375f, kTol);
+  EXPECT_NEAR(d.spread, 1.625f, 2e-3f);  // each date lies 1.625 days from the mean
+}
+
+TEST(TimingDates, MeanAngleInEveryQuadrant) {
+  for (int day : {30, 100, 200, 300, 365}) {
+    const CircularDate d = CircularMeanDate({day});
+    EXPECT_NEAR(d.meanDay, static_cast<float>(day), 2e-3f) << "day " << day;
+    EXPECT_FALSE(std::isnan(d.spread)) << "day " << day;
+    EXPECT_NEAR(d.spread, 0.0f, 0.05f) << "day " << day;
+  }
+}
+
+TEST(TimingDates, NoMeanDirectionGivesDayZeroAndTheWidestSpread) {
+  const CircularDate d = CircularMeanDate({});
+  EXPECT_EQ(d.meanDay, 0.0f);
+  // r = 0: sqrt(2) radians expressed in days.
+  EXPECT_NEAR(d.spread, std::sqrt(2.0) * 180.0 / M_PI / 360.0 * 365.25, kTol);
+}
+
+TEST(TimingDates, AnnualMinimumTakesTheFirstOfEqualFlowsAndTheYearTurnMatches) {
+  // Year 1: minimum 1 on slots 50 and 250; year 2: minimum on slot 50 only.
+  FlowRecord r = ConstantRecord(2, 10.0f);
+  r.flows[0][50] = r.flows[0][250] = 1.0f;
+  r.flows[1][50] = 1.0f;
+  // Maxima: 30 on slots 100 and 200 of both years.
+  for (int y = 0; y < 2; ++y) r.flows[y][100] = r.flows[y][200] = 30.0f;
+  const IndexResults res = RunTiming(r);
+  EXPECT_NEAR(res[TL(1)].value, static_cast<float>(DayNumberOfSlot(50)), 2e-3f);
+  EXPECT_NEAR(res[TH(1)].value, static_cast<float>(DayNumberOfSlot(100)), 2e-3f);
+  // Every date the same: no spread, and no square root of a rounding below zero.
+  EXPECT_FALSE(std::isnan(res[TL(2)].value));
+  EXPECT_NEAR(res[TL(2)].value, 0.0f, 0.05f);
+  EXPECT_NEAR(res[TH(2)].value, 0.0f, 0.05f);
+
+  // Minima on 30 September (slot 365) and 1 October (slot 0) have the same day number.
+  FlowRecord turn = ConstantRecord(2, 10.0f);
+  turn.flows[0][365] = 1.0f;
+  turn.flows[1][0] = 1.0f;
+  const IndexResults t = RunTiming(turn);
+  EXPECT_NEAR(t[TL(1)].value, 274.0f, 2e-3f);
+  EXPECT_NEAR(t[TL(2)].value, 0.0f, 0.05f);
+}
+
+TEST(TimingDates, TwoYearRecordWithMinimaOnSecondAndLastButOneDayOfTheYear) {
+  FlowRecord r = ConstantRecord(2, 10.0f);
+  r.flows[0][93] = 1.0f;  // 2 January
+  r.flows[1][90] = 1.0f;  // 30 December
+  const IndexResults res = RunTiming(r);
+  EXPECT_NEAR(res[TL(1)].value, 0.375f, kTol);
+  EXPECT_FALSE(res[TL(1)].lower != kMissing || res[TL(1)].upper != kMissing);
+}
+
+TEST(TimingDates, YearWithoutFlowAboveZeroTakesTheMinimumDateForTheMaximum) {
+  // Year 1 is dry from slot 10 on: its first valid day, slot 10 (day 284), is its minimum and
+  // stands in for its maximum. Year 2 peaks on slot 40 (day 314): the mean maximum is day 299.
+  FlowRecord r = ConstantRecord(2, 5.0f);
+  SetSlots(r, 0, 0, 9, kMissing);
+  SetSlots(r, 0, 10, 365, 0.0f);
+  r.flows[1][40] = 50.0f;
+  const IndexResults res = RunTiming(r);
+  EXPECT_NEAR(res[TH(1)].value, 299.0f, 2e-3f);
+}
+
+TEST(ColwellIndices, HandWorkedTables) {
+  // One day in class 1 of column 0 and one in class 2 of column 1: flow fully predictable
+  // from the day, classes spread over two of eleven.
+  ClassCountTable t{};
+  t[0][0] = 1;
+  t[1][1] = 1;
+  Colwell c = ColwellFromCounts(t);
+  const double share = std::log10(2.0) / std::log10(11.0);
+  EXPECT_NEAR(c.constancy, 1.0 - share, 1e-6);
+  EXPECT_NEAR(c.predictability, 100.0, 1e-4);
+
+  // Both days in the same column: the day tells nothing about the class.
+  ClassCountTable u{};
+  u[0][0] = 1;
+  u[1][0] = 1;
+  c = ColwellFromCounts(u);
+  EXPECT_NEAR(c.constancy, 1.0 - share, 1e-6);
+  EXPECT_NEAR(c.predictability, 100.0 * (1.0 - share), 1e-4);
+
+  // An empty table has no uncertainty at all.
+  c = ColwellFromCounts(ClassCountTable{});
+  EXPECT_EQ(c.constancy, 1.0f);
+  EXPECT_EQ(c.predictability, 100.0f);
+}
+
+TEST(ColwellIndices, ConstantFlowIsFullyConstantAndPredictable) {
+  const IndexResults res = RunTiming(ConstantRecord(3, 10.0f));
+  EXPECT_FLOAT_EQ(res[TA(1)].value, 1.0f);
+  EXPECT_FLOAT_EQ(res[TA(2)].value, 100.0f);
+  EXPECT_EQ(res[TA(1)].lower, kMissing);
+  EXPECT_EQ(res[TA(2)].upper, kMissing);
+}
+
+TEST(ColwellIndices, ZeroFlowCountsAsHundredthAndClassTestsAreIndependent) {
+  // Half the days 0, half 0.2: MA1 = 0.1, L = -1, the class bounds run downwards. A day of 0
+  // (v = -2) passes the test of class 1 (v < -0.1) and of class 11 (v >= -2.25); a day of 0.2
+  // (v = -0.7) passes the same two. Every column thus holds two counts in classes 1 and 11.
+  FlowRecord r = ConstantRecord(1, 0.2f);
+  SetSlots(r, 0, 0, 182, 0.0f);
+  const IndexResults res = RunTiming(r);
+  const double share = std::log10(2.0) / std::log10(11.0);
+  EXPECT_NEAR(res[TA(1)].value, 1.0 - share, 1e-5);
+  EXPECT_NEAR(res[TA(2)].value, 100.0 * (1.0 - share), 1e-3);
+}
+
+TEST(ColwellIndices, ColumnsCountValidDaysAndSkipTheLeapDay) {
+  // Both years have one high day first and low days after it; in the second year a gap comes
+  // before the high day, so the high days share column 0 and every column holds one class.
+  FlowRecord r = ConstantRecord(2, 10.0f);
+  r.flows[0][0] = 1000.0f;
+  r.flows[1][0] = kMissing;
+  r.flows[1][1] = 1000.0f;
+  IndexResults res = RunTiming(r);
+  EXPECT_FLOAT_EQ(res[TA(2)].value, 100.0f);
+  EXPECT_LT(res[TA(1)].value, 1.0f);
+
+  // A high flow on 29 February takes no part: the classes stay constant.
+  FlowRecord leap = ConstantRecord(2, 10.0f);
+  leap.flows[0][kLeapDaySlot] = 1000.0f;
+  leap.flows[1][kLeapDaySlot] = kMissing;
+  res = RunTiming(leap);
+  EXPECT_FLOAT_EQ(res[TA(1)].value, 1.0f);
+  EXPECT_FLOAT_EQ(res[TA(2)].value, 100.0f);
+}
+
+TEST(FloodSeasons, SeasonCountersOfEvents) {
+  std::array<int, kSeasons> counters{};
+  // A flood from slot 55 to 70 starts in the first season and runs into the second.
+  CountEventSeasons({FlowEvent{55, 70, 16, 0.0f}}, counters);
+  EXPECT_EQ(counters, (std::array<int, kSeasons>{1, 1, 0, 0, 0, 0}));
+  // A long event from 100 to 250 runs over the first slots of seasons 3, 4 and 5 (122, 183, 244).
+  counters = {};
+  CountEventSeasons({FlowEvent{100, 250, 151, 0.0f}, FlowEvent{365, 365, 1, 0.0f}}, counters);
+  EXPECT_EQ(counters, (std::array<int, kSeasons>{0, 1, 1, 1, 1, 1}));
+}
+
+TEST(FloodSeasons, SingleFloodAcrossTwoSeasons) {
+  FlowRecord r = ConstantRecord(2, 100.0f, 1991);
+  AddStraightLinePeaks(r);
+  SetSlots(r, 0, 55, 70, 500.0f);
+  const IndexResults res = RunTiming(r, WithPeaks());
+  ASSERT_NEAR(res.threshold167, 251.19f, 0.05f);
+  EXPECT_FLOAT_EQ(res[TA(3)].value, 1.0f);
+  // Flood-free from slot 71 to 365.
+  EXPECT_NEAR(res[TH(3)].value, 295.0f / 365.0f, 1e-6f);
+}
+
+TEST(FloodSeasons, FloodsInSeveralSeasonsAndTheLongestFloodFreeRun) {
+  FlowRecord r = ConstantRecord(2, 100.0f, 1991);
+  AddStraightLinePeaks(r);
+  SetSlots(r, 0, 10, 12, 500.0f);
+  SetSlots(r, 1, 20, 22, 500.0f);
+  SetSlots(r, 1, 200, 201, 500.0f);
+  r.flows[1][21] = kMissing;  // a gap inside a flood neither ends nor splits it
+  const IndexResults res = RunTiming(r, WithPeaks());
+  EXPECT_NEAR(res[TA(3)].value, 2.0f / 3.0f, 1e-6f);
+  // Flood-free runs 0-9, 13-19, 23-199, 202-365: the longest is 177 slots.
+  EXPECT_NEAR(res[TH(3)].value, 177.0f / 365.0f, 1e-6f);
+}
+
+TEST(FloodSeasons, NoFloodMakesTa3NotComputedAndTh3TheWholeYear) {
+  FlowRecord r = ConstantRecord(2, 100.0f);
+  AddStraightLinePeaks(r);
+  const IndexResults res = RunTiming(r, WithPeaks());
+  EXPECT_EQ(res[TA(3)].value, kMissing);
+  EXPECT_NEAR(res[TH(3)].value, 366.0f / 365.0f, 1e-6f);
+}
+
+TEST(LowFlowSeasons, EventsAtOrBelowTheFiveYearThreshold) {
+  FlowRecord probe = ConstantRecord(2, 2000.0f, 1992);
+  AddStraightLinePeaks(probe);
+  const float t5 = ContextAfterMagnitude(probe, WithPeaks())->threshold5;
+  ASSERT_NEAR(t5, 1000.0f, 0.5f);
+
+  // Year 1992 (366 days): one dip in season 2 (slots 100-110). Year 1993 (365 days): a dip
+  // from 115 to 125 that runs into season 3, and one day exactly at T5 on slot 300.
+  FlowRecord r = probe;
+  SetSlots(r, 0, 100, 110, 500.0f);
+  SetSlots(r, 1, 115, 125, 500.0f);
+  r.flows[1][300] = t5;
+  const IndexResults res = RunTiming(r, WithPeaks());
+  // Events: 3. Counters: season 2 twice (two starts), season 3 once, season 5 once.
+  EXPECT_NEAR(res[TL(3)].value, 2.0f / 3.0f, 1e-6f);
+  EXPECT_EQ(res.threshold5, t5);
+  // Days above T5: 1992 has 366 - 11 = 355 of 366 days, 1993 has 366 - 12 = 354 of 365.
+  EXPECT_NEAR(res[TL(4)].value, 355.0f / 366.0f, 1e-6f);
+
+  // The same flows numbered 1991-1992: the first year now divides by 365 and leads.
+  r.years[0] = 1991;
+  r.years[1] = 1992;
+  const IndexResults shifted = RunTiming(r, WithPeaks());
+  EXPECT_NEAR(shifted[TL(4)].value, 355.0f / 365.0f, 1e-6f);
+}
+
+TEST(LowFlowSeasons, NoLowFlowEventMakesTl3NotComputed) {
+  FlowRecord r = ConstantRecord(1, 2000.0f, 1992);
+  AddStraightLinePeaks(r);
+  const IndexResults res = RunTiming(r, WithPeaks());
+  EXPECT_EQ(res[TL(3)].value, kMissing);
+  EXPECT_NEAR(res[TL(4)].value, 1.0f, 1e-6f);  // 366 of 366 days above T5 in 1992
+}
+
+TEST(PeakIndices, WithoutPeaksOrInClassifierModeTheyAreNotComputed) {
+  FlowRecord r = ConstantRecord(2, 100.0f);
+  AddStraightLinePeaks(r);
+  SetSlots(r, 0, 55, 70, 500.0f);
+  EngineOptions classifier;
+  classifier.classifierMode = true;
+  classifier.usePeaks = true;
+  for (const EngineOptions& o : {EngineOptions{}, classifier}) {
+    const IndexResults res = RunTiming(r, o);
+    for (int i : {TA(3), TL(3), TL(4), TH(3)}) EXPECT_EQ(res[i].value, kMissing) << IndexName(i);
+    EXPECT_NE(res[TL(1)].value, kMissing);
+  }
+}
+
+TEST(RateOfChange, RisingRecord) {
+  std::vector<float> flows;
+  for (int i = 1; i <= 10; ++i) flows.push_back(static_cast<float>(i));
+  const IndexResults res = RunTiming(ShortYear(flows));
+  EXPECT_FLOAT_EQ(res[RA(1)].value, 1.0f);
+  EXPECT_FLOAT_EQ(res[RA(1)].lower, 1.0f);
+  EXPECT_FLOAT_EQ(res[RA(2)].value, 0.0f);   // all rises equal
+  EXPECT_FLOAT_EQ(res[RA(3)].value, 0.0f);   // no fall
+  EXPECT_EQ(res[RA(4)].value, kMissing);     // mean of no falls is 0
+  EXPECT_FLOAT_EQ(res[RA(5)].value, 0.9f);   // 9 rises among 10 days, not 1
+  EXPECT_FLOAT_EQ(res[RA(8)].value, 0.0f);
+}
+
+TEST(RateOfChange, DifferencesRunAcrossGapsAndWaterYears) {
+  // Year 1 at 10 with a gap, year 2 at 4: the only change is a fall of 6 at the turn of the year.
+  FlowRecord r = ConstantRecord(2, 10.0f);
+  SetSlots(r, 0, 100, 150, kMissing);
+  r.flows[1].fill(4.0f);
+  const IndexResults res = RunTiming(r);
+  EXPECT_FLOAT_EQ(res[RA(3)].value, -6.0f);
+  EXPECT_FLOAT_EQ(res[RA(3)].upper, -6.0f);
+  EXPECT_FLOAT_EQ(res[RA(1)].value, 0.0f);
+  EXPECT_FLOAT_EQ(res[RA(5)].value, 0.0f);
+  EXPECT_NEAR(res[RA(7)].value, std::log(10.0) - std::log(4.0), 1e-5);
+}
+
+TEST(RateOfChange, MeansAndMediansOfTheRises) {
+  // Rises 1, 1 and 4, falls -2 and -5.
+  const FlowRecord r = ShortYear({1, 2, 3, 7, 5, 0});
+  EXPECT_FLOAT_EQ(RunTiming(r)[RA(1)].value, 2.0f);
+  EngineOptions median;
+  median.medianOption = true;
+  const IndexResults m = RunTiming(r, median);
+  EXPECT_FLOAT_EQ(m[RA(1)].value, 1.0f);
+  EXPECT_FLOAT_EQ(m[RA(3)].value, -3.5f);  // median of -5, -2
+  // RA2: sample standard deviation of 1, 1, 4 is sqrt(3), mean 2.
+  EXPECT_NEAR(m[RA(2)].value, 100.0 * std::sqrt(3.0) / 2.0, 1e-3);
+  EXPECT_NEAR(m[RA(4)].value, 100.0 * std::sqrt(4.5) / -3.5, 1e-3);
+  EXPECT_EQ(m[RA(4)].lower, kMissing);
+}
+
+TEST(RateOfChange, LogarithmicChangesTakeZeroAsHundredth) {
+  // 0 -> 1 -> 1 -> 0: one rise and one fall of ln(1) - ln(0.01) = 4.60517.
+  const IndexResults res = RunTiming(ShortYear({0, 1, 1, 0}));
+  EXPECT_NEAR(res[RA(6)].value, 4.60517f, 1e-5f);
+  EXPECT_NEAR(res[RA(7)].value, 4.60517f, 1e-5f);
+  // Log changes always take the median: rises ln 2, ln 2, ln 8 have median ln 2.
+  EngineOptions mean;
+  const IndexResults m = RunTiming(ShortYear({1, 2, 4, 32}), mean);
+  EXPECT_NEAR(m[RA(6)].value, std::log(2.0), 1e-6);
+  EXPECT_NEAR(m[RA(6)].upper, std::log(8.0), 2e-6);  // rank 3 of 3
+}
+
+TEST(Reversals, CountingRule) {
+  auto year = [](std::vector<float> flows) {
+    YearFlows y;
+    y.fill(kMissing);
+    for (std::size_t i = 0; i < flows.size(); ++i) y[i * 2] = flows[i];  // gaps between days
+    return y;
+  };
+  EXPECT_EQ(CountReversals(year({1, 2, 3, 2, 4})), 2);  // up, up, down, up
+  EXPECT_EQ(CountReversals(year({5, 5, 5, 5})), 0);
+  EXPECT_EQ(CountReversals(year({1, 1, 2, 1})), 1);     // level start, then up, then down
+  EXPECT_EQ(CountReversals(year({3, 1, 1, 2, 2, 0})), 2);  // level days change nothing
+  EXPECT_EQ(CountReversals(year({7})), 0);
+}
+
+TEST(Reversals, PerYearCountsAndTheirVariability) {
+  // Year 1: up, up, down, up (2 reversals); year 2 constant (0). Mean 1, sd sqrt(2).
+  FlowRecord r = ConstantRecord(2, 5.0f);
+  r.flows[0].fill(kMissing);
+  const float first[5] = {1, 2, 3, 2, 4};
+  for (int i = 0; i < 5; ++i) r.flows[0][i] = first[i];
+  const IndexResults res = RunTiming(r);
+  EXPECT_FLOAT_EQ(res[RA(8)].value, 1.0f);
+  EXPECT_FLOAT_EQ(res[RA(8)].lower, 0.0f);
+  EXPECT_FLOAT_EQ(res[RA(8)].upper, 2.0f);
+  EXPECT_NEAR(res[RA(9)].value, 100.0 * std::sqrt(2.0), 1e-3);
+}
+
+TEST(Reversals, NoReversalAnywhereGivesZeroHereAndNotComputedForTheClassifier) {
+  const FlowRecord r = ConstantRecord(3, 5.0f);
+  EXPECT_EQ(RunTiming(r)[RA(9)].value, 0.0f);
+  EngineOptions classifier;
+  classifier.classifierMode = true;
+  const IndexResults c = RunTiming(r, classifier);
+  EXPECT_EQ(c[RA(9)].value, kMissing);
+  EXPECT_EQ(c[RA(8)].lower, kMissing);  // no limits in classifier mode
+}
+
+class RecordingProgress : public EngineProgress {
+ public:
+  void SetPosition(int position) override { positions.push_back(position); }
+  std::vector<int> positions;
+};
+
+TEST(TimingGroup, ProgressAndTheRefilledFlowList) {
+  FlowRecord r = ConstantRecord(1, 3.0f);
+  r.flows[0][0] = 0.0f;
+  r.flows[0][1] = kMissing;
+  r.flows[0][2] = 9.0f;
+  auto ctx = ContextAfterMagnitude(r, {});
+  RecordingProgress progress;
+  ctx->progress = &progress;
+  ComputeTimingRateIndices(*ctx);
+  EXPECT_EQ(progress.positions, (std::vector<int>{87, 90, 92}));
+  // All 365 valid days, zero included, in record order.
+  ASSERT_EQ(ctx->flowCount, 365);
+  EXPECT_EQ(ctx->flowList[0], 0.0f);
+  EXPECT_EQ(ctx->flowList[1], 9.0f);
+  EXPECT_EQ(ctx->flowList[2], 3.0f);
+}
+
+}  // namespace
+}  // namespace zelvo

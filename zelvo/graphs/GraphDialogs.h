@@ -1,0 +1,70 @@
+#pragma once
+// The small dialogs the graph windows share, as forms, and the file handling of Export and
+// Capture: the save dialogs, the overwrite question, the busy-file message and the bitmap
+// capture.
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "common/ui/Ui.h"
+#include "zelvo/graphs/BmpWriter.h"
+
+namespace zelvo {
+
+// Switching on Threshold asks for the flow.
+struct ThresholdForm : Form {
+  const char* FormName() const override { return "Threshold"; }
+  static constexpr const char* kPrompt = "Enter a threshold in cfs";
+  float threshold = 0.0f;
+};
+
+// "Set Y Axis Extents": starts from the extents the chart used; "Use Defaults" closes like OK.
+struct YAxisExtentsForm : Form {
+  const char* FormName() const override { return "YAxisExtents"; }
+  static constexpr const char* kCaption = "Set Y Axis Extents";
+  double minimum = 0.0;
+  double maximum = 0.0;
+  bool useDefaults = false;
+};
+
+// The capture dialog: a path and "Browse".
+struct CaptureForm : Form {
+  const char* FormName() const override { return "Capture"; }
+  static constexpr const char* kCaption = "Enter a windows .bmp file name including the path.";
+  std::string path;
+};
+
+// The Y extents a window keeps; -99.0 in the maximum means automatic.
+struct UserYExtents {
+  double minimum = -99.0;
+  double maximum = -99.0;
+  bool Automatic() const { return maximum == -99.0; }
+};
+
+// "The file: %s already exists.  Do you want to overwrite it?"
+std::string OverwriteQuestion(const std::string& path);
+inline constexpr const char* kFileBusyMessage = "This file is being used by another program.";
+
+// The save dialog of the CSV exports with its overwrite question; nullopt when the user cancels
+// or does not want to overwrite.
+std::optional<std::string> AskCsvExportPath(Ui& ui);
+// Writes an export; a file that cannot be written shows the busy-file message. True on success.
+bool WriteExportFile(Ui& ui, const std::string& path, const std::string& text);
+
+// "Browse" of the capture dialog: the chosen file goes into the field, unless it exists and the
+// user does not want to overwrite it.
+void BrowseCaptureFile(Ui& ui, CaptureForm& form);
+// The whole capture: the dialog, then the chart's pixels into the bitmap file. A file that cannot
+// be created writes nothing and says nothing; a failing write shows "write error". False when
+// the user cancelled.
+bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart);
+
+// Asks for the threshold. Returns the value, or nullopt when cancelled or 0 (the box goes off).
+std::optional<float> AskThreshold(Ui& ui);
+
+// "Set Y Axis": true when the extents changed and the graph must be drawn again.
+bool AskYExtents(Ui& ui, UserYExtents& extents, double usedMinimum, double usedMaximum);
+
+}  // namespace zelvo
