@@ -82,7 +82,9 @@ class GraphWindows : public ::testing::Test {
     }
   }
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / "zelvo_graph_windows";
+    // A folder per test: ctest runs the tests of this fixture side by side.
+    folder_ = std::filesystem::temp_directory_path() /
+              (std::string("zelvo_graph_windows_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     shots_ = ZELVO_SCREENSHOT_DIR;
