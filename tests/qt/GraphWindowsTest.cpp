@@ -2,6 +2,8 @@
 // saved as a picture, the capture file, printing to PDF, zoom and reset, and the redraw time of
 // twenty 150-year daily records.
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -82,7 +84,7 @@ class GraphWindows : public ::testing::Test {
     }
   }
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / "zelvo_graph_windows";
+    folder_ = std::filesystem::temp_directory_path() / ("zelvo_graph_windows_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     shots_ = ZELVO_SCREENSHOT_DIR;
