@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -54,7 +55,7 @@ TEST(BmpWriter, RowsRunBottomUpAndPixelsAreBlueGreenRed) {
 }
 
 TEST(BmpWriter, FileIsTruncatedAndAMissingFolderIsReported) {
-  const auto dir = std::filesystem::temp_directory_path() / "zelvo_bmp_test";
+  const auto dir = std::filesystem::temp_directory_path() / ("zelvo_bmp_test_" + std::to_string(::getpid()));
   std::filesystem::create_directories(dir);
   const auto path = dir / "chart.bmp";
   {

@@ -2,6 +2,8 @@
 // saved as a picture, the capture file, printing to PDF, zoom and reset, and the redraw time of
 // twenty 150-year daily records.
 
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -82,9 +84,7 @@ class GraphWindows : public ::testing::Test {
     }
   }
   void SetUp() override {
-    // A folder per test: ctest runs the tests of this fixture side by side.
-    folder_ = std::filesystem::temp_directory_path() /
-              (std::string("zelvo_graph_windows_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    folder_ = std::filesystem::temp_directory_path() / ("zelvo_graph_windows_" + std::to_string(::getpid()));
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     shots_ = ZELVO_SCREENSHOT_DIR;
