@@ -3,11 +3,11 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 
 #include "common/engine/FlowRecord.h"
+#include "support/TempFolder.h"
 
 namespace zelvo::testing {
 
@@ -46,35 +46,14 @@ inline std::string Peak(const std::string& date, const std::string& peak, const 
   return "AGNC\t03335500\t" + date + "\t" + time + "\t" + peak + "\t2\t17.22\n";
 }
 
-class ScratchFolder {
+// The shared temporary folder with two conveniences of the import tests.
+class ScratchFolder : public TempFolder {
  public:
-  ScratchFolder() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("zelvo-import-" + std::to_string(rd()) + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
   std::string Write(const std::string& name, const std::string& content) const {
-    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
-    out << content;
-    return (path_ / name).string();
+    WriteWholeFile(Path() / name, content);
+    return (Path() / name).string();
   }
-  static std::string Read(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
- private:
-  std::filesystem::path path_;
+  static std::string Read(const std::filesystem::path& path) { return ReadWholeFile(path); }
 };
 
 inline float Flow(const FlowRecord& r, int column, int slot1) {
