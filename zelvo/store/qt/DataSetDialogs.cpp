@@ -28,6 +28,16 @@ QPlainTextEdit* DescriptionEdit(QWidget* parent) {
   return edit;
 }
 
+// The "Title:" and "Description:" rows that the title and the new data set dialogs share.
+void AddTitleAndDescription(QWidget* parent, QFormLayout* fields, QLineEdit*& title, QPlainTextEdit*& description) {
+  title = new QLineEdit(parent);
+  title->setMaxLength(static_cast<int>(kMaxTitleLength));
+  title->setMinimumWidth(380);
+  description = DescriptionEdit(parent);
+  fields->addRow(QStringLiteral("Title:"), title);
+  fields->addRow(QStringLiteral("Description:"), description);
+}
+
 class StreamClassDialog : public FormDialog {
  public:
   StreamClassDialog(StreamClassForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
@@ -64,12 +74,7 @@ class TitleDescriptionDialog : public FormDialog {
     setWindowTitle(QString::fromUtf8(TitleDescriptionForm::kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    title_ = new QLineEdit(this);
-    title_->setMaxLength(static_cast<int>(kMaxTitleLength));
-    title_->setMinimumWidth(380);
-    description_ = DescriptionEdit(this);
-    fields->addRow(QStringLiteral("Title:"), title_);
-    fields->addRow(QStringLiteral("Description:"), description_);
+    AddTitleAndDescription(this, fields, title_, description_);
     layout->addLayout(fields);
     auto* classRow = new QHBoxLayout;
     classLine_ = new QLabel(this);
@@ -114,14 +119,9 @@ class NewDataSetDialog : public FormDialog {
     setWindowTitle(QString::fromUtf8(NewDataSetForm::kCaption));
     auto* layout = new QVBoxLayout(this);
     auto* fields = new QFormLayout;
-    title_ = new QLineEdit(this);
-    title_->setMaxLength(static_cast<int>(kMaxTitleLength));
-    title_->setMinimumWidth(380);
-    description_ = DescriptionEdit(this);
+    AddTitleAndDescription(this, fields, title_, description_);
     begin_ = new QLineEdit(this);
     end_ = new QLineEdit(this);
-    fields->addRow(QStringLiteral("Title:"), title_);
-    fields->addRow(QStringLiteral("Description:"), description_);
     fields->addRow(QStringLiteral("Beginning Water Year:"), begin_);
     fields->addRow(QStringLiteral("Ending Water Year:"), end_);
     layout->addLayout(fields);
