@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "zelvo/graphs/qt/CChart2D.h"
+#include "zelvo/graphs/qt/GraphDialogParts.h"
 
 namespace zelvo::qt {
 namespace {
@@ -48,13 +49,7 @@ FlowGraphDialog::FlowGraphDialog(const AppState& app, FlowWindowKind kind, Ui& u
   auto* controls = new QVBoxLayout;
   top->addLayout(controls, 0);
 
-  controls->addWidget(new QLabel(QString::fromStdString(window_.ListLabel())));
-  list_ = new QListWidget;
-  list_->setSelectionMode(window_.MultipleSelection() ? QAbstractItemView::MultiSelection
-                                                      : QAbstractItemView::SingleSelection);
-  for (const std::string& e : window_.Entries()) list_->addItem(QString::fromStdString(e));
-  list_->setMaximumHeight(130);
-  controls->addWidget(list_);
+  list_ = AddCurveList(controls, window_.ListLabel(), window_.MultipleSelection(), window_.Entries(), 130);
 
   QVBoxLayout* l = nullptr;
   controls->addWidget(Box(QStringLiteral("Basis"), l));

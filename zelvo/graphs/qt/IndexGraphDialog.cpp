@@ -15,6 +15,7 @@
 #include "common/engine/IndexCatalogue.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/qt/CChart2D.h"
+#include "zelvo/graphs/qt/GraphDialogParts.h"
 
 namespace zelvo::qt {
 
@@ -27,13 +28,7 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
   auto* controls = new QVBoxLayout;
   top->addLayout(controls, 0);
 
-  controls->addWidget(new QLabel(QString::fromStdString(window_.ListLabel())));
-  list_ = new QListWidget;
-  list_->setSelectionMode(window_.MultipleSelection() ? QAbstractItemView::MultiSelection
-                                                      : QAbstractItemView::SingleSelection);
-  for (const std::string& e : window_.Entries()) list_->addItem(QString::fromStdString(e));
-  list_->setMaximumHeight(110);
-  controls->addWidget(list_);
+  list_ = AddCurveList(controls, window_.ListLabel(), window_.MultipleSelection(), window_.Entries(), 110);
   {
     QSignalBlocker block(list_);
     for (int p : window_.Selection()) list_->item(p)->setSelected(true);
