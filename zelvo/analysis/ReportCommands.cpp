@@ -80,17 +80,24 @@ bool ValidPeriods(const AppState& app, const ProfileEntry& profile) {
   return true;
 }
 
+// The profile a profile report shows, with its index selection: only profiles whose periods all
+// have results are offered. nullopt when there is none, on Cancel, or for a damaged profile.
+std::optional<DataSetChoice> ChooseProfileToDisplay(AppState& app, Ui& ui) {
+  if (app.profiles.empty()) {
+    ui.Message(kNoProfilesToDisplay);
+    return std::nullopt;
+  }
+  std::optional<DataSetChoice> choice = SelectDataSet(app, ui, kSelectProfileToDisplay);
+  if (!choice || !ValidPeriods(app, app.profiles[choice->index])) return std::nullopt;
+  return choice;
+}
+
 }  // namespace
 
 void DisplayProfileIndexTables(AppState& app, Ui& ui) {
-  if (app.profiles.empty()) {
-    ui.Message(kNoProfilesToDisplay);
-    return;
-  }
-  const std::optional<DataSetChoice> choice = SelectDataSet(app, ui, kSelectProfileToDisplay);
+  const std::optional<DataSetChoice> choice = ChooseProfileToDisplay(app, ui);
   if (!choice) return;
   const ProfileEntry profile = app.profiles[choice->index];
-  if (!ValidPeriods(app, profile)) return;
   const int streamClass = app.dataSets[profile.periodDataSets[0] - 1].streamClass;
   const std::vector<int> indices = SelectedIndexNumbers(choice->selection, app, streamClass);
   std::vector<IndexTableBlock> blocks;
@@ -129,14 +136,9 @@ void DisplayAlternativeIndexTables(AppState& app, Ui& ui) {
 }
 
 void GenerateProfileComparisonReport(AppState& app, Ui& ui) {
-  if (app.profiles.empty()) {
-    ui.Message(kNoProfilesToDisplay);
-    return;
-  }
-  const std::optional<DataSetChoice> choice = SelectDataSet(app, ui, kSelectProfileToDisplay);
+  const std::optional<DataSetChoice> choice = ChooseProfileToDisplay(app, ui);
   if (!choice) return;
   const ProfileEntry profile = app.profiles[choice->index];
-  if (!ValidPeriods(app, profile)) return;
   int first = 0, second = 0;  // periods, 0-based
   if (profile.periodCount > 1) {
     PeriodChoiceForm one;
