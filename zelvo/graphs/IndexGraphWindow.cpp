@@ -16,12 +16,7 @@ std::filesystem::path ResultsPath(const AppState& app, int number) {
 }  // namespace
 
 IndexGraphWindow::IndexGraphWindow(AppState& app, IndexWindowKind kind) : app_(app), kind_(kind) {
-  hi.shown = true;
-  for (int n = 0; n < kIndexCount; ++n) hi.indexNames.emplace_back(IndexName(n));
-  for (int n : app.rememberedIndices)
-    if (n >= 0 && n < kIndexCount) hi.selected.push_back(n);
-  std::sort(hi.selected.begin(), hi.selected.end());
-  hi.monthlyGroup = std::clamp(app.rememberedMonthlyGroup, 0, kMonthlyGroups - 1);
+  OpenHiGroup(hi, app);
   auto mark = [](const std::filesystem::path& path) {
     return ReadHiMark(path) == HiMark::ComputedWithMedian ? " (M)" : "";
   };

@@ -20,7 +20,8 @@ bool ValidDataSet(const AppState& app, int number) {
   return number >= 1 && number <= static_cast<int>(app.dataSets.size());
 }
 
-// Fills the index list and restores the remembered manual choice; "Use Defaults" on.
+}  // namespace
+
 void OpenHiGroup(HiSelectionGroup& hi, const AppState& app) {
   hi.shown = true;
   hi.manual = false;
@@ -35,6 +36,8 @@ void OpenHiGroup(HiSelectionGroup& hi, const AppState& app) {
                         ? app.rememberedMonthlyGroup
                         : 0;
 }
+
+namespace {
 
 std::optional<FieldMessage> CheckHiGroup(const HiSelectionGroup& hi) {
   if (hi.shown && hi.manual && hi.selected.size() > static_cast<std::size_t>(kMaxSelectedIndices))

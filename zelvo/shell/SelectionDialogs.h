@@ -82,6 +82,10 @@ struct HiSelectionGroup {
   void UserChangedSelection(std::vector<int> selection);
 };
 
+// Fills the group's list with the 171 index names and restores the remembered manual choice and
+// monthly group; "Use Defaults" on. Every window that carries the group opens it this way.
+void OpenHiGroup(HiSelectionGroup& hi, const AppState& app);
+
 // The data set selection dialog.
 struct DataSetSelectionForm : Form {
   const char* FormName() const override { return "SelectDataSet"; }
