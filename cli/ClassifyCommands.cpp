@@ -22,11 +22,13 @@ constexpr const char* kClassifyUsage = "classify FILE [--csv] [--from Y] [--to Y
 constexpr const char* kBatchUsage = "batch BATCH_FILE -o OUTPUT_FILE [--csv] [--jobs N]";
 
 // An integer option; `error` is set when present and not a whole number within `lo`..`hi`.
-std::optional<int> IntOption(const CliArgs& args, const std::string& name, int lo, int hi, std::string& error) {
+std::optional<int> IntOption(const CliArgs& args, const std::string& name, int lo, int hi,
+                             std::string& error) {
   const std::optional<double> v = args.Number(name, error);
   if (!v) return std::nullopt;
   if (*v != std::floor(*v) || *v < lo || *v > hi) {
-    error = "the option " + name + " needs a whole number from " + std::to_string(lo) + " to " + std::to_string(hi);
+    error = "the option " + name + " needs a whole number from " + std::to_string(lo) + " to " +
+            std::to_string(hi);
     return std::nullopt;
   }
   return static_cast<int>(*v);
@@ -91,8 +93,9 @@ int RunBatch(const std::vector<std::string>& argv) {
   std::ofstream output(outputPath, std::ios::binary | std::ios::trunc);
   if (!output) return Fail("Can not open the output file:  " + outputPath);
 
-  const ParallelBatchReport report = RunParallelBatch(batch, batchPath, args.Has("--csv") ? kCsvFile : kDailyFile,
-                                                      jobs, output, std::cerr, ReaderStationImporter());
+  const ParallelBatchReport report =
+      RunParallelBatch(batch, batchPath, args.Has("--csv") ? kCsvFile : kDailyFile, jobs, output, std::cerr,
+                       ReaderStationImporter());
   output.close();
   if (!output) return Fail("Can not write the output file:  " + outputPath);
   if (!report.ok()) {

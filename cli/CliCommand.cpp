@@ -9,7 +9,8 @@ namespace zelvo::cli {
 CliArgs::CliArgs(const std::vector<std::string>& args, const std::vector<std::string>& switches) {
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    const bool isOption = a.size() > 1 && a[0] == '-' && !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1])) || a[1] == '.'));
+    const bool isOption = a.size() > 1 && a[0] == '-' &&
+                          !(a.size() > 1 && (std::isdigit(static_cast<unsigned char>(a[1])) || a[1] == '.'));
     if (!isOption) {
       positionals_.push_back(a);
       continue;

@@ -36,7 +36,8 @@ int RunCompute(const std::vector<std::string>& argv) {
   request.lowerPercentile = form.lowerPercentile;
   request.upperPercentile = form.upperPercentile;
   request.medianOption = args.Has("--median");
-  request.title = args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
+  request.title =
+      args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
   if (const auto failure = ComputeIndices(request)) return Fail(*failure);
   return 0;
 }

@@ -22,7 +22,8 @@ bool ConsoleUi::Edit(Form& form, const FormCheck& check) {
     screening->choice = screeningChoice;
   } else if (auto* missingPeaks = dynamic_cast<MissingPeakFileForm*>(&form)) {
     if (peakFileNamed) std::cerr << "zelvo-cli: " << MissingPeakFileForm::kText << "\n";
-    missingPeaks->choice = peakFileNamed ? MissingPeakFileForm::kReenter : MissingPeakFileForm::kRunWithoutPeaks;
+    missingPeaks->choice =
+        peakFileNamed ? MissingPeakFileForm::kReenter : MissingPeakFileForm::kRunWithoutPeaks;
   } else {
     std::cerr << "zelvo-cli: the dialog " << form.FormName() << " cannot be shown on the command line\n";
     return false;

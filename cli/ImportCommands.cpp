@@ -59,7 +59,8 @@ int RunImport(const std::vector<std::string>& argv) {
 
 int RunImportCsv(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {});
-  if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kImportCsvUsage);
+  if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o"))
+    return Usage(kImportCsvUsage);
   ConsoleUi ui;
   const CsvImportResult result = ImportAlternativeCsvFile(ui, args.Positionals()[0], *args.Get("-o"));
   if (!result.ok) return 1;

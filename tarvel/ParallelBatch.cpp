@@ -52,8 +52,9 @@ std::string Indented(const std::string& text) {
 
 }  // namespace
 
-ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& batchPath, int fileType, int jobs,
-                                     std::ostream& out, std::ostream& problems, const StationImporter& importer) {
+ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& batchPath, int fileType,
+                                     int jobs, std::ostream& out, std::ostream& problems,
+                                     const StationImporter& importer) {
   ParallelBatchReport report;
   std::vector<Job> work;
   std::string text;
@@ -66,7 +67,8 @@ ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& bat
     job.rawText = text;
     if (job.line.kind == BatchLineKind::Malformed) {
       ++report.skippedLines;
-      job.problem = "line " + std::to_string(n) + ": skipped, not a station id followed by three numbers: " + text;
+      job.problem =
+          "line " + std::to_string(n) + ": skipped, not a station id followed by three numbers: " + text;
       job.done = true;
     } else {
       ++report.stations;
@@ -115,8 +117,8 @@ ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& bat
       if (importer(request, record, ui)) {
         outputLine = BatchOutputLine(station, ClassifyFlowRecord(record).classCode);
       } else {
-        problem = "line " + std::to_string(job.lineNumber) + ": station " + station.stationId + " (" + request.path +
-                  ") was not classified";
+        problem = "line " + std::to_string(job.lineNumber) + ": station " + station.stationId + " (" +
+                  request.path + ") was not classified";
         for (const std::string& m : ui.messages) problem += "\n    " + Indented(m);
       }
       std::lock_guard<std::mutex> lock(mutex);

@@ -25,7 +25,8 @@ struct ParallelBatchReport {
 // the batch file. Each problem (a skipped line, a failed station with the reader's messages)
 // is written to `problems` as one or more lines beginning with the line number, also in input
 // order.
-ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& batchPath, int fileType, int jobs,
-                                     std::ostream& out, std::ostream& problems, const StationImporter& importer);
+ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& batchPath, int fileType,
+                                     int jobs, std::ostream& out, std::ostream& problems,
+                                     const StationImporter& importer);
 
 }  // namespace zelvo::tarvel

@@ -32,8 +32,8 @@ const ClassifierCoefficients kClassifierCoefficients = {{
 // clang-format on
 
 const std::array<int, kClassifierTerms> kClassifierSlotIndex = {
-    -1,     MA(1),  MA(2),  MA(16), MA(17), MA(18), MA(19), MA(20), MA(22), MA(30), MA(34), ML(6),
-    ML(8),  MH(7),  MH(8),  MH(9),  MH(18), DL(1),  DL(4),  DH(1),  DH(2),  DH(20), RA(3)};
+    -1,    MA(1), MA(2), MA(16), MA(17), MA(18), MA(19), MA(20), MA(22), MA(30), MA(34), ML(6),
+    ML(8), MH(7), MH(8), MH(9),  MH(18), DL(1),  DL(4),  DH(1),  DH(2),  DH(20), RA(3)};
 
 ClassifierInputs ResetClassifierInputs() {
   ClassifierInputs inputs;
@@ -43,7 +43,8 @@ ClassifierInputs ResetClassifierInputs() {
 
 void FillClassifierInputs(const IndexResults& results, ClassifierInputs& inputs) {
   inputs[0] = 1.0f;
-  for (int slot = 1; slot < kClassifierTerms; ++slot) inputs[slot] = results[kClassifierSlotIndex[slot]].value;
+  for (int slot = 1; slot < kClassifierTerms; ++slot)
+    inputs[slot] = results[kClassifierSlotIndex[slot]].value;
 }
 
 namespace {
@@ -72,8 +73,8 @@ int ChooseClass(const ClassifierScores& scores) {
 }
 
 std::string ClassName(int classCode) {
-  static const char* const kNames[kClassCount] = {"Intermittent Stable", "Perennial Stable", "Perennial Flashy",
-                                                  "Intermittent Flashy"};
+  static const char* const kNames[kClassCount] = {"Intermittent Stable", "Perennial Stable",
+                                                  "Perennial Flashy", "Intermittent Flashy"};
   if (classCode < 0 || classCode >= kClassCount) return {};
   return kNames[classCode];
 }

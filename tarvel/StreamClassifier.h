@@ -10,10 +10,10 @@
 
 namespace zelvo::tarvel {
 
-inline constexpr int kClassifierSlots = 40;      // slots of the value table; 23..39 unused
-inline constexpr int kClassifierTerms = 23;      // slot 0 (constant 1.0) and the 22 indices
+inline constexpr int kClassifierSlots = 40;  // slots of the value table; 23..39 unused
+inline constexpr int kClassifierTerms = 23;  // slot 0 (constant 1.0) and the 22 indices
 inline constexpr int kClassCount = 4;
-inline constexpr int kUnclassified = 20;         // ClassCode of a stream that cannot be classified
+inline constexpr int kUnclassified = 20;  // ClassCode of a stream that cannot be classified
 
 // The value table the engine's results are copied into. The driver sets every slot to 1.0
 // before each run.

@@ -54,7 +54,8 @@ FloodFreeRuns RunsBelowThreshold(const EngineContext& ctx, float threshold) {
   for (int y = 0; y < ctx.years; ++y) {
     runs.clear();
     // A day at the threshold ends a run below it and is not a day above it.
-    ScanEvents(ctx.flows[y], [threshold](float f) { return f < threshold; }, runs);
+    ScanEvents(
+        ctx.flows[y], [threshold](float f) { return f < threshold; }, runs);
     lengths.clear();
     float longest = 0.0f;
     for (const FlowEvent& run : runs) {
@@ -119,8 +120,8 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   out[DL(19)] = FormV(zeroStats.stdDev, zeroStats.mean);
   ctx.Progress(73);
 
-  out[DL(20)] = FormS(n > 0 ? 100.0f * static_cast<float>(ctx.zeroSumMonthYears) / static_cast<float>(12 * n)
-                            : 0.0f);
+  out[DL(20)] =
+      FormS(n > 0 ? 100.0f * static_cast<float>(ctx.zeroSumMonthYears) / static_cast<float>(12 * n) : 0.0f);
   ctx.Progress(74);
 }
 
@@ -131,7 +132,8 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
   const float median = ctx.recordMedian;
 
   std::array<SummaryStats, 5> stats{};
-  for (int i = 0; i < 5; ++i) out[DH(1 + i)] = SeriesY(ctx, windows.max[i], n, Central::MedianOption, &stats[i]);
+  for (int i = 0; i < 5; ++i)
+    out[DH(1 + i)] = SeriesY(ctx, windows.max[i], n, Central::MedianOption, &stats[i]);
   ctx.Progress(76);
   for (int i = 0; i < 5; ++i) out[DH(6 + i)] = FormV(stats[i].stdDev, stats[i].mean);
   ctx.Progress(77);

@@ -30,25 +30,23 @@ struct EngineContext {
   void Progress(int position) const {
     if (progress != nullptr) progress->SetPosition(position);
   }
-  bool UseMedian(Central c) const {
-    return c == Central::Median || (c == Central::MedianOption && median);
-  }
+  bool UseMedian(Central c) const { return c == Central::Median || (c == Central::MedianOption && median); }
 
   // ---- inputs, after cleaning --------------------------------------------------------------
-  int years = 0;                      // N
-  std::vector<YearFlows> flows;       // N rows; every slot a flow >= 0 or kMissing
+  int years = 0;                 // N
+  std::vector<YearFlows> flows;  // N rows; every slot a flow >= 0 or kMissing
   std::array<int, kMaxYears> yearNumbers{};
-  bool peaks = false;                 // peak pairs take part in this run
+  bool peaks = false;  // peak pairs take part in this run
   int peakCount = 0;
   std::array<float, kMaxPeaks> peakFlows{};
   std::array<float, kMaxPeaks> peakDayFlows{};
-  float lower = 0.25f;                // fractions of the percentiles
+  float lower = 0.25f;  // fractions of the percentiles
   float upper = 0.75f;
-  float lowerPercentile = 25.0f;      // as typed, for the results header
+  float lowerPercentile = 25.0f;  // as typed, for the results header
   float upperPercentile = 75.0f;
   float drainageArea = 1.0f;
-  bool median = false;                // median option (never in classifier mode)
-  bool classifier = false;            // no limits, classifier slots only leave the run
+  bool median = false;      // median option (never in classifier mode)
+  bool classifier = false;  // no limits, classifier slots only leave the run
   EngineProgress* progress = nullptr;
 
   // ---- the shared flow list ----------------------------------------------------------------
@@ -73,14 +71,14 @@ struct EngineContext {
   int zeroSumMonthYears = 0;      // month-years whose valid-day sum is 0 (for DL20)
 
   // ---- the peak-flow line (log10 daily flow on log10 peak) ---------------------------------
-  bool haveLine = false;     // peaks present and a line fitted: >= 2 usable pairs, not all
-                             // with the same discharge
-  float lineSlope = 0.0f;    // a
-  float lineIntercept = 0.0f;  // b
+  bool haveLine = false;              // peaks present and a line fitted: >= 2 usable pairs, not all
+                                      // with the same discharge
+  float lineSlope = 0.0f;             // a
+  float lineIntercept = 0.0f;         // b
   std::vector<float> sortedLogPeaks;  // x_k sorted ascending
-  float log167 = 0.0f;       // L167
-  float threshold167 = 0.0f; // T167
-  float threshold5 = 0.0f;   // T5
+  float log167 = 0.0f;                // L167
+  float threshold167 = 0.0f;          // T167
+  float threshold5 = 0.0f;            // T5
 
   IndexResults results;
 };
@@ -117,8 +115,8 @@ void BuildMonthlyTables(EngineContext& ctx);
 void FitPeakLine(EngineContext& ctx);
 
 // The index groups, in catalogue order.
-void ComputeMagnitudeIndices(EngineContext& ctx);           // MA3 .. MH27
-void ComputeFrequencyDurationIndices(EngineContext& ctx);   // FL1 .. DH24
-void ComputeTimingRateIndices(EngineContext& ctx);          // TA1 .. RA9
+void ComputeMagnitudeIndices(EngineContext& ctx);          // MA3 .. MH27
+void ComputeFrequencyDurationIndices(EngineContext& ctx);  // FL1 .. DH24
+void ComputeTimingRateIndices(EngineContext& ctx);         // TA1 .. RA9
 
 }  // namespace zelvo

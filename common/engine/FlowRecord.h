@@ -37,10 +37,10 @@ struct FlowRecord {
   int FirstYear() const { return yearCount > 0 ? years[0] : 0; }
   int LastYear() const { return yearCount > 0 ? years[yearCount - 1] : 0; }
 
-  int yearCount = 0;                         // N, 0 to 150
+  int yearCount = 0;                            // N, 0 to 150
   std::array<std::int32_t, kMaxYears> years{};  // water year number of each column
-  std::vector<YearFlows> flows;              // [year column][0-based slot], always 150 rows
-  int peakCount = 0;                         // P, 0 to 150
+  std::vector<YearFlows> flows;                 // [year column][0-based slot], always 150 rows
+  int peakCount = 0;                            // P, 0 to 150
   std::array<float, kMaxPeaks> peaks{};         // peak discharge, cfs
   std::array<float, kMaxPeaks> peakDayFlows{};  // daily mean flow on the day of each peak
 

@@ -85,7 +85,7 @@ struct PulseDurations {
 inline bool HasFloodThreshold(const EngineContext& ctx) { return ctx.peaks && ctx.haveLine; }
 
 // The groups, in catalogue order.
-void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations);         // FL1 .. FH11
+void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations);  // FL1 .. FH11
 void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& durations,
                                const WindowExtremes& windows);  // DL1 .. DL20
 void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durations,

@@ -28,15 +28,15 @@ constexpr int RA(int n) { return kRA + n - 1; }
 
 // How an index's row is written in the results file.
 enum class RowForm {
-  Full,         // lower, value, upper; (NC row only if the value was not computed)
-  FullOrNc,     // lower, value, upper, or NC row when the value is not computed
-  ValueOrNc,    // NC, value, NC, or NC row
-  Value,        // NC, value, NC
-  Fh11,         // with peaks: full row plus the 1.67-year threshold; NC row without peaks
-  PeakFull,     // DH22-DH24: full row with peaks, NC row without
-  Ta3,          // with peaks: value row or NC row; NC row without peaks
-  Tl3,          // with peaks: value row plus the 5-year threshold, or NC row; NC row without
-  PeakValue,    // TL4, TH3: value row with peaks, NC row without
+  Full,       // lower, value, upper; (NC row only if the value was not computed)
+  FullOrNc,   // lower, value, upper, or NC row when the value is not computed
+  ValueOrNc,  // NC, value, NC, or NC row
+  Value,      // NC, value, NC
+  Fh11,       // with peaks: full row plus the 1.67-year threshold; NC row without peaks
+  PeakFull,   // DH22-DH24: full row with peaks, NC row without
+  Ta3,        // with peaks: value row or NC row; NC row without peaks
+  Tl3,        // with peaks: value row plus the 5-year threshold, or NC row; NC row without
+  PeakValue,  // TL4, TH3: value row with peaks, NC row without
 };
 
 // "MA1" .. "RA9"; an empty view for a number outside 0..170.

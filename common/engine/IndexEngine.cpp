@@ -202,7 +202,8 @@ void ComputeRecordMeanAndMedian(EngineContext& ctx) {
   ctx.Progress(1);
 }
 
-IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& options, EngineProgress* progress) {
+IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& options,
+                            EngineProgress* progress) {
   EngineContext ctx(record, options, progress);
   ComputeRecordMeanAndMedian(ctx);
   BuildMonthlyTables(ctx);

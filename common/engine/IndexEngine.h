@@ -13,8 +13,8 @@ struct EngineOptions {
   float lowerPercentile = 25.0f;  // 1..99, as typed
   float upperPercentile = 75.0f;  // 1..99, above the lower
   bool medianOption = false;
-  bool usePeaks = false;          // the record's peak pairs take part (peak-based indices)
-  bool classifierMode = false;    // tarvel: every central value the mean, no limits
+  bool usePeaks = false;        // the record's peak pairs take part (peak-based indices)
+  bool classifierMode = false;  // tarvel: every central value the mean, no limits
 };
 
 // Receives the progress positions 0..100 of a run, in rising order.

@@ -120,8 +120,10 @@ void ComputeAnnualMeans(EngineContext& ctx, const YearSummaries& ys) {
 
   const float median = s.median;
   ctx.results[MA(42)] = Ratio(largest - smallest, median);
-  ctx.results[MA(43)] = Ratio(PercentileValue(0.75f, n, means.data()) - PercentileValue(0.25f, n, means.data()), median);
-  ctx.results[MA(44)] = Ratio(PercentileValue(0.90f, n, means.data()) - PercentileValue(0.10f, n, means.data()), median);
+  ctx.results[MA(43)] =
+      Ratio(PercentileValue(0.75f, n, means.data()) - PercentileValue(0.25f, n, means.data()), median);
+  ctx.results[MA(44)] =
+      Ratio(PercentileValue(0.90f, n, means.data()) - PercentileValue(0.10f, n, means.data()), median);
   ctx.results[MA(45)] = Ratio(s.mean - median, median);
   ctx.Progress(26);
 }

@@ -72,8 +72,8 @@ void ComputeLogMaxima(EngineContext& ctx) {
     return;
   }
   const float nf = static_cast<float>(n);
-  const double numerator = static_cast<double>(nf * nf) * s3 - 3.0 * static_cast<double>(nf) * s1 * s2 +
-                           2.0 * s1 * s1 * s1;
+  const double numerator =
+      static_cast<double>(nf * nf) * s3 - 3.0 * static_cast<double>(nf) * s1 * s2 + 2.0 * s1 * s1 * s1;
   const float denominator = sd * sd * sd * nf * (nf - 1.0f) * (nf - 2.0f);
   ctx.results[MH(19)] = FormS(static_cast<float>(numerator / static_cast<double>(denominator)));
 }
@@ -97,7 +97,8 @@ IndexResult EventVolume(EngineContext& ctx, float threshold) {
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
     events.clear();
-    ScanEvents(year, [threshold](float f) { return f > threshold; }, events);
+    ScanEvents(
+        year, [threshold](float f) { return f > threshold; }, events);
     if (events.empty()) continue;
     float volume = 0.0f;
     for (float f : year)
@@ -127,7 +128,8 @@ IndexResult EventVolume(EngineContext& ctx, float threshold) {
 IndexResult EventPeaks(EngineContext& ctx, float threshold) {
   std::vector<FlowEvent> events;
   for (int y = 0; y < ctx.years; ++y)
-    ScanEvents(ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
+    ScanEvents(
+        ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
   std::vector<float> peaks;
   peaks.reserve(events.size());
   for (const FlowEvent& e : events) peaks.push_back(e.peak);

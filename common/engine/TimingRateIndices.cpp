@@ -85,7 +85,9 @@ void ComputeFloodSeasonality(EngineContext& ctx) {
   }
   const float threshold = ctx.threshold167;
   std::vector<FlowEvent> events;
-  for (int y = 0; y < ctx.years; ++y) ScanEvents(ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
+  for (int y = 0; y < ctx.years; ++y)
+    ScanEvents(
+        ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
   ctx.results[TA(3)] = SeasonalShare(events);
 }
 
@@ -140,7 +142,8 @@ void ComputeLowFlowSeasonality(EngineContext& ctx) {
   float largestShare = 0.0f;
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
-    ScanEvents(year, [threshold](float f) { return f <= threshold; }, events);
+    ScanEvents(
+        year, [threshold](float f) { return f <= threshold; }, events);
     int above = 0;
     for (float f : year)
       if (EngineContext::Valid(f) && f > threshold) ++above;

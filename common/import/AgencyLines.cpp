@@ -67,8 +67,8 @@ PeakLine ParsePeakLine(std::string_view line) {
     char separator = 0, timeStart = 0;
     int site = 0;
     float peak = 0.0f;
-    if (scan.Token(agency) && scan.Char(separator) && scan.Int(site) && scan.Char(separator) && scan.Token(date) &&
-        scan.Char(separator) && scan.Char(timeStart) && timeStart == '\t') {
+    if (scan.Token(agency) && scan.Char(separator) && scan.Int(site) && scan.Char(separator) &&
+        scan.Token(date) && scan.Char(separator) && scan.Char(timeStart) && timeStart == '\t') {
       out.hasDate = true;
       out.date = date;
       // An empty discharge field: the number after it would be a code or a gage height.
@@ -97,7 +97,8 @@ PeakLine ParsePeakLine(std::string_view line) {
 
 bool IsValidPeak(const PeakLine& line, CalendarDate& date) {
   if (!line.hasDate) return false;
-  return ParseAgencyDate(line.date, date) && date.year >= 1800 && date.year <= 2050 && IsCalendarDate(date) && line.hasPeak && line.peak > 0.0f;
+  return ParseAgencyDate(line.date, date) && date.year >= 1800 && date.year <= 2050 && IsCalendarDate(date) &&
+         line.hasPeak && line.peak > 0.0f;
 }
 
 }  // namespace zelvo

@@ -55,9 +55,9 @@ bool ParseDailyValueLine(std::string_view line, DailyValueLine& out);
 // time written as hours:minutes is passed over whole. An empty discharge field (two tabs in a
 // row after the empty time) reads no discharge rather than the next column.
 struct PeakLine {
-  bool hasDate = false;   // the line got as far as its date: it is a peak record
+  bool hasDate = false;  // the line got as far as its date: it is a peak record
   std::string_view date;
-  bool hasPeak = false;   // a discharge was read
+  bool hasPeak = false;  // a discharge was read
   float peak = 0.0f;
 };
 PeakLine ParsePeakLine(std::string_view line);

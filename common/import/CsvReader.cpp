@@ -63,7 +63,9 @@ CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecor
     TrimLineEnd(line);
     std::array<float, kMaxYears> values{};
     const int read = ReadCommaFields(line, values.data(), kMaxYears, ReadFloat);
-    for (int i = 0; i < read; ++i) r.flows[static_cast<std::size_t>(i)][static_cast<std::size_t>(slot)] = values[static_cast<std::size_t>(i)];
+    for (int i = 0; i < read; ++i)
+      r.flows[static_cast<std::size_t>(i)][static_cast<std::size_t>(slot)] =
+          values[static_cast<std::size_t>(i)];
     ++out.slotLines;
   }
   if (program == ImportProgram::Main && out.slotLines == kDaySlots) {
@@ -89,7 +91,8 @@ CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecor
   return out;
 }
 
-CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program, FlowRecord& record) {
+CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program,
+                                  FlowRecord& record) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     CsvOutcome out;

@@ -20,9 +20,9 @@ std::string CsvNoYearsMessage(const std::string& path);
 
 struct CsvOutcome {
   bool ok = false;
-  std::string message;        // on failure
-  bool peakSection = false;   // main program: a line followed the 366 slot lines
-  int slotLines = 0;          // slot lines present (fewer than 366 leave the rest at 0.0)
+  std::string message;       // on failure
+  bool peakSection = false;  // main program: a line followed the 366 slot lines
+  int slotLines = 0;         // slot lines present (fewer than 366 leave the rest at 0.0)
 };
 
 // Reads the years line and the 366 slot lines into `record` (cleared to 0 first; values taken as
@@ -32,7 +32,8 @@ struct CsvOutcome {
 // field is not a non-zero year fails with CsvNoYearsMessage and leaves `record` as it was.
 CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record,
                               const std::string& pathForMessages = "");
-CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program, FlowRecord& record);
+CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program,
+                                  FlowRecord& record);
 
 // The classification program's read: 0 when `record` is filled, 1 after showing the message.
 int ReadCsvFileForClassification(Ui& ui, const std::string& path, FlowRecord& record);

@@ -121,8 +121,8 @@ DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportPr
   return ReadDailyValues(in, program, beginYear, endYear, record, path.string());
 }
 
-int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear, bool batch,
-                                        FlowRecord& record) {
+int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
+                                        bool batch, FlowRecord& record) {
   FlowRecord work;
   const DailyValueOutcome read =
       ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work);

@@ -57,8 +57,8 @@ DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportPr
 // (in batch mode without the dialog, keeping the complete years) and, unless in batch mode,
 // the question about fewer than 20 years. Every message is shown through `ui`. Returns 0 when
 // `record` is filled, 1 on any failure or abort.
-int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear, bool batch,
-                                        FlowRecord& record);
+int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
+                                        bool batch, FlowRecord& record);
 
 // "The number of years (%d) is less than 20.\n\nDo you wish to continue?"
 std::string FewerThan20YearsQuestion(int years);

@@ -38,7 +38,8 @@ struct ImportAgncForm : Form {
 struct MissingPeakFileForm : Form {
   const char* FormName() const override { return "MissingPeakFile"; }
   static constexpr const char* kCaption = "Missing Peak Flow File";
-  static constexpr const char* kText = "Can not open the peak flow file.  Select one of the following options:";
+  static constexpr const char* kText =
+      "Can not open the peak flow file.  Select one of the following options:";
   static constexpr const char* kReenterText = "  Reenter the peak flow file name";
   static constexpr const char* kWithoutPeaksText =
       "Run the analysis without peak flows.  (FH11, DH22, DH23, DH24, TA3, TH3, TL3, and TL4 will not be "
@@ -63,9 +64,9 @@ struct MissingDataForm : Form {
   static const char* ButtonText(ImportProgram program, int code) {
     static constexpr const char* kMain[4] = {"Edit AGNC Flow Data", "Exclude Years With Missing Data",
                                              "Import All Data", "Abort Import"};
-    static constexpr const char* kClassification[4] = {"Edit AGNC Flow Data", "Exclude Years With Missing Data",
-                                                       "Import All Data Except Missing Years",
-                                                       "Abort Classification"};
+    static constexpr const char* kClassification[4] = {
+        "Edit AGNC Flow Data", "Exclude Years With Missing Data", "Import All Data Except Missing Years",
+        "Abort Classification"};
     if (code < 1 || code > 4) return "";
     return program == ImportProgram::Main ? kMain[code - 1] : kClassification[code - 1];
   }
@@ -73,7 +74,7 @@ struct MissingDataForm : Form {
   std::string report;            // the multi-line text, "\r\n" line ends
   bool showExplanation = false;  // the explanatory line shows when a year has missing days
   ImportProgram program = ImportProgram::Main;
-  int choice = kAbort;           // set by the button pressed
+  int choice = kAbort;  // set by the button pressed
 };
 
 }  // namespace zelvo

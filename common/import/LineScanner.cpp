@@ -76,7 +76,8 @@ bool LineScanner::Float(float& value) {
     }
   }
   float v = 0.0f;
-  const auto [end, ec] = std::from_chars(text_.data() + numberStart, text_.data() + i, v, std::chars_format::general);
+  const auto [end, ec] =
+      std::from_chars(text_.data() + numberStart, text_.data() + i, v, std::chars_format::general);
   if (ec != std::errc() || end != text_.data() + i || !std::isfinite(v)) return false;
   value = negative ? -v : v;
   pos_ = i;

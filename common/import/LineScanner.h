@@ -38,7 +38,9 @@ class LineScanner {
 };
 
 // A blank in the sense of the C library's isspace in the "C" locale.
-constexpr bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // atoi of a prefix: leading blanks, optional sign, digits; 0 when no digit; saturating.
 int LeadingInt(std::string_view text);

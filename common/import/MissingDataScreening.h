@@ -33,15 +33,15 @@ inline constexpr const char* kNoYearLeftMessage =
 
 struct ScreeningRequest {
   ImportProgram program = ImportProgram::Main;
-  bool batch = false;       // classification program's batch mode: no dialog, code 2
-  int firstWaterYear = 0;   // water year of column 0
+  bool batch = false;         // classification program's batch mode: no dialog, code 2
+  int firstWaterYear = 0;     // water year of column 0
   std::string dailyFilePath;  // shown for "Edit AGNC Flow Data"
 };
 
 struct ScreeningOutcome {
-  int choice = 0;           // 1..4
+  int choice = 0;  // 1..4
   bool dialogShown = false;
-  bool keep = false;        // the import goes on with the reduced record
+  bool keep = false;  // the import goes on with the reduced record
   int totalMissing = 0;
 };
 

@@ -50,7 +50,8 @@ PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& 
     const SlotAndYear at = SlotOfDate(date);
     const long column = static_cast<long>(at.waterYear) - firstWaterYear;
     if (column < 0 || column >= record.yearCount) continue;
-    const float dayFlow = record.flows[static_cast<std::size_t>(column)][static_cast<std::size_t>(at.slot - 1)];
+    const float dayFlow =
+        record.flows[static_cast<std::size_t>(column)][static_cast<std::size_t>(at.slot - 1)];
     if (dayFlow == kMissing) continue;
     if (count == kMaxPeaks) return fail(TooManyPeaksMessage(pathForMessages), lineNumber);
     record.peaks[static_cast<std::size_t>(count)] = peak.peak;
@@ -62,7 +63,8 @@ PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& 
   return out;
 }
 
-bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear, FlowRecord& record) {
+bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
+                      FlowRecord& record) {
   const PeakFlowOutcome out = ReadPeakFlows(in, firstWaterYear, record, path);
   in.close();
   if (out.ok) return true;

@@ -20,9 +20,9 @@ std::string TooManyPeaksMessage(const std::string& path);
 
 struct PeakFlowOutcome {
   bool ok = false;
-  std::string message;  // on failure
-  long badLine = 0;     // on failure: 1-based line of the first bad record (0 when none)
-  int validRecords = 0; // valid peak records read
+  std::string message;   // on failure
+  long badLine = 0;      // on failure: 1-based line of the first bad record (0 when none)
+  int validRecords = 0;  // valid peak records read
 };
 
 // Reads the peak file and fills peakCount, peaks and peakDayFlows of `record`, whose column i
@@ -35,6 +35,7 @@ PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& 
 
 // The main program's read of an opened peak file: on a failure the message, then the file is
 // closed and shown for the user to correct (waiting until it is closed). False on failure.
-bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear, FlowRecord& record);
+bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
+                      FlowRecord& record);
 
 }  // namespace zelvo

@@ -11,7 +11,7 @@ namespace {
 // A cell keeps its full value beside the text it shows, so a cell that is not edited is read
 // back exactly and not rounded to the shown decimals.
 constexpr int kCellValue = Qt::UserRole + 1;
-}
+}  // namespace
 
 CDatatbl::CDatatbl(QWidget* parent) : QTableWidget(parent) {
   setSelectionMode(QAbstractItemView::ContiguousSelection);
@@ -55,8 +55,9 @@ void CDatatbl::SetReadOnly(bool readOnly) {
 }
 
 QString CDatatbl::FormatValue(int column, double value) const {
-  const int decimals =
-      column >= 0 && column < static_cast<int>(decimals_.size()) ? decimals_[static_cast<std::size_t>(column)] : 2;
+  const int decimals = column >= 0 && column < static_cast<int>(decimals_.size())
+                           ? decimals_[static_cast<std::size_t>(column)]
+                           : 2;
   return QString::number(value, 'f', decimals);
 }
 

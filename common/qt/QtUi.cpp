@@ -63,7 +63,8 @@ std::optional<std::string> QtUi::RunFileDialog(const FileDialogRequest& request,
   QFileDialog dialog(DialogParent());
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);  // the commands ask themselves
-  dialog.setWindowTitle(QString::fromStdString(request.title.empty() ? (save ? "Save As" : "Open") : request.title));
+  dialog.setWindowTitle(
+      QString::fromStdString(request.title.empty() ? (save ? "Save As" : "Open") : request.title));
   dialog.setNameFilters(NameFiltersFromFilter(request.filter));
   QString folder = QString::fromStdString(request.initialFolder);
   if (folder.isEmpty()) folder = lastFolder_;

@@ -30,7 +30,8 @@ QFont MonospaceFont() {
 
 }  // namespace
 
-TextWindow::TextWindow(const QString& path, Mode mode, QWidget* parent) : QDialog(parent), path_(path), mode_(mode) {
+TextWindow::TextWindow(const QString& path, Mode mode, QWidget* parent)
+    : QDialog(parent), path_(path), mode_(mode) {
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
   setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - ") + QFileInfo(path).absolutePath());

@@ -43,8 +43,8 @@ class TextWindow : public QDialog {
 
   QString path_;
   Mode mode_;
-  QTextEdit* viewer_ = nullptr;        // Report mode
-  QPlainTextEdit* editor_ = nullptr;   // Edit mode
+  QTextEdit* viewer_ = nullptr;       // Report mode
+  QPlainTextEdit* editor_ = nullptr;  // Edit mode
   QString lineEnd_ = QStringLiteral("\r\n");
   bool endsWithLineEnd_ = true;
   int pages_ = 1;

@@ -34,7 +34,7 @@ struct FileDialogRequest {
   std::string filter;            // "Data Files (*.*)|*.*|All Files (*.*)|*.*||" style
   std::string defaultExtension;  // ".csv"
   std::string initialFolder;
-  bool mustExist = true;         // open dialogs: only an existing file
+  bool mustExist = true;  // open dialogs: only an existing file
 };
 
 class Ui {

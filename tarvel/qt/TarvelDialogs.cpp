@@ -22,7 +22,8 @@ ResultDialog::ResultDialog(const ClassificationScoresForm& form, QWidget* parent
   layout->addWidget(buttons);
 }
 
-BatchDialog::BatchDialog(BatchFileForm& form, Ui& ui, QWidget* parent) : QDialog(parent), form_(form), ui_(ui) {
+BatchDialog::BatchDialog(BatchFileForm& form, Ui& ui, QWidget* parent)
+    : QDialog(parent), form_(form), ui_(ui) {
   setWindowTitle(QString::fromUtf8(form.FormName()));
   auto* grid = new QGridLayout(this);
   batchFile_ = new QLineEdit(QString::fromStdString(form.batchFile), this);

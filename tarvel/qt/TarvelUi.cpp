@@ -94,8 +94,8 @@ bool TarvelUi::Edit(Form& form, const FormCheck& check) {
 }
 
 std::optional<std::string> TarvelUi::OpenFileName(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title), QString::fromStdString(request.initialFolder),
-                     QtFileFilter(request.filter));
+  QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialFolder), QtFileFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::ReadOnly, false);
@@ -104,8 +104,8 @@ std::optional<std::string> TarvelUi::OpenFileName(const FileDialogRequest& reque
 }
 
 std::optional<std::string> TarvelUi::SaveFileName(const FileDialogRequest& request) {
-  QFileDialog dialog(parent_, QString::fromStdString(request.title), QString::fromStdString(request.initialFolder),
-                     QtFileFilter(request.filter));
+  QFileDialog dialog(parent_, QString::fromStdString(request.title),
+                     QString::fromStdString(request.initialFolder), QtFileFilter(request.filter));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   if (!request.defaultExtension.empty())
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension).remove(0, 1));

@@ -31,7 +31,8 @@ FlowRecord Record(int first, int last, int peaks = 0) {
   r.yearCount = last - first + 1;
   for (int y = 0; y < r.yearCount; ++y) {
     r.years[y] = first + y;
-    for (int s = 0; s < kDaySlots; ++s) r.flows[y][s] = 10.0f + (s % 30) + (s > 200 && s < 210 ? 300.0f + y : 0.0f);
+    for (int s = 0; s < kDaySlots; ++s)
+      r.flows[y][s] = 10.0f + (s % 30) + (s > 200 && s < 210 ? 300.0f + y : 0.0f);
   }
   r.peakCount = peaks;
   for (int k = 0; k < peaks; ++k) {
@@ -127,7 +128,8 @@ TEST_F(AnalysisSession, ProfileDialogStaysOpenUntilThePeriodsFitTheRecord) {
   ui.Fill<ProfileForm>([](ProfileForm& f) { f.rows[0] = {1938, 1939, "Late"}; });
   CreateTimePeriodProfile(app, ui);
   EXPECT_EQ(line, "The data set periods of record are:     1929 - 1933,     1938 - 1939");
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"The time period is outside of the data or spans missing data."});
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"The time period is outside of the data or spans missing data."});
   EXPECT_EQ(app.profiles.size(), 1u);
   EXPECT_EQ(app.dataSets.size(), 2u);
 }
@@ -171,7 +173,8 @@ TEST_F(AnalysisSession, ComputeTablesAndComparisonOfAProfile) {
   const std::string table = ReadWholeFile(In("table.txt"));
   const std::string head = "Dam - Hydrologic Index Values\r\n\r\n       Index";
   EXPECT_EQ(table.substr(0, head.size()), head);
-  EXPECT_NE(table.find("10.0th Percentile        Value         90.0th Percentile\r\n\r\nBefore:\r\n"), std::string::npos);
+  EXPECT_NE(table.find("10.0th Percentile        Value         90.0th Percentile\r\n\r\nBefore:\r\n"),
+            std::string::npos);
 
   ui.Fill<DataSetSelectionForm>();
   ui.Fill<PeriodChoiceForm>([](PeriodChoiceForm& f) {
@@ -248,8 +251,9 @@ TEST_F(AnalysisSession, AlternativesTablesRefuseMismatchedLimitsAndComparisonIsW
 
   ui.Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) { f.selected = {0}; });
   DisplayAlternativeIndexTables(app, ui);
-  EXPECT_EQ(ui.messages.back(),
-            "The limits for alternative (Scenario) do not match the baseline.\n\nComparison can not be made.");
+  EXPECT_EQ(
+      ui.messages.back(),
+      "The limits for alternative (Scenario) do not match the baseline.\n\nComparison can not be made.");
   EXPECT_FALSE(fs::exists(In("table.txt")));
 
   ui.Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) { f.selected = {0}; });
@@ -287,10 +291,12 @@ TEST_F(AnalysisSession, DataSetReportListsDataSetsProfilesAndBaseline) {
   app.baseline = 1;
   DisplayDataSetReport(app, ui);
   const std::string dump = ReadWholeFile(In("dump.txt"));
-  const std::string head = "Data set and time period profile report:\r\n\r\nDATA SET 1:\r\n\r\n     title = Base\r\n";
+  const std::string head =
+      "Data set and time period profile report:\r\n\r\nDATA SET 1:\r\n\r\n     title = Base\r\n";
   EXPECT_EQ(dump.substr(0, head.size()), head);
   EXPECT_NE(dump.find("     Includes peak flow data.\r\n"), std::string::npos);
-  EXPECT_NE(dump.find("          Period1 = Early\r\n               start year = 1951\r\n               end year = 1960\r\n"),
+  EXPECT_NE(dump.find("          Period1 = Early\r\n               start year = 1951\r\n               end "
+                      "year = 1960\r\n"),
             std::string::npos);
   EXPECT_NE(dump.find("The baseline line alternative is Base.\r\n"), std::string::npos);
   EXPECT_EQ(ui.reports.back(), In("dump.txt").string());

@@ -1,10 +1,9 @@
-#include "zelvo/analysis/ComputeIndices.h"
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "support/TempFolder.h"
+#include "zelvo/analysis/ComputeIndices.h"
 #include "zelvo/store/DataSetFile.h"
 
 namespace zelvo {
@@ -87,7 +86,9 @@ int RunCli(const std::string& arguments, const TempFolder& folder) {
 TEST(CliCompute, SampleDataSetWith174LinesAndPeakRows) {
   TempFolder folder;
   const std::string out = (folder / "hi.csv").string();
-  ASSERT_EQ(RunCli(std::string(ZELVO_SAMPLES_DIR) + "/dataset_1 --peaks --area 12.5 --title Sample -o " + out, folder), 0);
+  ASSERT_EQ(RunCli(std::string(ZELVO_SAMPLES_DIR) + "/dataset_1 --peaks --area 12.5 --title Sample -o " + out,
+                   folder),
+            0);
   const std::string text = ReadWholeFile(out);
   EXPECT_EQ(text.substr(0, 10), "Sample,0\r\n");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 174);
@@ -98,8 +99,12 @@ TEST(CliCompute, FailuresGiveTheMessageAndANonZeroStatus) {
   EXPECT_EQ(RunCli("/nonexistent/dataset_1 -o " + (folder / "x.csv").string(), folder), 1);
   EXPECT_EQ(ReadWholeFile(folder / "err.txt"),
             "zelvo-cli: Can not open the daily flow data file:  /nonexistent/dataset_1\n");
-  EXPECT_EQ(RunCli(std::string(ZELVO_SAMPLES_DIR) + "/dataset_1 --lower 80 --upper 20 -o " + (folder / "x.csv").string(), folder), 1);
-  EXPECT_EQ(ReadWholeFile(folder / "err.txt"), "zelvo-cli: The lower limit must be less than the upper limit.\n");
+  EXPECT_EQ(RunCli(std::string(ZELVO_SAMPLES_DIR) + "/dataset_1 --lower 80 --upper 20 -o " +
+                       (folder / "x.csv").string(),
+                   folder),
+            1);
+  EXPECT_EQ(ReadWholeFile(folder / "err.txt"),
+            "zelvo-cli: The lower limit must be less than the upper limit.\n");
   EXPECT_EQ(RunCli("--area", folder), 2);
   EXPECT_FALSE(std::filesystem::exists(folder / "x.csv"));
 }

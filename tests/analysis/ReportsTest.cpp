@@ -1,8 +1,8 @@
-#include "zelvo/analysis/Reports.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
+
+#include "zelvo/analysis/Reports.h"
 
 namespace zelvo {
 namespace {
@@ -42,17 +42,21 @@ TEST(IndexTable, ProfileBlocksWithAnNcLimitKeepTheColumnsAligned) {
       "        MA4                      NC                   4.000              NC    \n"
       "\n";
   EXPECT_EQ(text, expected);
-  const std::string lines[2] = {"        MA1                      10.000              12.500              20.000",
-                                "        MA4                      NC                   3.250              NC    "};
+  const std::string lines[2] = {
+      "        MA1                      10.000              12.500              20.000",
+      "        MA4                      NC                   3.250              NC    "};
   EXPECT_EQ(lines[0].size(), lines[1].size());
 }
 
-ComparisonSide Side(const std::string& title, HiTable t) { return ComparisonSide{title, "10/01/1950", "09/30/1960", t}; }
+ComparisonSide Side(const std::string& title, HiTable t) {
+  return ComparisonSide{title, "10/01/1950", "09/30/1960", t};
+}
 
 TEST(ComparisonReport, APeriodComparedWithItself) {
   HiTable t = Table(25, 75);
   Set(t, MA(1), 2, 2.5f, 4);
-  const std::string text = FormatComparisonReport(false, "My report", "Huron", Side("Early", t), Side("Early", t), {MA(1)});
+  const std::string text =
+      FormatComparisonReport(false, "My report", "Huron", Side("Early", t), Side("Early", t), {MA(1)});
   const std::string expected =
       "My report\n\n"
       "Hydrologic Analysis Comparison for Huron\n"
@@ -78,18 +82,24 @@ TEST(ComparisonReport, ZeroFirstValueShowsNotApplicableInTheNormalisedRows) {
   Set(b, MA(3), 1, 2, 3);
   const std::string text = FormatComparisonReport(true, "", "P", Side("Base", a), Side("Alt", b), {MA(3)});
   EXPECT_EQ(text.substr(0, 2), "\n\n");  // an empty report title leaves two empty lines
-  EXPECT_NE(text.find("Compared alternative:  Alt (10/01/1950 to 09/30/1960)  -  Hydrologic Indices have been modified.\n"),
+  EXPECT_NE(text.find("Compared alternative:  Alt (10/01/1950 to 09/30/1960)  -  Hydrologic Indices have "
+                      "been modified.\n"),
             std::string::npos);
-  EXPECT_NE(text.find("  HI Value                          0.00             2.00           2.00           N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Upper Limit (90)                  0.00             3.00           3.00           N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized HI Value               1.00           N/A            N/A              N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized Upper Limit          N/A              N/A            N/A              N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("  HI Value                          0.00             2.00           2.00           N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Upper Limit (90)                  0.00             3.00           3.00           N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized HI Value               1.00           N/A            N/A              N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized Upper Limit          N/A              N/A            N/A              N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
+      std::string::npos);
 }
 
 TEST(ComparisonReport, NcLimitsShowNcAndNoArithmeticOnTheMarker) {
@@ -98,14 +108,18 @@ TEST(ComparisonReport, NcLimitsShowNcAndNoArithmeticOnTheMarker) {
   Set(a, MA(4), kMissing, 2, kMissing);
   Set(b, MA(4), kMissing, 3, kMissing);
   const std::string text = FormatComparisonReport(false, "t", "P", Side("A", a), Side("B", b), {MA(4)});
-  EXPECT_NE(text.find("  Upper Limit (75)                NC               NC             N/A              N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized Lower Limit          NC               NC             N/A              N/A \n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized HI Value               1.00             1.50           0.50           50.0\n"),
-            std::string::npos);
-  EXPECT_NE(text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
-            std::string::npos);
+  EXPECT_NE(
+      text.find("  Upper Limit (75)                NC               NC             N/A              N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized Lower Limit          NC               NC             N/A              N/A \n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized HI Value               1.00             1.50           0.50           50.0\n"),
+      std::string::npos);
+  EXPECT_NE(
+      text.find("  Normalized Range                N/A              N/A            N/A              N/A \n"),
+      std::string::npos);
   EXPECT_EQ(text.find("999999"), std::string::npos);
   EXPECT_EQ(text.find("1000000"), std::string::npos);
 }
@@ -141,7 +155,8 @@ TEST(DataSetReport, DescriptionLinesPeaksProfilesAndBaseline) {
   p.title = "Dam";
   p.periodCount = 2;
   p.periodDataSets = {1, 2, 0, 0, 0};
-  const std::string text = FormatDataSetReport(std::vector<DataSetEntry>{a, b}, std::vector<ProfileEntry>{p}, 2);
+  const std::string text =
+      FormatDataSetReport(std::vector<DataSetEntry>{a, b}, std::vector<ProfileEntry>{p}, 2);
   const std::string expected =
       "Data set and time period profile report:\n\n"
       "DATA SET 1:\n\n"
@@ -177,7 +192,8 @@ TEST(DataSetReport, DescriptionLinesPeaksProfilesAndBaseline) {
 }
 
 TEST(DataSetReport, UnreadableDirectoriesLeaveTheirSectionsOut) {
-  EXPECT_EQ(FormatDataSetReport(std::nullopt, std::nullopt, 0), "Data set and time period profile report:\n\n");
+  EXPECT_EQ(FormatDataSetReport(std::nullopt, std::nullopt, 0),
+            "Data set and time period profile report:\n\n");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "zelvo/analysis/TimePeriodProfiles.h"
-
 #include <gtest/gtest.h>
+
+#include "zelvo/analysis/TimePeriodProfiles.h"
 
 namespace zelvo {
 namespace {
@@ -51,13 +51,16 @@ TEST(ProfileForm, ChecksInTheirOrderAndEmptyRowsLeaveNoGap) {
   EXPECT_EQ(CheckProfileForm(noTitle, runs, periods)->text, "Please enter an time period profile title.");
   EXPECT_EQ(CheckProfileForm(FormWith({{0, 0, "only a title"}}), runs, periods)->text,
             "The beginning and ending years must be greater than zero.");
-  EXPECT_EQ(CheckProfileForm(FormWith({{1950, 1960, ""}}), runs, periods)->text, "Please enter an time period title.");
+  EXPECT_EQ(CheckProfileForm(FormWith({{1950, 1960, ""}}), runs, periods)->text,
+            "Please enter an time period title.");
   const auto reversed = CheckProfileForm(FormWith({{1950, 1960, "a"}, {1970, 1965, "b"}}), runs, periods);
   EXPECT_EQ(reversed->text, "The ending year must be greater than or equal to the beginning year.");
   EXPECT_EQ(reversed->field, "row2");
-  EXPECT_EQ(CheckProfileForm(FormWith({}), runs, periods)->text, "You must define at least one analysis period.");
+  EXPECT_EQ(CheckProfileForm(FormWith({}), runs, periods)->text,
+            "You must define at least one analysis period.");
 
-  ASSERT_FALSE(CheckProfileForm(FormWith({{1950, 1960, "first"}, {0, 0, ""}, {1970, 1980, "third"}}), runs, periods));
+  ASSERT_FALSE(
+      CheckProfileForm(FormWith({{1950, 1960, "first"}, {0, 0, ""}, {1970, 1980, "third"}}), runs, periods));
   ASSERT_EQ(periods.size(), 2u);
   EXPECT_EQ(periods[1].title, "third");
 }

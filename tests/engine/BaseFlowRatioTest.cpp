@@ -23,7 +23,9 @@ std::vector<float> Blocks(const std::vector<float>& minima, const std::vector<fl
   return flows;
 }
 
-float Ratio(const std::vector<float>& flows) { return BaseFlowRatio(flows.data(), static_cast<int>(flows.size())); }
+float Ratio(const std::vector<float>& flows) {
+  return BaseFlowRatio(flows.data(), static_cast<int>(flows.size()));
+}
 
 TEST(BaseFlowRatio, SingleBlockGapIsInterpolated) {
   // Turning points 0, 1, 3, 4; block 2 (minimum 9) lies between base flows 2 and 4 and gets 3.

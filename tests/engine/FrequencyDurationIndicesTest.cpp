@@ -53,11 +53,11 @@ TEST(FrequencyDurationEvents, MissingDayInsideAPulseNeitherEndsNorExtendsIt) {
   r.flows[0][102] = 50.0f;
   auto ctx = RunGroup(r);
   const IndexResults& x = ctx->results;
-  EXPECT_FLOAT_EQ(x[FL(1)].value, 3.0f);             // threshold 10: pulses {2,4}, {200}, {203}
-  EXPECT_FLOAT_EQ(x[DL(16)].value, 4.0f / 3.0f);     // 4 low days in 3 pulses
-  EXPECT_FLOAT_EQ(x[FH(3)].value, 2.0f);             // days above 3 x MA2 = 30
-  EXPECT_FLOAT_EQ(x[FH(6)].value, 1.0f);             // one flood across the gap
-  EXPECT_FLOAT_EQ(x[DH(18)].value, 2.0f);            // of two days
+  EXPECT_FLOAT_EQ(x[FL(1)].value, 3.0f);          // threshold 10: pulses {2,4}, {200}, {203}
+  EXPECT_FLOAT_EQ(x[DL(16)].value, 4.0f / 3.0f);  // 4 low days in 3 pulses
+  EXPECT_FLOAT_EQ(x[FH(3)].value, 2.0f);          // days above 3 x MA2 = 30
+  EXPECT_FLOAT_EQ(x[FH(6)].value, 1.0f);          // one flood across the gap
+  EXPECT_FLOAT_EQ(x[DH(18)].value, 2.0f);         // of two days
 }
 
 TEST(FrequencyDurationEvents, EventAcrossTheEndOfSeptemberCountsInBothWaterYears) {
@@ -153,11 +153,11 @@ TEST(FrequencyDurationThresholds, ExceedanceValuesReadTheListDescendingAndItEnds
   for (int s = 0; s < kDaySlots; ++s) r.flows[0][s] = static_cast<float>(1 + s % 4);
   auto ctx = RunGroup(r);
   const IndexResults& x = ctx->results;
-  EXPECT_FLOAT_EQ(x[FH(1)].value, 91.0f);  // above 3.25: every 4 on its own
-  EXPECT_FLOAT_EQ(x[FH(8)].value, 91.0f);  // exceeded by a quarter of the days: 3.25 too
-  EXPECT_FLOAT_EQ(x[FH(9)].value, 92.0f);  // exceeded by three quarters: 1; the last 2 counts too
-  EXPECT_FLOAT_EQ(x[FH(5)].value, 91.0f);  // above MA2 = 2
-  EXPECT_FLOAT_EQ(x[FH(10)].value, 92.0f); // above the annual minimum 1
+  EXPECT_FLOAT_EQ(x[FH(1)].value, 91.0f);   // above 3.25: every 4 on its own
+  EXPECT_FLOAT_EQ(x[FH(8)].value, 91.0f);   // exceeded by a quarter of the days: 3.25 too
+  EXPECT_FLOAT_EQ(x[FH(9)].value, 92.0f);   // exceeded by three quarters: 1; the last 2 counts too
+  EXPECT_FLOAT_EQ(x[FH(5)].value, 91.0f);   // above MA2 = 2
+  EXPECT_FLOAT_EQ(x[FH(10)].value, 92.0f);  // above the annual minimum 1
   EXPECT_FLOAT_EQ(x[DH(20)].value, 1.0f);
   EXPECT_FLOAT_EQ(x[DH(21)].value, 274.0f / 92.0f);
   EXPECT_FLOAT_EQ(x[DL(14)].value, 0.5f);  // exceedance value 0.75 = 1, over MA2 = 2
@@ -169,16 +169,16 @@ TEST(FrequencyDurationThresholds, ExceedanceValuesReadTheListDescendingAndItEnds
 
 TEST(FrequencyDurationWindows, WindowsStayInsideTheirWaterYearAndSkipEmptyOnes) {
   FlowRecord r = ConstantRecord(3, 10.0f);
-  SetSlots(r, 0, 363, 365, 1.0f);  // the last window of year 1 (starts at 363)
-  SetSlots(r, 1, 0, 1, 1.0f);      // the first two days of year 2
-  SetSlots(r, 2, 0, 99, kMissing); // year 3: 100 missing days, then a day at 2
+  SetSlots(r, 0, 363, 365, 1.0f);   // the last window of year 1 (starts at 363)
+  SetSlots(r, 1, 0, 1, 1.0f);       // the first two days of year 2
+  SetSlots(r, 2, 0, 99, kMissing);  // year 3: 100 missing days, then a day at 2
   r.flows[2][100] = 2.0f;
   auto ctx = RunGroup(r);
   const IndexResults& x = ctx->results;
-  EXPECT_FLOAT_EQ(x[DL(1)].value, 4.0f / 3.0f);          // minima 1, 1, 2
+  EXPECT_FLOAT_EQ(x[DL(1)].value, 4.0f / 3.0f);  // minima 1, 1, 2
   EXPECT_FLOAT_EQ(x[DL(2)].value, (1.0f + 4.0f + 2.0f) / 3.0f);
   EXPECT_NEAR(x[DL(3)].value, (43.0 / 7 + 52.0 / 7 + 2.0) / 3, 1e-5);
-  EXPECT_FLOAT_EQ(x[DL(5)].lower, 2.0f);                 // year 3's window over slot 100 alone
+  EXPECT_FLOAT_EQ(x[DL(5)].lower, 2.0f);  // year 3's window over slot 100 alone
   EXPECT_FLOAT_EQ(x[DH(2)].value, 10.0f);
   EXPECT_FLOAT_EQ(x[DH(5)].value, 10.0f);
 }
@@ -188,7 +188,8 @@ TEST(FrequencyDurationMonthlyMeans, Dh14TakesTheDescendingExceedanceValueOfTheMo
   FlowRecord r = ConstantRecord(9, 0.0f);
   const int starts[13] = {0, 31, 61, 92, 123, 152, 183, 213, 244, 274, 305, 336, 366};
   for (int i = 0; i < 108; ++i)
-    SetSlots(r, i / 12, starts[i % 12], starts[i % 12 + 1] - 1, i < 100 ? static_cast<float>(i + 1) : kMissing);
+    SetSlots(r, i / 12, starts[i % 12], starts[i % 12 + 1] - 1,
+             i < 100 ? static_cast<float>(i + 1) : kMissing);
   auto ctx = RunGroup(r);
   EXPECT_NEAR(ctx->results[DH(14)].value, 5.05 / 50.5, 1e-6);
   // A month in which every day is missing counts as a month without flow.
@@ -260,7 +261,7 @@ TEST(FrequencyDurationForms, MedianOptionMovesOnlyYValuesAndTheirVDivisor) {
   EXPECT_NEAR(x[FL(2)].value, 100.0 * std::sqrt(7.0) / 2.0, 1e-4);  // divided by the median
   EXPECT_FLOAT_EQ(x[DL(1)].value, 2.0f);
   EXPECT_NEAR(x[DL(6)].value, 100.0 * std::sqrt(7.0) / 3.0, 1e-4);  // still the mean
-  EXPECT_FLOAT_EQ(x[DL(11)].value, 0.3f);                            // R: always the mean
+  EXPECT_FLOAT_EQ(x[DL(11)].value, 0.3f);                           // R: always the mean
   EXPECT_FLOAT_EQ(x[DL(16)].value, 1.5f);
 }
 
@@ -292,7 +293,7 @@ FlowRecord FloodRecord(float dayAtThreshold) {
   r.flows[0][300] = 50.0f;
   r.flows[2][50] = dayAtThreshold;  // year 3: a day at the threshold and a one-day flood
   r.flows[2][300] = 50.0f;
-  SetSlots(r, 3, 0, 365, 30.0f);    // year 4: above the threshold all year
+  SetSlots(r, 3, 0, 365, 30.0f);  // year 4: above the threshold all year
   const float peaks[5] = {10.0f, 100.0f, 1000.0f, 10000.0f, 500.0f};
   const float days[5] = {1.0f, 10.0f, 10.0f, 100.0f, 0.0f};
   r.peakCount = 5;
@@ -374,7 +375,8 @@ TEST(FrequencyDurationProgress, PositionsRiseFrom57To85) {
     EXPECT_EQ(log.positions.front(), 57);
     EXPECT_EQ(log.positions.back(), 85);
     EXPECT_TRUE(std::is_sorted(log.positions.begin(), log.positions.end()));
-    for (int p : {60, 62, 64, 74, 76}) EXPECT_NE(std::find(log.positions.begin(), log.positions.end(), p), log.positions.end()) << p;
+    for (int p : {60, 62, 64, 74, 76})
+      EXPECT_NE(std::find(log.positions.begin(), log.positions.end(), p), log.positions.end()) << p;
   }
 }
 

@@ -1,9 +1,8 @@
-#include "common/engine/HiOutputFile.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "common/engine/HiOutputFile.h"
 #include "support/TempFolder.h"
 
 namespace zelvo {
@@ -88,7 +87,8 @@ TEST(HiOutputFile, HasThreeHeaderLinesAnd171RowsWithCrLf) {
   IndexResults r;
   r[MA(1)] = Full(10.0f, 1234.5f, 5000.0f);
   const std::string text = WholeFile(r, "Dam - Before", false);
-  const std::string head = "Dam - Before,0\r\n25.000000,75.000000\r\nIndex,Lower Limit,Value,Upper Limit\r\nMA1,   10.000,";
+  const std::string head =
+      "Dam - Before,0\r\n25.000000,75.000000\r\nIndex,Lower Limit,Value,Upper Limit\r\nMA1,   10.000,";
   EXPECT_EQ(text.substr(0, head.size()), head);
   int lines = 0;
   for (std::size_t i = 0; i + 1 < text.size(); ++i)

@@ -147,7 +147,8 @@ TEST(MagnitudeShortYears, TwoYearsOfDifferentLevel) {
 
 TEST(MagnitudeShortYears, SkewOfLogMaximaWithAZeroYear) {
   // Annual maxima 0, 10, 100: L = -2, 1, 2 (a maximum of 0 counts as log10(0.01)).
-  const auto ctx = RunThroughMagnitude(RecordOf(3, [](int y, int) { return y == 0 ? 0.0f : (y == 1 ? 10.0f : 100.0f); }));
+  const auto ctx =
+      RunThroughMagnitude(RecordOf(3, [](int y, int) { return y == 0 ? 0.0f : (y == 1 ? 10.0f : 100.0f); }));
   const float sd = std::sqrt(13.0f / 3.0f);
   EXPECT_NEAR(ctx->results[MH(18)].value, 100.0f * sd / (1.0f / 3.0f), 2e-2f);
   // n^2 S3 - 3 n S1 S2 + 2 S1^3 = 9 - 81 + 2 = -70 over s^3 x 3 x 2 x 1.
@@ -215,7 +216,8 @@ TEST(MagnitudeZeroDays, PercentilesOfHighFlowsUseOnlyPositiveDays) {
 }
 
 TEST(MagnitudeZeroDays, SharedFlowListLeftHoldingPositiveDaysAscending) {
-  const auto record = RecordOf(2, [](int y, int s) { return s % 4 == 0 ? 0.0f : static_cast<float>((s * 7 + y) % 50); });
+  const auto record =
+      RecordOf(2, [](int y, int s) { return s % 4 == 0 ? 0.0f : static_cast<float>((s * 7 + y) % 50); });
   const auto ctx = RunThroughMagnitude(record);
   std::vector<float> expected;
   for (int y = 0; y < 2; ++y)
@@ -248,9 +250,8 @@ TEST(MagnitudeEvents, OneStormAboveEachThreshold) {
 }
 
 TEST(MagnitudeEvents, StormAcrossTheNewWaterYearCountsInBothYears) {
-  const auto ctx = RunThroughMagnitude(StormRecord([](int y, int s) {
-    return (y == 0 && s >= 364) || (y == 1 && s <= 1) ? 50.0f : -1.0f;
-  }));
+  const auto ctx = RunThroughMagnitude(
+      StormRecord([](int y, int s) { return (y == 0 && s >= 364) || (y == 1 && s <= 1) ? 50.0f : -1.0f; }));
   // Two events, one per year, each 2 days x 40 above the median: volume 80 per event.
   ExpectResult(ctx->results[MH(21)], 8, 8, 8);
   ExpectResult(ctx->results[MH(24)], 5, 5, 5);

@@ -127,8 +127,9 @@ TEST(MagnitudeRows, WrittenRowsOfAnAllZeroRecordAndAMissingMonth) {
   EXPECT_EQ(FormatHiRow(MA(3), zero), "MA3,NC,NC,NC");
   EXPECT_EQ(FormatHiRow(MA(5), zero), "MA5,NC,NC,NC");
   EXPECT_EQ(FormatHiRow(MH(27), zero), "MH27,NC,NC,NC");
-  const IndexResults gap = RunIndexEngine(
-      RecordOf(2, [](int y, int s) { return y == 0 && s >= 92 && s < 123 ? kMissing : 5.0f; }), ZelvoOptions());
+  const IndexResults gap =
+      RunIndexEngine(RecordOf(2, [](int y, int s) { return y == 0 && s >= 92 && s < 123 ? kMissing : 5.0f; }),
+                     ZelvoOptions());
   // The seed of the empty January enters the written limits and value unchanged.
   EXPECT_EQ(FormatHiRow(ML(1), gap), "ML1,    5.000,5000002.500,10000000.000");
 }

@@ -24,11 +24,21 @@ std::vector<float> RecordLikeValues(int n) {
     x = x * 1664525u + 1013904223u;
     const std::uint32_t r = x >> 8;
     switch (r % 5) {
-      case 0: v[i] = static_cast<float>(r % 1000) / 100.0f; break;        // repeats
-      case 1: v[i] = static_cast<float>(r) * 0.37f; break;                 // large
-      case 2: v[i] = 0.0f; break;
-      case 3: v[i] = -static_cast<float>(r % 977) * 1.5f; break;           // differences
-      default: v[i] = static_cast<float>(r % 7) * 1.0e-6f; break;
+      case 0:
+        v[i] = static_cast<float>(r % 1000) / 100.0f;
+        break;  // repeats
+      case 1:
+        v[i] = static_cast<float>(r) * 0.37f;
+        break;  // large
+      case 2:
+        v[i] = 0.0f;
+        break;
+      case 3:
+        v[i] = -static_cast<float>(r % 977) * 1.5f;
+        break;  // differences
+      default:
+        v[i] = static_cast<float>(r % 7) * 1.0e-6f;
+        break;
     }
   }
   v[n / 3] = std::numeric_limits<float>::infinity();
@@ -92,7 +102,7 @@ TEST(SortValuesLarge, NaNsGoLastInTheirOrderAndSignedZerosHaveOneFixedPlace) {
     for (int ascending : {1, 0}) {
       std::vector<float> w = v;
       SortValues(ascending, w.data(), n);
-      EXPECT_TRUE(std::isnan(w[n - 2]) && std::signbit(w[n - 2])) << n;   // first NaN met first
+      EXPECT_TRUE(std::isnan(w[n - 2]) && std::signbit(w[n - 2])) << n;  // first NaN met first
       EXPECT_TRUE(std::isnan(w[n - 1]) && !std::signbit(w[n - 1])) << n;
       // Find the zeros: -0 comes before +0 going up, after it going down.
       const auto firstZero = std::find(w.begin(), w.end(), 0.0f);

@@ -1,9 +1,9 @@
-#include "common/engine/Statistics.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
+
+#include "common/engine/Statistics.h"
 
 namespace zelvo {
 namespace {
@@ -33,7 +33,8 @@ TEST(ComputeSummaryStats, DeviationsAreTakenFromTheDoubleMean) {
   // The mean 0.1 + 0.2 + 0.3 ... is not representable; the deviations use the double mean.
   std::vector<float> v{0.1f, 0.2f, 0.4f};
   const double mean = (double(0.1f) + double(0.2f) + double(0.4f)) / 3.0;
-  const double squares = (0.1f - mean) * (0.1f - mean) + (0.2f - mean) * (0.2f - mean) + (0.4f - mean) * (0.4f - mean);
+  const double squares =
+      (0.1f - mean) * (0.1f - mean) + (0.2f - mean) * (0.2f - mean) + (0.4f - mean) * (0.4f - mean);
   const SummaryStats s = ComputeSummaryStats(3, v.data());
   EXPECT_EQ(s.mean, static_cast<float>(mean));
   EXPECT_EQ(s.stdDev, static_cast<float>(std::sqrt(squares / 2)));
@@ -77,8 +78,8 @@ TEST(PercentileValue, DescendingListGivesTheExceededValue) {
 
 TEST(PercentileValue, LimitsOneAndNinetyNineOnFiveYearsAreTheExtremes) {
   const std::vector<float> v{1, 2, 3, 4, 5};
-  EXPECT_EQ(PercentileValue(0.01f, 5, v.data()), 1.0f);   // r = 0.06
-  EXPECT_EQ(PercentileValue(0.99f, 5, v.data()), 5.0f);   // r = 5.94
+  EXPECT_EQ(PercentileValue(0.01f, 5, v.data()), 1.0f);  // r = 0.06
+  EXPECT_EQ(PercentileValue(0.99f, 5, v.data()), 5.0f);  // r = 5.94
 }
 
 TEST(PercentileValue, FractionIsRoundedToFloatBeforeInterpolating) {

@@ -1,12 +1,11 @@
 // Timing and rate-of-change indices TA1-RA9 on small records whose answers are worked by hand.
 
-#include "common/engine/TimingRateIndices.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
+#include "common/engine/TimingRateIndices.h"
 #include "support/EngineHarness.h"
 
 namespace zelvo {
@@ -286,10 +285,10 @@ TEST(RateOfChange, RisingRecord) {
   const IndexResults res = RunTiming(ShortYear(flows));
   EXPECT_FLOAT_EQ(res[RA(1)].value, 1.0f);
   EXPECT_FLOAT_EQ(res[RA(1)].lower, 1.0f);
-  EXPECT_FLOAT_EQ(res[RA(2)].value, 0.0f);   // all rises equal
-  EXPECT_FLOAT_EQ(res[RA(3)].value, 0.0f);   // no fall
-  EXPECT_EQ(res[RA(4)].value, kMissing);     // mean of no falls is 0
-  EXPECT_FLOAT_EQ(res[RA(5)].value, 0.9f);   // 9 rises among 10 days, not 1
+  EXPECT_FLOAT_EQ(res[RA(2)].value, 0.0f);  // all rises equal
+  EXPECT_FLOAT_EQ(res[RA(3)].value, 0.0f);  // no fall
+  EXPECT_EQ(res[RA(4)].value, kMissing);    // mean of no falls is 0
+  EXPECT_FLOAT_EQ(res[RA(5)].value, 0.9f);  // 9 rises among 10 days, not 1
   EXPECT_FLOAT_EQ(res[RA(8)].value, 0.0f);
 }
 
@@ -342,7 +341,7 @@ TEST(Reversals, CountingRule) {
   };
   EXPECT_EQ(CountReversals(year({1, 2, 3, 2, 4})), 2);  // up, up, down, up
   EXPECT_EQ(CountReversals(year({5, 5, 5, 5})), 0);
-  EXPECT_EQ(CountReversals(year({1, 1, 2, 1})), 1);     // level start, then up, then down
+  EXPECT_EQ(CountReversals(year({1, 1, 2, 1})), 1);        // level start, then up, then down
   EXPECT_EQ(CountReversals(year({3, 1, 1, 2, 2, 0})), 2);  // level days change nothing
   EXPECT_EQ(CountReversals(year({7})), 0);
 }

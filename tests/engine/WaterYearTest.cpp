@@ -1,6 +1,6 @@
-#include "common/engine/WaterYear.h"
-
 #include <gtest/gtest.h>
+
+#include "common/engine/WaterYear.h"
 
 namespace zelvo {
 namespace {

@@ -42,7 +42,7 @@ TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
       r.flows[y][s] = static_cast<float>(x >> 9) * 1.0e-3f + 0.1f;
     }
   for (int s = 40; s < 45; ++s) r.flows[0][s] = kMissing;
-  for (int s = 100; s < 250; ++s) r.flows[1][s] = kMissing;   // longer than every window
+  for (int s = 100; s < 250; ++s) r.flows[1][s] = kMissing;  // longer than every window
   for (int s = 0; s < kDaySlots; s += 3) r.flows[2][s] = kMissing;
   for (int s = 360; s < kDaySlots; ++s) r.flows[3][s] = kMissing;  // gap at the year's end
   r.flows[4].fill(kMissing);

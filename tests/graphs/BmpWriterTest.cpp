@@ -50,8 +50,8 @@ TEST(BmpWriter, RowsRunBottomUpAndPixelsAreBlueGreenRed) {
   const std::vector<std::uint8_t> b = EncodeBmp(image);
   ASSERT_EQ(b.size(), 54u + 8u * 2u);
   const std::vector<std::uint8_t> pixels(b.begin() + 54, b.end());
-  EXPECT_EQ(pixels, (std::vector<std::uint8_t>{255, 0, 0, 255, 255, 255, 0, 0,    // bottom: blue, white, pad
-                                               0, 0, 255, 0, 255, 0, 0, 0}));    // top: red, green, pad
+  EXPECT_EQ(pixels, (std::vector<std::uint8_t>{255, 0, 0, 255, 255, 255, 0, 0,  // bottom: blue, white, pad
+                                               0, 0, 255, 0, 255, 0, 0, 0}));   // top: red, green, pad
 }
 
 TEST(BmpWriter, FileIsTruncatedAndAMissingFolderIsReported) {

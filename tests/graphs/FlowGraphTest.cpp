@@ -33,7 +33,8 @@ FlowGraphSettings AnnualAverage() {
 
 // Ten water years whose annual means are 10, 20, ..., 100 (every day of year i carries 10 (i+1)).
 std::unique_ptr<FlowRecord> TenYears(int first = 1981) {
-  return MakeRecord(first, first + 9, [first](int year, int) { return 10.0f * static_cast<float>(year - first + 1); });
+  return MakeRecord(first, first + 9,
+                    [first](int year, int) { return 10.0f * static_cast<float>(year - first + 1); });
 }
 
 TEST(FlowExceedence, TenValuesArePlacedAtNinthsOfOneHundredPercent) {
@@ -198,7 +199,8 @@ TEST(FlowErrorBars, OfferedOnlyForOneCurveOfAnnualMeansOrMediansOnALinearTimeAxi
 }
 
 TEST(FlowStatistics, PopulationDeviationMedianAndEmptyCurves) {
-  const CurveStatistics s = ComputeCurveStatistics("A", {2.0f, -99.0f, 4.0f, 4.0f, 4.0f, 5.0f, 5.0f, 7.0f, 9.0f});
+  const CurveStatistics s =
+      ComputeCurveStatistics("A", {2.0f, -99.0f, 4.0f, 4.0f, 4.0f, 5.0f, 5.0f, 7.0f, 9.0f});
   EXPECT_EQ(s.count, 8);
   EXPECT_EQ(s.total, 40.0f);
   EXPECT_EQ(s.mean, 5.0f);
@@ -230,13 +232,16 @@ TEST(FlowStatistics, CsvToTheCharacter) {
             "Curve,No. of points,Minimum,Maximum,Median,Mean,StdDev,Total\r\n"
             "Upper Creek,8,        2.00,        9.00,        4.50,        5.00,        2.00,       40.00\r\n"
             "Dry,0,        0.00,        0.00,        0.00,        0.00,        0.00,        0.00\r\n");
-  EXPECT_EQ(CurveStatisticsCaption(), "Curve Statistics:  Stream Flow (cfs)\nCurve Units:  Curve units:  CFS");
+  EXPECT_EQ(CurveStatisticsCaption(),
+            "Curve Statistics:  Stream Flow (cfs)\nCurve Units:  Curve units:  CFS");
 }
 
 TEST(FlowExport, DailyExportToTheCharacter) {
-  auto a = MakeRecord(1991, 1991, [](int, int slot) { return slot == 1 ? kMissing : 1.25f + static_cast<float>(slot); });
+  auto a = MakeRecord(1991, 1991,
+                      [](int, int slot) { return slot == 1 ? kMissing : 1.25f + static_cast<float>(slot); });
   auto b = MakeRecord(1991, 1991, [](int, int) { return 1000.0f; });
-  const FlowGraph g = BuildFlowGraph(Input(FlowGraphSettings{}, {Curve("North Fork", *a), Curve("South", *b)}));
+  const FlowGraph g =
+      BuildFlowGraph(Input(FlowGraphSettings{}, {Curve("North Fork", *a), Curve("South", *b)}));
   const std::string csv = FlowGraphExportText(g);
   const std::string head =
       "Daily Flow\r\n"

@@ -52,8 +52,9 @@ TEST(FlowSeries, TwoDataSetsShareOneAxisWithGapsWhereACurveHasNoYears) {
 
 TEST(FlowSeries, LeapDayNeverAppearsAndTheHydrographHas365Points) {
   // Slot 151 carries a flow that must never be drawn; every other slot carries its own number.
-  auto r = MakeRecord(1990, 1992, [](int, int slot) { return slot == kLeapDaySlot ? 5000.0f : static_cast<float>(slot); },
-                      true);
+  auto r = MakeRecord(
+      1990, 1992, [](int, int slot) { return slot == kLeapDaySlot ? 5000.0f : static_cast<float>(slot); },
+      true);
   const std::vector<FlowCurveInput> curves = {Curve("A", *r)};
   const FlowLayout daily = MakeFlowLayout(Annual(kAnnualDaily), curves);
   const std::vector<float> values = ComputeFlowSeries(daily, curves[0]);
@@ -124,7 +125,7 @@ TEST(FlowSeries, XPositionsOfMonthlyAndAnnualValuesAreTheFirstDaysOfTheirPeriods
   const FlowLayout monthly = MakeFlowLayout(Annual(kAnnualMonthlyAve), curves);
   EXPECT_EQ(monthly.pointCount, 24);
   EXPECT_EQ(monthly.X(0), 1.0);
-  EXPECT_EQ(monthly.X(5), 152.0);   // March
+  EXPECT_EQ(monthly.X(5), 152.0);  // March
   EXPECT_EQ(monthly.X(12 + 11), 365.0 + 336.0);
   const FlowLayout annual = MakeFlowLayout(Annual(kAnnualAnnualAve), curves);
   EXPECT_EQ(annual.X(1), 366.0);
@@ -183,8 +184,8 @@ TEST(FlowAxis, OneWaterYearIsLabelledByMonths) {
   const FlowXAxis axis = MakeFlowXAxis(MakeFlowLayout(Annual(kAnnualDaily), curves), false);
   EXPECT_EQ(axis.title, "Month in Water Year");
   EXPECT_TRUE(axis.valueLabels);
-  EXPECT_EQ(Texts(axis), (std::vector<std::string>{"1987", "Nov", "Dec", "Jan ", "Feb", "Mar", "Apr", "May", "Jun",
-                                                   "Jul", "Aug", "Sep", "Oct"}));
+  EXPECT_EQ(Texts(axis), (std::vector<std::string>{"1987", "Nov", "Dec", "Jan ", "Feb", "Mar", "Apr", "May",
+                                                   "Jun", "Jul", "Aug", "Sep", "Oct"}));
   std::vector<double> xs;
   for (const ChartLabel& l : axis.labels) xs.push_back(l.x);
   EXPECT_EQ(xs, (std::vector<double>{1, 31, 61, 92, 123, 151, 182, 212, 243, 273, 304, 335, 365}));

@@ -47,7 +47,8 @@ class GraphProject : public ::testing::Test {
   // A results file whose value of index n is scale (n + 1), limits one below and two above.
   void WriteResults(int number, float scale, bool median = false, float lower = 25.0f, float upper = 75.0f) {
     std::ofstream out(folder_ / HiOutputFileName(number), std::ios::binary);
-    out << "Run," << (median ? 1 : 0) << "\r\n" << Format("%f,%f", lower, upper) << "\r\n"
+    out << "Run," << (median ? 1 : 0) << "\r\n"
+        << Format("%f,%f", lower, upper) << "\r\n"
         << "Index,Lower Limit,Value,Upper Limit\r\n";
     for (int n = 0; n < kIndexCount; ++n) {
       const float v = scale * static_cast<float>(n + 1);
@@ -178,7 +179,13 @@ TEST_F(GraphProject, ExportAsksBeforeOverwritingAndReportsABusyFile) {
   const std::string path = (folder_ / "flows.csv").string();
   { std::ofstream(path) << "old"; }
   ScriptedUi ui;
-  ui.File(path).Answer(Answer::No).File(path).Answer(Answer::Yes).File(folder_.string()).Answer(Answer::Yes).File(std::nullopt);
+  ui.File(path)
+      .Answer(Answer::No)
+      .File(path)
+      .Answer(Answer::Yes)
+      .File(folder_.string())
+      .Answer(Answer::Yes)
+      .File(std::nullopt);
   w.Export(ui);
   std::stringstream old;
   old << std::ifstream(path).rdbuf();
@@ -194,7 +201,8 @@ TEST_F(GraphProject, ExportAsksBeforeOverwritingAndReportsABusyFile) {
   w.Export(ui);
   w.ExportStatistics(ui);
   EXPECT_EQ(ui.messages.back(), "This file is being used by another program.");
-  EXPECT_EQ(ui.messages[0], "The file: " + folder_.string() + " already exists.  Do you want to overwrite it?");
+  EXPECT_EQ(ui.messages[0],
+            "The file: " + folder_.string() + " already exists.  Do you want to overwrite it?");
 }
 
 TEST_F(GraphProject, WindowsOpenWithThePreferredSeries) {
@@ -236,12 +244,13 @@ TEST_F(GraphProject, CaptureWritesTheBitmapOrSaysWriteError) {
 
 TEST_F(GraphProject, GraphicsPreferencesOkMarksThemChangedCancelKeepsThem) {
   ScriptedUi ui;
-  ui.Cancel<GraphicsPreferencesForm>([](GraphicsPreferencesForm& f) { f.grid = true; })
-      .Fill<GraphicsPreferencesForm>([](GraphicsPreferencesForm& f) {
-        f.colours[19] = Rgb{1, 2, 3};
-        f.monthlySeries = kMonthlyMonthlyMedian;
-        f.lineStyle = true;
-      });
+  ui.Cancel<GraphicsPreferencesForm>([](GraphicsPreferencesForm& f) {
+      f.grid = true;
+    }).Fill<GraphicsPreferencesForm>([](GraphicsPreferencesForm& f) {
+    f.colours[19] = Rgb{1, 2, 3};
+    f.monthlySeries = kMonthlyMonthlyMedian;
+    f.lineStyle = true;
+  });
   EditGraphicsPreferences(app, ui);
   EXPECT_FALSE(app.preferencesChanged);
   EXPECT_FALSE(app.preferences.grid);
@@ -274,8 +283,8 @@ TEST_F(GraphProject, IndexWindowListsComputedSetsWithMedianMarks) {
   EXPECT_EQ(g->indices, (std::vector<int>{MA(1), MA(2), RA(1), 0, 0, 0, 0, 0, 0, 0}));
   w.SetSelection({0, 1});
   EXPECT_EQ(w.Draw(ui), nullptr);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{
-                             "The limits for alternative (Alt other limits) do not match the baseline.\n\nComparison can not be made."});
+  EXPECT_EQ(ui.messages, std::vector<std::string>{"The limits for alternative (Alt other limits) do not "
+                                                  "match the baseline.\n\nComparison can not be made."});
   w.SetSelection({0});
   w.normalize = true;
   g = w.Draw(ui);
@@ -302,7 +311,8 @@ TEST_F(GraphProject, IndexSelectionGroupAndTheTwelveIndexLimit) {
   EXPECT_EQ(w.hi.monthlyGroup, 0);
   ScriptedUi ui;
   EXPECT_EQ(w.Draw(ui), nullptr);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."});
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."});
   w.hi.Clear();
   w.hi.UserChangedSelection({RA(9)});
   const IndexGraph* g = w.Draw(ui);
@@ -325,7 +335,8 @@ TEST_F(GraphProject, ProfileIndexWindowChoosesItsBasePeriod) {
   app.profiles = {one, two};
   {
     IndexGraphWindow w(app, IndexWindowKind::Profiles);
-    EXPECT_EQ(w.CannotOpen().value_or(""), "There are no time period profiles for which HI values have been computed.");
+    EXPECT_EQ(w.CannotOpen().value_or(""),
+              "There are no time period profiles for which HI values have been computed.");
   }
   WriteResults(2, 1.0f, true);
   WriteResults(3, 3.0f);
@@ -340,8 +351,7 @@ TEST_F(GraphProject, ProfileIndexWindowChoosesItsBasePeriod) {
       EXPECT_EQ(f.caption, "Select a dataset as a baseline.");
       EXPECT_EQ(f.entries, (std::vector<std::string>{"Before", "After"}));
       f.chosen = 1;
-    })
-      .Cancel<DataSetSelectionForm>();
+    }).Cancel<DataSetSelectionForm>();
   EXPECT_TRUE(w.SetBaseline(ui));
   EXPECT_EQ(w.BasePeriod(), 2);
   EXPECT_FALSE(w.SetBaseline(ui));

@@ -22,7 +22,8 @@ IndexGraphInput Input(IndexGraphType type, int curves) {
   IndexGraphInput in;
   in.type = type;
   in.indices = {MA(1), ML(2), RA(9)};
-  for (int j = 0; j < curves; ++j) in.curves.push_back({"Set " + std::to_string(j + 1), Table(static_cast<float>(j + 1))});
+  for (int j = 0; j < curves; ++j)
+    in.curves.push_back({"Set " + std::to_string(j + 1), Table(static_cast<float>(j + 1))});
   for (int i = 0; i < kCurveColours; ++i) in.preferences.curveColours[i] = Rgb{10 * i, 0, 0};
   return in;
 }

@@ -1,8 +1,7 @@
-#include "common/import/AgencyLines.h"
-
 #include <gtest/gtest.h>
 
 #include "common/engine/FlowRecord.h"
+#include "common/import/AgencyLines.h"
 #include "common/import/LineScanner.h"
 
 namespace zelvo {

@@ -1,9 +1,8 @@
-#include "common/import/CsvReader.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "common/import/CsvReader.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
 

@@ -1,9 +1,8 @@
-#include "common/import/DailyValueReader.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "common/import/DailyValueReader.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
 
@@ -60,7 +59,8 @@ TEST(DailyValueReader, LinesBeforeTheFirstAgencyLineAreHeader) {
   FlowRecord r;
   // A header line that looks like data but does not begin with AGNC is skipped; after the first
   // AGNC line the agency code is no longer looked at.
-  const std::string text = "USGS\t1\t1990-10-05\t99\tA\n" + Daily("1990-10-01", "1") + "OTHR\t1\t1990-10-02\t2\tA\n";
+  const std::string text =
+      "USGS\t1\t1990-10-05\t99\tA\n" + Daily("1990-10-01", "1") + "OTHR\t1\t1990-10-02\t2\tA\n";
   ASSERT_TRUE(Read(text, r).ok);
   EXPECT_EQ(Flow(r, 0, 5), kMissing);
   EXPECT_EQ(Flow(r, 0, 2), 2.0f);
@@ -68,9 +68,10 @@ TEST(DailyValueReader, LinesBeforeTheFirstAgencyLineAreHeader) {
 
 TEST(DailyValueReader, BlankLinesTrailersAndBadDatesChangeNothing) {
   FlowRecord r;
-  const std::string text = Daily("1990-10-01", "1") + "\n   \n# trailer 1990-10-01 77\n" + Daily("1990-10-32", "9") +
-                           Daily("1991-02-29", "9") + Daily("1990-13-01", "9") + Daily("1990-1-05", "9") +
-                           Daily("19901002", "9") + "AGNC\t1\n" + Daily("1990-10-02", "2");
+  const std::string text = Daily("1990-10-01", "1") + "\n   \n# trailer 1990-10-01 77\n" +
+                           Daily("1990-10-32", "9") + Daily("1991-02-29", "9") + Daily("1990-13-01", "9") +
+                           Daily("1990-1-05", "9") + Daily("19901002", "9") + "AGNC\t1\n" +
+                           Daily("1990-10-02", "2");
   const auto o = Read(text, r);
   ASSERT_TRUE(o.ok);
   EXPECT_EQ(o.storedLines, 2);
@@ -82,8 +83,8 @@ TEST(DailyValueReader, BlankLinesTrailersAndBadDatesChangeNothing) {
 
 TEST(DailyValueReader, DatesOutOfOrderGoToTheirYearAndRepeatedDatesKeepTheLastLine) {
   FlowRecord r;
-  const std::string text =
-      Daily("1995-10-01", "5") + Daily("1990-10-01", "1") + Daily("1990-10-01", "1.5") + Daily("1992-10-01", "3");
+  const std::string text = Daily("1995-10-01", "5") + Daily("1990-10-01", "1") + Daily("1990-10-01", "1.5") +
+                           Daily("1992-10-01", "3");
   const auto o = Read(text, r);
   ASSERT_TRUE(o.ok) << o.message;
   EXPECT_EQ(o.beginYear, 1991);
@@ -101,8 +102,9 @@ TEST(DailyValueReader, DatesOutOfOrderGoToTheirYearAndRepeatedDatesKeepTheLastLi
 
 TEST(DailyValueReader, RequestedYearsAreCutOut) {
   FlowRecord r;
-  const auto o = Read(testing::DailyYearsOf(1990, 1999, [](int wy, int, int d) { return std::to_string(wy * 100 + d); }), r,
-                      1993, 1995);
+  const auto o =
+      Read(testing::DailyYearsOf(1990, 1999, [](int wy, int, int d) { return std::to_string(wy * 100 + d); }),
+           r, 1993, 1995);
   ASSERT_TRUE(o.ok) << o.message;
   ASSERT_EQ(r.yearCount, 3);
   EXPECT_EQ(r.years[0], 1993);
@@ -119,13 +121,15 @@ TEST(DailyValueReader, YearChecksGiveTheirMessagesAndFields) {
   auto o = Read(text, r, 1989, 1992);
   EXPECT_FALSE(o.ok);
   EXPECT_EQ(o.message,
-            "The starting water year is not contained in the input file.\n\n                        Import Aborted!");
+            "The starting water year is not contained in the input file.\n\n                        Import "
+            "Aborted!");
   EXPECT_EQ(o.field, kFieldBeginningYear);
   EXPECT_EQ(r.yearCount, 7);
   o = Read(text, r, 1996, 0);
   EXPECT_EQ(o.message, kStartingYearNotInFileMessage);
   o = Read(text, r, 1992, 1996);
-  EXPECT_EQ(o.message, "The ending year is not contained in the input file.\n\n                   Import Aborted!");
+  EXPECT_EQ(o.message,
+            "The ending year is not contained in the input file.\n\n                   Import Aborted!");
   EXPECT_EQ(o.field, kFieldEndingYear);
   // An open beginning year with an ending year before the file.
   o = Read(text, r, 0, 1980);
@@ -141,8 +145,9 @@ TEST(DailyValueReader, SpanOver150YearsIsRefusedByTheMainProgramWhateverIsAsked)
   FlowRecord r;
   auto o = Read(text, r, 1990, 2000);
   EXPECT_FALSE(o.ok);
-  EXPECT_EQ(o.message,
-            "The import file period of record spans more than 150 years.\n\nPlease reduce the number of years.");
+  EXPECT_EQ(
+      o.message,
+      "The import file period of record spans more than 150 years.\n\nPlease reduce the number of years.");
   EXPECT_EQ(o.field, kFieldDailyFile);
   // 150 years exactly are accepted.
   o = Read(Daily("1850-10-01", "1") + Daily("1999-10-01", "3"), r);
@@ -181,14 +186,16 @@ TEST(DailyValueReader, FileWithoutAgencyLinesOrWithoutDatedValues) {
   FlowRecord r;
   auto o = Read("# only a header\nagency_cd\tsite_no\n", r);
   EXPECT_FALSE(o.ok);
-  EXPECT_EQ(o.message, "The daily flow input data file, daily.txt, has no line beginning with AGNC.\n\n"
-                       "                   Import Aborted!");
+  EXPECT_EQ(o.message,
+            "The daily flow input data file, daily.txt, has no line beginning with AGNC.\n\n"
+            "                   Import Aborted!");
   EXPECT_EQ(o.field, kFieldDailyFile);
   o = Read("", r);
   EXPECT_EQ(o.message, NoAgencyLineMessage("daily.txt"));
   o = Read("AGNC\tsite\n" + Daily("1990-02-30", "1"), r);
-  EXPECT_EQ(o.message, "The daily flow input data file, daily.txt, has no daily values with a valid date.\n\n"
-                       "                   Import Aborted!");
+  EXPECT_EQ(o.message,
+            "The daily flow input data file, daily.txt, has no daily values with a valid date.\n\n"
+            "                   Import Aborted!");
 }
 
 TEST(DailyValueReader, FileConvenienceChecksYearOrderAndOpening) {
@@ -209,8 +216,8 @@ TEST(ClassificationDailyRead, AsksAboutFewerThan20YearsUnlessInBatch) {
     ui.Answer(Answer::No);
     FlowRecord r;
     EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r), 1);
-    EXPECT_EQ(ui.messages,
-              std::vector<std::string>{"The number of years (5) is less than 20.\n\nDo you wish to continue?"});
+    EXPECT_EQ(ui.messages, std::vector<std::string>{
+                               "The number of years (5) is less than 20.\n\nDo you wish to continue?"});
   }
   {
     ScriptedUi ui;
@@ -232,8 +239,8 @@ TEST(ClassificationDailyRead, AsksAboutFewerThan20YearsUnlessInBatch) {
 TEST(ClassificationDailyRead, BatchSilentlyDropsYearsWithMissingDays) {
   ScratchFolder folder;
   // Water year 1986 has one day only.
-  const std::string path = folder.Write("station", DailyYears(1980, 1985) + Daily("1986-01-15", "3") +
-                                                       DailyYears(1987, 2004));
+  const std::string path =
+      folder.Write("station", DailyYears(1980, 1985) + Daily("1986-01-15", "3") + DailyYears(1987, 2004));
   ScriptedUi ui;
   FlowRecord r;
   ASSERT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r), 0);

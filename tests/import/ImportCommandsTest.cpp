@@ -42,18 +42,19 @@ TEST(ImportCommand, KeepsCompleteYearsPrintsTheReportAndTheStoredYears) {
   for (int y = 1990; y <= 1993; ++y) peaks += Peak(std::to_string(y) + "-03-01", "500");
   const std::string peakFile = folder.Write("peaks.txt", peaks);
   const CliRun r = Cli("import " + daily + " --peak-file " + peakFile + " --keep complete -o " +
-                        (folder / "dataset_1").string(),
-                    folder / "err.txt");
+                           (folder / "dataset_1").string(),
+                       folder / "err.txt");
   EXPECT_EQ(r.status, 0) << ScratchFolder::Read(folder / "err.txt");
-  EXPECT_EQ(r.out,
-            "The flow file has 4 years with data.\r\n\r\n"
-            "The following years have missing data:\r\n\r\n"
-            "     Year    Total Days Missing    Largest Contiguous Block\r\n\r\n"
-            "     1993\t          364\t\t               213\r\n"  // 2 March to 30 September
-            "Large blocks of missing data during a year will result in very large or undefined values for some "
-            "indices.\r\n"
-            "Choice: Exclude Years With Missing Data\r\n"
-            "first water year: 1990\nlast water year: 1992\npeaks: 4\n");
+  EXPECT_EQ(
+      r.out,
+      "The flow file has 4 years with data.\r\n\r\n"
+      "The following years have missing data:\r\n\r\n"
+      "     Year    Total Days Missing    Largest Contiguous Block\r\n\r\n"
+      "     1993\t          364\t\t               213\r\n"  // 2 March to 30 September
+      "Large blocks of missing data during a year will result in very large or undefined values for some "
+      "indices.\r\n"
+      "Choice: Exclude Years With Missing Data\r\n"
+      "first water year: 1990\nlast water year: 1992\npeaks: 4\n");
   const std::string err = ScratchFolder::Read(folder / "err.txt");
   EXPECT_NE(err.find("The number of peak flow years (4) is less than 20."), std::string::npos) << err;
   EXPECT_NE(err.find("Import successfully completed."), std::string::npos);
@@ -69,8 +70,9 @@ TEST(ImportCommand, FailuresGiveTheMessageAndStatus1) {
   EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"),
             "zelvo-cli: The starting water year is not contained in the input file.\n\n"
             "                        Import Aborted!\n");
-  r = Cli("import " + daily + " --peak-file " + (folder / "none").string() + " -o " + (folder / "ds").string(),
-          folder / "err.txt");
+  r = Cli(
+      "import " + daily + " --peak-file " + (folder / "none").string() + " -o " + (folder / "ds").string(),
+      folder / "err.txt");
   EXPECT_EQ(r.status, 1);
   EXPECT_FALSE(std::filesystem::exists(folder / "ds"));
   r = Cli("import " + daily + " --keep some -o " + (folder / "ds").string(), folder / "err.txt");
@@ -92,7 +94,8 @@ TEST(ImportCsvCommand, WritesTheDataSetFile) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "first water year: 1991\nlast water year: 1993\npeaks: 0\n");
   EXPECT_EQ(ScratchFolder::Read(folder / "dataset_2").substr(0, 17), "1991 1992 1993 \r\n");
-  r = Cli("import-csv " + (folder / "none.csv").string() + " -o " + (folder / "x").string(), folder / "err.txt");
+  r = Cli("import-csv " + (folder / "none.csv").string() + " -o " + (folder / "x").string(),
+          folder / "err.txt");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"),
             "zelvo-cli: Can not open the import file:  " + (folder / "none.csv").string() + ".\n");

@@ -1,5 +1,3 @@
-#include "zelvo/store/ImportDailyValues.h"
-
 #include <gtest/gtest.h>
 
 #include "common/import/DailyValueReader.h"
@@ -8,6 +6,7 @@
 #include "support/ScriptedUi.h"
 #include "zelvo/store/DataSetFile.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
+#include "zelvo/store/ImportDailyValues.h"
 
 namespace zelvo {
 namespace {
@@ -21,7 +20,8 @@ using testing::ScriptedUi;
 // A peak on 1 March of every water year first..last.
 std::string Peaks(int first, int last) {
   std::string text = "agency_cd\tsite_no\tpeak_dt\n";
-  for (int y = first; y <= last; ++y) text += Peak(std::to_string(y) + "-03-01", std::to_string(100 * y), "12:15");
+  for (int y = first; y <= last; ++y)
+    text += Peak(std::to_string(y) + "-03-01", std::to_string(100 * y), "12:15");
   return text;
 }
 
@@ -70,7 +70,8 @@ TEST(ImportDailyValueFile, NineteenPeaksAskAndNoLeavesTheFileUnregistered) {
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.failure.field, kFieldPeakFile);
   EXPECT_EQ(c.ui.messages,
-            std::vector<std::string>{"The number of peak flow years (17) is less than 20.\n\nDo you wish to continue?"});
+            std::vector<std::string>{
+                "The number of peak flow years (17) is less than 20.\n\nDo you wish to continue?"});
   EXPECT_EQ(c.form.beginningYear, 1985);
   // The years and slots were written before the question.
   EXPECT_EQ(c.Stored(false).yearCount, 17);
@@ -83,7 +84,8 @@ TEST(ImportDailyValueFile, ZeroPeaksAnsweredYesGiveNoPeakSection) {
   c.ui.Answer(Answer::Yes);
   const DailyValueImportResult r = c.Run();
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(c.ui.messages.front(), "The number of peak flow years (0) is less than 20.\n\nDo you wish to continue?");
+  EXPECT_EQ(c.ui.messages.front(),
+            "The number of peak flow years (0) is less than 20.\n\nDo you wish to continue?");
   EXPECT_EQ(r.peakFlag, 0);
   const std::string text = ScratchFolder::Read(c.dataSet);
   EXPECT_EQ(text.size(), std::string("1990 1991 \r\n").size() + 366 * (2 * 14 + 2));
@@ -127,7 +129,8 @@ TEST(ImportDailyValueFile, FailuresKeepTheDialogOpenWithTheirField) {
   c.form.beginningYear = 0;
   EXPECT_EQ(c.Run().failure.field, kFieldPeakFile);
   EXPECT_EQ(c.ui.messages, (std::vector<std::string>{kEndingBeforeStartingMessage, DailyFileOpenFailure(none),
-                                                     kStartingYearNotInFileMessage, BadPeakRecordsMessage(c.form.peakFile)}));
+                                                     kStartingYearNotInFileMessage,
+                                                     BadPeakRecordsMessage(c.form.peakFile)}));
   EXPECT_EQ(c.ui.reports, std::vector<std::string>{c.form.peakFile});
   EXPECT_FALSE(std::filesystem::exists(c.dataSet));
 }

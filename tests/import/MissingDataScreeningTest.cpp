@@ -1,7 +1,6 @@
-#include "common/import/MissingDataScreening.h"
-
 #include <gtest/gtest.h>
 
+#include "common/import/MissingDataScreening.h"
 #include "support/ScriptedUi.h"
 
 namespace zelvo {
@@ -178,7 +177,8 @@ TEST(MissingDataScreening, BatchTakesCompleteYearsWithoutDialogAndAnEmptyResultE
 
 TEST(MissingDataForm, ButtonTextsOfBothPrograms) {
   EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Main, 3), "Import All Data");
-  EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Classification, 3), "Import All Data Except Missing Years");
+  EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Classification, 3),
+               "Import All Data Except Missing Years");
   EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Main, 4), "Abort Import");
   EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Classification, 4), "Abort Classification");
   EXPECT_STREQ(MissingDataForm::ButtonText(ImportProgram::Main, 0), "");

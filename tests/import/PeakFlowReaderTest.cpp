@@ -1,9 +1,8 @@
-#include "common/import/PeakFlowReader.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
 
+#include "common/import/PeakFlowReader.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
 
@@ -22,7 +21,8 @@ FlowRecord ThreeYears() {
   r.yearCount = 3;
   for (int i = 0; i < 3; ++i) {
     r.years[static_cast<std::size_t>(i)] = 1991 + i;
-    for (int s = 0; s < kDaySlots; ++s) r.flows[static_cast<std::size_t>(i)][static_cast<std::size_t>(s)] = 1000.0f * (i + 1) + s + 1;
+    for (int s = 0; s < kDaySlots; ++s)
+      r.flows[static_cast<std::size_t>(i)][static_cast<std::size_t>(s)] = 1000.0f * (i + 1) + s + 1;
   }
   r.flows[1][0] = kMissing;
   return r;
@@ -36,9 +36,9 @@ PeakFlowOutcome Read(const std::string& text, FlowRecord& r) {
 TEST(PeakFlowReader, ValidPeaksPairWithTheirDayAndOthersAreDroppedSilently) {
   FlowRecord r = ThreeYears();
   const std::string text = "# header\nagency_cd\tsite_no\tpeak_dt\n5s\t15s\t10d\n" +
-                           Peak("1991-03-01", "5000") +         // water year 1991, slot 153
+                           Peak("1991-03-01", "5000") +           // water year 1991, slot 153
                            Peak("1991-10-01", "6000", "06:30") +  // day missing: dropped
-                           Peak("1985-05-05", "7000") +         // year not imported: dropped
+                           Peak("1985-05-05", "7000") +           // year not imported: dropped
                            Peak("1993-09-30", "8000.5", "1830") + "\n# trailer\n";
   const PeakFlowOutcome o = Read(text, r);
   ASSERT_TRUE(o.ok) << o.message;
@@ -51,8 +51,9 @@ TEST(PeakFlowReader, ValidPeaksPairWithTheirDayAndOthersAreDroppedSilently) {
 }
 
 TEST(PeakFlowReader, BadRecordEndsWithTheMessageAndNoPeaks) {
-  for (const std::string& bad : {Peak("1799-05-01", "100"), Peak("1950-13-01", "100"), Peak("1950-01-32", "100"),
-                                 Peak("1992-01-01", "0"), Peak("1992-09-31", "100"), Peak("1992-01-01", "")}) {
+  for (const std::string& bad :
+       {Peak("1799-05-01", "100"), Peak("1950-13-01", "100"), Peak("1950-01-32", "100"),
+        Peak("1992-01-01", "0"), Peak("1992-09-31", "100"), Peak("1992-01-01", "")}) {
     FlowRecord r = ThreeYears();
     const PeakFlowOutcome o = Read(Peak("1991-03-01", "5000") + bad, r);
     EXPECT_FALSE(o.ok) << bad;

@@ -16,7 +16,9 @@
 namespace zelvo {
 namespace {
 
-std::filesystem::path RealFile(const std::string& name) { return std::filesystem::path(ZELVO_REAL_DATA_DIR) / name; }
+std::filesystem::path RealFile(const std::string& name) {
+  return std::filesystem::path(ZELVO_REAL_DATA_DIR) / name;
+}
 
 std::vector<std::string> SplitTabs(std::string line) {
   if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -65,7 +67,8 @@ TEST(RealAgencyFiles, DailyValuesLandInTheirWaterYearAndSlot) {
       static constexpr int kOffset[12] = {92, 123, 152, 183, 213, 244, 274, 305, 336, 0, 31, 61};
       const int slot = kOffset[month - 1] + day;
       const int waterYear = month >= 10 ? year + 1 : year;
-      const float stored = r.flows[static_cast<std::size_t>(waterYear - o.beginYear)][static_cast<std::size_t>(slot - 1)];
+      const float stored =
+          r.flows[static_cast<std::size_t>(waterYear - o.beginYear)][static_cast<std::size_t>(slot - 1)];
       ASSERT_EQ(r.years[static_cast<std::size_t>(waterYear - o.beginYear)], waterYear);
       if (f[3].empty()) {
         ASSERT_EQ(stored, kMissing) << line;
@@ -109,7 +112,8 @@ TEST(RealAgencyFiles, ThirdValueColumnIsTakenWhereTheLineHasOne) {
   while (std::getline(in, line)) {
     const auto f = SplitTabs(line);
     // Lines whose fields are all filled: value 3 is the eighth field.
-    if (f.size() < 8 || f[0] != "AGNC" || f[3].empty() || f[4].empty() || f[5].empty() || f[6].empty() || f[7].empty())
+    if (f.size() < 8 || f[0] != "AGNC" || f[3].empty() || f[4].empty() || f[5].empty() || f[6].empty() ||
+        f[7].empty())
       continue;
     char* end = nullptr;
     const float third = std::strtof(f[7].c_str(), &end);
@@ -119,7 +123,9 @@ TEST(RealAgencyFiles, ThirdValueColumnIsTakenWhereTheLineHasOne) {
     const int day = std::atoi(f[2].substr(8, 2).c_str());
     static constexpr int kOffset[12] = {92, 123, 152, 183, 213, 244, 274, 305, 336, 0, 31, 61};
     const int waterYear = month >= 10 ? year + 1 : year;
-    ASSERT_EQ(r.flows[static_cast<std::size_t>(waterYear - o.beginYear)][static_cast<std::size_t>(kOffset[month - 1] + day - 1)], third)
+    ASSERT_EQ(r.flows[static_cast<std::size_t>(waterYear - o.beginYear)]
+                     [static_cast<std::size_t>(kOffset[month - 1] + day - 1)],
+              third)
         << line;
     ++thirdValues;
   }
@@ -151,14 +157,19 @@ void CheckPeaks(const char* file, int expectedPeaks) {
     EXPECT_EQ(r.peaks[static_cast<std::size_t>(k)], std::strtof(f[4].c_str(), nullptr)) << line;
     const int year = std::atoi(f[2].substr(0, 4).c_str());
     const int month = std::atoi(f[2].substr(5, 2).c_str());
-    EXPECT_EQ(r.peakDayFlows[static_cast<std::size_t>(k)], static_cast<float>((month >= 10 ? year + 1 : year) - 1870));
+    EXPECT_EQ(r.peakDayFlows[static_cast<std::size_t>(k)],
+              static_cast<float>((month >= 10 ? year + 1 : year) - 1870));
     ++k;
   }
   EXPECT_EQ(k, expectedPeaks);
 }
 
-TEST(RealAgencyFiles, WabashPeaksWithAndWithoutTimes) { CheckPeaks("pk_03335500_WabashRiver_Lafayette_IN.txt", 116); }
-TEST(RealAgencyFiles, PatuxentPeaksWithCrLfAndTimesOfDay) { CheckPeaks("pk_01594440_PatuxentRiver_Bowie_MD.txt", 20); }
+TEST(RealAgencyFiles, WabashPeaksWithAndWithoutTimes) {
+  CheckPeaks("pk_03335500_WabashRiver_Lafayette_IN.txt", 116);
+}
+TEST(RealAgencyFiles, PatuxentPeaksWithCrLfAndTimesOfDay) {
+  CheckPeaks("pk_01594440_PatuxentRiver_Bowie_MD.txt", 20);
+}
 
 }  // namespace
 }  // namespace zelvo

@@ -182,7 +182,8 @@ class Responder {
     handled_.insert(modal);
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       messages.push_back(box->text().toStdString());
-      QAbstractButton* b = box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
+      QAbstractButton* b =
+          box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
       QTimer::singleShot(0, b, &QAbstractButton::click);
       return;
     }
@@ -282,8 +283,8 @@ TEST(SelectionDialogs, TheHiGroupHidesItsManualControlsAndFollowsTheMonthlyRules
     hiddenAtOpen = !hi->IndexList()->isVisible() && !hi->ClearButton()->isVisible();
     hi->ManualRadio()->click();
     shownAfterManual = hi->IndexList()->isVisible() && hi->MonthlyRadio(2)->isVisible();
-    hi->MonthlyRadio(2)->click();                     // MA24-35
-    hi->IndexList()->item(47)->setSelected(true);     // ML3, by the user
+    hi->MonthlyRadio(2)->click();                  // MA24-35
+    hi->IndexList()->item(47)->setSelected(true);  // ML3, by the user
     notSelectedAfterClick = hi->MonthlyRadio(0)->isChecked();
     selectedAfterClick = static_cast<int>(hi->IndexList()->selectedItems().size());
     Screenshot(dialog, "dataset_selection_mode8");
@@ -306,7 +307,8 @@ TEST(SelectionDialogs, TheHiGroupHidesItsManualControlsAndFollowsTheMonthlyRules
   EXPECT_TRUE(shownAfterManual);
   EXPECT_TRUE(notSelectedAfterClick);
   EXPECT_EQ(selectedAfterClick, 13);
-  EXPECT_EQ(messages, (std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."}));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."}));
   EXPECT_EQ(form.chosen, 1);
   EXPECT_EQ(form.hi.selected, (std::vector<int>{5}));
   EXPECT_EQ(form.hi.monthlyGroup, 0);
@@ -349,9 +351,10 @@ TEST(SelectionDialogs, TheFifthAlternativeIsWarnedAboutAndOkNeedsOne) {
     for (int row = 0; row < 5; ++row) list->item(row)->setSelected(true);
   });
   ASSERT_TRUE(EditForm<AlternativesSelectionForm>(ui, form, CheckAlternativesSelection));
-  EXPECT_EQ(messages, (std::vector<std::string>{
-                          "The maximum number of alternatives that can be selected is 4.  Please unselect one.",
-                          "Please select an alternative."}));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{
+                "The maximum number of alternatives that can be selected is 4.  Please unselect one.",
+                "Please select an alternative."}));
   EXPECT_EQ(form.selected, (std::vector<int>{1, 3}));
 }
 

@@ -2,9 +2,8 @@
 // saved as a picture, the capture file, printing to PDF, zoom and reset, and the redraw time of
 // twenty 150-year daily records.
 
-#include <unistd.h>
-
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -20,13 +19,13 @@
 #include <random>
 
 #include "common/engine/IndexCatalogue.h"
-#include "common/import/DailyValueReader.h"
 #include "common/engine/TextFormat.h"
+#include "common/import/DailyValueReader.h"
 #include "qcustomplot.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
 #include "zelvo/graphs/qt/CChart2D.h"
-#include "zelvo/graphs/qt/GraphUi.h"
 #include "zelvo/graphs/qt/FlowGraphDialog.h"
+#include "zelvo/graphs/qt/GraphUi.h"
 #include "zelvo/graphs/qt/IndexGraphDialog.h"
 #include "zelvo/store/DataSetFile.h"
 #include "zelvo/store/PreferencesFile.h"
@@ -63,7 +62,8 @@ FlowRecord SyntheticRecord(int first, int last, float scale, unsigned seed) {
         r.flows[i][s] = kMissing;
         continue;
       }
-      const float season = 1.0f + 0.9f * std::sin(2.0f * 3.14159265f * (static_cast<float>(s) - 120.0f) / 365.0f);
+      const float season =
+          1.0f + 0.9f * std::sin(2.0f * 3.14159265f * (static_cast<float>(s) - 120.0f) / 365.0f);
       if (uniform(random) < 0.03f) storm += 4.0f * uniform(random);
       storm *= 0.85f;
       r.flows[i][s] = scale * wetness * (season + storm);
@@ -95,7 +95,8 @@ class GraphWindows : public ::testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(folder_); }
 
-  int AddDataSet(const std::string& title, int first, int last, float scale, unsigned seed, int streamClass = 0) {
+  int AddDataSet(const std::string& title, int first, int last, float scale, unsigned seed,
+                 int streamClass = 0) {
     DataSetEntry e;
     e.title = title;
     e.SetWaterYears(first, last);
@@ -255,8 +256,8 @@ TEST_F(GraphWindows, CaptureZoomResetAndPrint) {
   QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
   EXPECT_EQ(chart.Plot()->yAxis->range().upper, 10.0);
   QTest::mousePress(surface, Qt::LeftButton, Qt::ShiftModifier, from);
-  QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(surface->mapToGlobal(to)), Qt::NoButton, Qt::LeftButton,
-                   Qt::ShiftModifier);
+  QMouseEvent move(QEvent::MouseMove, QPointF(to), QPointF(surface->mapToGlobal(to)), Qt::NoButton,
+                   Qt::LeftButton, Qt::ShiftModifier);
   QApplication::sendEvent(surface, &move);
   QTest::mouseRelease(surface, Qt::LeftButton, Qt::ShiftModifier, to);
   EXPECT_LT(chart.Plot()->yAxis->range().upper, 10.0);
@@ -274,7 +275,8 @@ TEST_F(GraphWindows, CaptureZoomResetAndPrint) {
 }
 
 TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsRedrawQuickly) {
-  for (int i = 0; i < 20; ++i) AddDataSet("Gauge " + std::to_string(i + 1), 1851, 2000, 50.0f + 10.0f * i, 100 + i);
+  for (int i = 0; i < 20; ++i)
+    AddDataSet("Gauge " + std::to_string(i + 1), 1851, 2000, 50.0f + 10.0f * i, 100 + i);
   FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
   dialog.resize(1180, 760);
   dialog.show();
@@ -329,7 +331,8 @@ TEST_F(GraphWindows, GraphicsPreferencesDialogTakesTheTypedColour) {
 
 TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
   const std::filesystem::path real = ZELVO_REAL_DATA_DIR;
-  const char* files[] = {"dv_05427718_YaharaRiver_Windsor_WI.txt", "dv_05427948_PheasantBranch_Middleton_WI.txt"};
+  const char* files[] = {"dv_05427718_YaharaRiver_Windsor_WI.txt",
+                         "dv_05427948_PheasantBranch_Middleton_WI.txt"};
   for (const char* name : files) {
     if (!std::filesystem::exists(real / name)) GTEST_SKIP() << "real data not at hand";
     FlowRecord record;
@@ -367,4 +370,3 @@ TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
 
 }  // namespace
 }  // namespace zelvo::qt
-

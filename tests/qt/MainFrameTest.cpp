@@ -1,5 +1,3 @@
-#include "zelvo/shell/qt/CMainFrame.h"
-
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -16,6 +14,7 @@
 
 #include "qt/QtTestSupport.h"
 #include "zelvo/shell/HelpTopics.h"
+#include "zelvo/shell/qt/CMainFrame.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Splash.h"
 
@@ -51,11 +50,12 @@ QStringList TitlesOf(const QList<QAction*>& actions) {
 TEST(MainFrame, MenuBarHasTheFiveMenusWithEveryCommandInItsPlace) {
   Frame f;
   const QList<QAction*> top = f.frame->menuBar()->actions();
-  EXPECT_EQ(TitlesOf(top), (QStringList{"File", "Data Management", "Time Period Analysis", "Alternative Analysis",
-                                        "Help"}));
+  EXPECT_EQ(TitlesOf(top),
+            (QStringList{"File", "Data Management", "Time Period Analysis", "Alternative Analysis", "Help"}));
   QMenu* file = top[0]->menu();
-  EXPECT_EQ(TitlesOf(file->actions()), (QStringList{"New Project", "Open Project", "Delete Project",
-                                                    "Edit Project Name/Description", "Preferences...", "Exit"}));
+  EXPECT_EQ(TitlesOf(file->actions()),
+            (QStringList{"New Project", "Open Project", "Delete Project", "Edit Project Name/Description",
+                         "Preferences...", "Exit"}));
   QMenu* prefs = nullptr;
   for (QAction* a : file->actions())
     if (a->menu()) prefs = a->menu();
@@ -132,11 +132,13 @@ TEST(MainFrame, CommandsNotBuiltYetAreGreyedAndSaySoInTheStatusBar) {
   f.frame->RefreshCommands();
   QAction* graph = f.frame->Action(32798);
   EXPECT_FALSE(graph->isEnabled());
-  EXPECT_EQ(graph->statusTip(), QStringLiteral("Graph Data Set is not available yet in this version of ZELVO."));
+  EXPECT_EQ(graph->statusTip(),
+            QStringLiteral("Graph Data Set is not available yet in this version of ZELVO."));
   EXPECT_TRUE(f.frame->Action(kCmdAbout)->isEnabled());
   EXPECT_EQ(f.frame->Action(32816)->statusTip().toStdString(),
-            f.table.Find(32816)->binding == CommandBinding::NotYet ? NotAvailableText(*f.table.Find(32816))
-                                                                     : std::string("Set the default stream class"));
+            f.table.Find(32816)->binding == CommandBinding::NotYet
+                ? NotAvailableText(*f.table.Find(32816))
+                : std::string("Set the default stream class"));
 }
 
 TEST(MainFrame, ExitAsksAboutChangedPreferencesAndCancelKeepsTheProgramRunning) {

@@ -1,5 +1,3 @@
-#include "common/qt/QtUi.h"
-
 #include <gtest/gtest.h>
 
 #include <QDialogButtonBox>
@@ -21,6 +19,7 @@
 #include "common/qt/CDatatbl.h"
 #include "common/qt/FileFilter.h"
 #include "common/qt/FormDialog.h"
+#include "common/qt/QtUi.h"
 #include "common/qt/TextWindow.h"
 #include "qt/QtTestSupport.h"
 #include "zelvo/analysis/ComputeIndices.h"
@@ -185,7 +184,8 @@ TEST(QtUiReport, AReportOpensReadOnlyAndModelessWithFormFeedsAsPageBreaks) {
   EXPECT_EQ(window->PageCount(), 2);
   EXPECT_FALSE(window->ShownText().contains('\f'));
   EXPECT_TRUE(window->ShownText().contains("MA2    3.000"));
-  EXPECT_TRUE(window->Viewer()->font().fixedPitch() || window->Viewer()->font().styleHint() == QFont::TypeWriter);
+  EXPECT_TRUE(window->Viewer()->font().fixedPitch() ||
+              window->Viewer()->font().styleHint() == QFont::TypeWriter);
   Screenshot(window, "report_window");
   window->close();
   EXPECT_EQ(ReadBytes(path), "Page one\r\nMA1   12.000\r\n\fPage two\r\nMA2    3.000\r\n");  // never changed

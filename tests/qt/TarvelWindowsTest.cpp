@@ -5,20 +5,20 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
-#include <QDate>
-#include <QPointer>
-#include <memory>
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <memory>
 #include <sstream>
 
 #include "support/EngineHarness.h"
@@ -229,7 +229,8 @@ TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
       const QDate end(wy, 9, 30);
       for (int n = 0; d <= end; d = d.addDays(1), ++n) {
         if (wy == 1992 && n < 10) continue;
-        f << "AGNC\t01234567\t" << d.toString("yyyy-MM-dd").toStdString() << "\t" << (12 + n % 7) << "\tA\r\n";
+        f << "AGNC\t01234567\t" << d.toString("yyyy-MM-dd").toStdString() << "\t" << (12 + n % 7)
+          << "\tA\r\n";
       }
     }
   }

@@ -1,10 +1,9 @@
-#include "zelvo/shell/CommandTable.h"
-
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "support/ScriptedUi.h"
+#include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/HelpTopics.h"
 
 namespace zelvo {
@@ -90,14 +89,15 @@ TEST(CommandTable, IndexGroupsFiveToEightHaveStatusTextsButNoMenuEntry) {
   }
   EXPECT_EQ(table.Find(32822)->statusText,
             "Set the default hydrologic indices for Perennial/Groundwater Influenced streams");
-  EXPECT_EQ(table.Find(32819)->statusText, "Set the default hydrologic indices for High Volumel Flashy streams");
+  EXPECT_EQ(table.Find(32819)->statusText,
+            "Set the default hydrologic indices for High Volumel Flashy streams");
   EXPECT_EQ(table.Find(32816)->statusText, "Set the default stream class");
 }
 
 TEST(CommandTable, ToolBarRunsInItsOrderWithSeparators) {
   const CommandTable table;
-  const std::vector<int> expected{32826, 32827, 32828, 32773, 0,     32778, 32829, 0,     32798, 0,
-                                  32807, 32804, 32805, 0,     32834, 32836, 32837, 0,     57669};
+  const std::vector<int> expected{32826, 32827, 32828, 32773, 0,     32778, 32829, 0, 32798, 0,
+                                  32807, 32804, 32805, 0,     32834, 32836, 32837, 0, 57669};
   EXPECT_EQ(table.ToolBarLayout(), expected);
   for (int id : expected) {
     if (id == 0) continue;
@@ -120,13 +120,14 @@ TEST(CommandTable, EnablingRuleFollowsBindingAndOpenProject) {
   table.Bind(32826, [&runs](AppState&, Ui&) { ++runs; });
   EXPECT_FALSE(table.Enabled(32778, closed));  // needs a project
   EXPECT_TRUE(table.Enabled(32778, open));
-  EXPECT_TRUE(table.Enabled(32826, closed));   // project commands never need one
+  EXPECT_TRUE(table.Enabled(32826, closed));  // project commands never need one
   EXPECT_TRUE(table.Enabled(32826, open));
   EXPECT_EQ(table.StatusText(32778),
             "Import an agency daily-value file, with its peak-flow file, as a new data set");
 
   // Window commands are always enabled and are not run by the table.
-  for (int id : {kCmdExit, kCmdAbout, kCmdHelpTopics, kCmdContextHelp}) EXPECT_TRUE(table.Enabled(id, closed));
+  for (int id : {kCmdExit, kCmdAbout, kCmdHelpTopics, kCmdContextHelp})
+    EXPECT_TRUE(table.Enabled(id, closed));
 
   testing::ScriptedUi ui;
   AppState app = WithProject(false);

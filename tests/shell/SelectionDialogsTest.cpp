@@ -32,7 +32,8 @@ struct SelectionSession : ::testing::Test {
     }
   }
   void Computed(int number, bool median = false) {
-    testing::WriteWholeFile(temp.Path() / HiOutputFileName(number), std::string("D,") + (median ? "1" : "0") + "\r\n");
+    testing::WriteWholeFile(temp.Path() / HiOutputFileName(number),
+                            std::string("D,") + (median ? "1" : "0") + "\r\n");
   }
   void Profile(const std::string& title, std::vector<int> periods) {
     ProfileEntry p;
@@ -57,7 +58,8 @@ TEST_F(SelectionSession, ComputeListsMarkComputedDataSets) {
   const DataSetSelectionForm p = MakeDataSetSelectionForm(app, kSelectProfileToCompute);
   EXPECT_EQ(p.entries, (std::vector<std::string>{"Dam (MC)", "Raw"}));
   EXPECT_FALSE(MakeDataSetSelectionForm(app, kSelectToCopy).showMarkNotes);
-  EXPECT_EQ(MakeDataSetSelectionForm(app, kSelectToCopy).entries, (std::vector<std::string>{"D1", "D2", "D3"}));
+  EXPECT_EQ(MakeDataSetSelectionForm(app, kSelectToCopy).entries,
+            (std::vector<std::string>{"D1", "D2", "D3"}));
 }
 
 TEST_F(SelectionSession, FilteredListsReturnWhatTheChosenEntryStandsFor) {
@@ -72,11 +74,10 @@ TEST_F(SelectionSession, FilteredListsReturnWhatTheChosenEntryStandsFor) {
       EXPECT_EQ(f.entries, std::vector<std::string>{"Shown"});
       EXPECT_TRUE(f.hi.shown);
       f.chosen = 0;
-    })
-      .Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
-        EXPECT_EQ(f.entries, (std::vector<std::string>{"D2", "D3", "D4"}));
-        f.chosen = 1;
-      });
+    }).Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
+    EXPECT_EQ(f.entries, (std::vector<std::string>{"D2", "D3", "D4"}));
+    f.chosen = 1;
+  });
   const std::optional<DataSetChoice> profile = SelectDataSet(app, ui, kSelectProfileToDisplay);
   ASSERT_TRUE(profile.has_value());
   EXPECT_EQ(profile->index, 1);
@@ -94,10 +95,11 @@ TEST_F(SelectionSession, EmptyFilteredListsSayWhyAndEndAsCancelled) {
   EXPECT_FALSE(SelectDataSet(app, ui, kSelectBaseline).has_value());
   EXPECT_FALSE(SelectDataSet(app, ui, kSelectToExportHiValues).has_value());
   EXPECT_FALSE(SelectDataSet(app, ui, kSelectProfileToDisplay).has_value());
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{"There are no data sets for which HI values have been computed.",
-                                                   "There are no data sets for which HI values have been computed.",
-                                                   "There are no time period profiles for which HI values have been "
-                                                   "computed."}));
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{"There are no data sets for which HI values have been computed.",
+                                      "There are no data sets for which HI values have been computed.",
+                                      "There are no time period profiles for which HI values have been "
+                                      "computed."}));
   EXPECT_TRUE(ui.forms.empty());
 }
 
@@ -153,12 +155,12 @@ TEST_F(SelectionSession, ThirteenIndicesKeepTheDialogOpenAndTheChoiceIsRemembere
       std::vector<int> s = f.hi.selected;
       s.push_back(RA(1));
       f.hi.UserChangedSelection(s);
-    })
-      .Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
-        f.hi.ChooseMonthlyGroup(3);  // ML1-12
-      });
+    }).Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
+    f.hi.ChooseMonthlyGroup(3);  // ML1-12
+  });
   const std::optional<DataSetChoice> c = SelectDataSet(app, ui, kSelectProfileToDisplay);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."});
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"The number of indices selected exceeds the maximum of 12."});
   ASSERT_TRUE(c.has_value());
   EXPECT_FALSE(c->selection.useDefaults);
   EXPECT_EQ(c->selection.count, 12);
@@ -206,8 +208,8 @@ TEST_F(SelectionSession, OnlyTheBaselineComputedMeansNoAlternatives) {
   app.baseline = 2;
   ScriptedUi ui;
   EXPECT_FALSE(SelectAlternatives(app, ui, 4).has_value());
-  EXPECT_EQ(ui.messages,
-            std::vector<std::string>{"There are no non-baseline data sets for which HI values have been computed."});
+  EXPECT_EQ(ui.messages, std::vector<std::string>{
+                             "There are no non-baseline data sets for which HI values have been computed."});
 }
 
 TEST_F(SelectionSession, AlternativesAreCheckedAgainstTheMaximumAndReturnedAfterTheBaseline) {
@@ -224,14 +226,17 @@ TEST_F(SelectionSession, AlternativesAreCheckedAgainstTheMaximumAndReturnedAfter
       if (auto m = f.UserChangedAlternatives({0, 1, 2, 3, 4})) warnings.push_back(*m);
     })
       .Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) { f.UserChangedAlternatives({}); })
-      .Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) { f.UserChangedAlternatives({4, 2}); });
+      .Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) {
+        f.UserChangedAlternatives({4, 2});
+      });
   const std::optional<AlternativesChoice> c = SelectAlternatives(app, ui, 4);
-  EXPECT_EQ(warnings, std::vector<std::string>{
-                          "The maximum number of alternatives that can be selected is 4.  Please unselect one."});
-  EXPECT_EQ(ui.messages,
-            (std::vector<std::string>{"The maximum number of alternatives that can be selected is 4.  Please unselect "
-                                      "one.",
-                                      "Please select an alternative."}));
+  EXPECT_EQ(warnings,
+            std::vector<std::string>{
+                "The maximum number of alternatives that can be selected is 4.  Please unselect one."});
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{
+                             "The maximum number of alternatives that can be selected is 4.  Please unselect "
+                             "one.",
+                             "Please select an alternative."}));
   ASSERT_TRUE(c.has_value());
   EXPECT_EQ(c->baseline, 2);
   EXPECT_EQ(c->alternatives, (std::vector<int>{3, 5}));  // D4 and D6, in list order

@@ -37,7 +37,9 @@ FlowRecord Record(int first, int last, int peaks = 0) {
   return r;
 }
 
-int Count(const std::string& text, char c) { return static_cast<int>(std::count(text.begin(), text.end(), c)); }
+int Count(const std::string& text, char c) {
+  return static_cast<int>(std::count(text.begin(), text.end(), c));
+}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -88,9 +90,10 @@ TEST_F(DataSetSession, EmptyProjectCommandsSayWhyAndEnd) {
   CreateDataSetFromExisting(app, ui);
   ExportDataSetCsv(app, ui);
   DeleteDataSetCommand(app, ui);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{"There are no data sets to edit.", "There are no data sets to edit.",
-                                                   "There are no data sets to copy.", "There are no data sets to export.",
-                                                   "There are no data sets to delete."}));
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{"There are no data sets to edit.", "There are no data sets to edit.",
+                                      "There are no data sets to copy.", "There are no data sets to export.",
+                                      "There are no data sets to delete."}));
 }
 
 TEST_F(DataSetSession, SingleDataSetTitleEditSkipsTheSelectionAndKeepsTheStreamClassLine) {
@@ -127,11 +130,10 @@ TEST_F(DataSetSession, TitleEditCancelChangesNothingAndTwoDataSetsAskWhichOne) {
   ui.Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) {
       EXPECT_EQ(f.caption, "Select a data set to edit its title or description.");
       f.chosen = 1;
-    })
-      .Cancel<TitleDescriptionForm>([](TitleDescriptionForm& f) {
-        EXPECT_EQ(f.title, "Two");
-        f.title = "Changed";
-      });
+    }).Cancel<TitleDescriptionForm>([](TitleDescriptionForm& f) {
+    EXPECT_EQ(f.title, "Two");
+    f.title = "Changed";
+  });
   EditDataSetTitle(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "ds_directory"), before);
   EXPECT_EQ(app.dataSets[1].title, "Two");
@@ -235,7 +237,8 @@ TEST_F(DataSetSession, ExportWithPeaksEndsEveryPeakWithAComma) {
   ExportDataSetCsv(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(target), "old");
   ExportDataSetCsv(app, ui);
-  EXPECT_EQ(ui.messages[0], "The file: " + target.string() + " already exists.  Do you want to overwrite it?");
+  EXPECT_EQ(ui.messages[0],
+            "The file: " + target.string() + " already exists.  Do you want to overwrite it?");
   const std::vector<std::string> lines = Lines(testing::ReadWholeFile(target));
   ASSERT_EQ(lines.size(), 370u);
   EXPECT_EQ(lines[367], "2");
@@ -251,7 +254,8 @@ TEST_F(DataSetSession, ExportOfAnUnreadableDataSetLeavesTheOldFileWhole) {
   ScriptedUi ui;
   ui.File(target.string()).Answer(Answer::Yes);
   ExportDataSetCsv(app, ui);
-  EXPECT_EQ(ui.messages.back(), "Can not open the daily flow data file:  " + (temp.Path() / "dataset_1").string());
+  EXPECT_EQ(ui.messages.back(),
+            "Can not open the daily flow data file:  " + (temp.Path() / "dataset_1").string());
   EXPECT_EQ(testing::ReadWholeFile(target), "precious");
 }
 
@@ -259,13 +263,14 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
   Add("Grid", Record(1991, 1992, 1));
   const std::string before = testing::ReadWholeFile(temp.Path() / "dataset_1");
   ScriptedUi ui;
-  ui.Cancel<DataGridForm>([](DataGridForm& f) { f.values[0][0] = 7.0f; })
-      .Fill<DataGridForm>([](DataGridForm& f) {
-        EXPECT_EQ(f.ColumnCaption(1), "1992");
-        EXPECT_EQ(f.values[1].size(), 366u);
-        EXPECT_EQ(DataGridForm::CellText(f.values[1][151]), "1992.15");
-        f.values[1][3] = *ParseCellText(" 1.5 ");
-      });
+  ui.Cancel<DataGridForm>([](DataGridForm& f) {
+      f.values[0][0] = 7.0f;
+    }).Fill<DataGridForm>([](DataGridForm& f) {
+    EXPECT_EQ(f.ColumnCaption(1), "1992");
+    EXPECT_EQ(f.values[1].size(), 366u);
+    EXPECT_EQ(DataGridForm::CellText(f.values[1][151]), "1992.15");
+    f.values[1][3] = *ParseCellText(" 1.5 ");
+  });
   EditDataSetData(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "dataset_1"), before);
   EditDataSetData(app, ui);
@@ -300,10 +305,11 @@ TEST_F(DataSetSession, DeleteRefusesAProfilePeriodAndRenumbersBaselineAndProfile
   DeleteDataSetCommand(app, ui);
   EXPECT_EQ(app.dataSets.size(), 4u);
   DeleteDataSetCommand(app, ui);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{
-                             "This data set belongs to the time period profile:  Dam.\n\nYou must delete the profile "
-                             "to delete it.",
-                             "Are you sure you want to delete:  D2 ?", "Are you sure you want to delete:  D2 ?"}));
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{
+                "This data set belongs to the time period profile:  Dam.\n\nYou must delete the profile "
+                "to delete it.",
+                "Are you sure you want to delete:  D2 ?", "Are you sure you want to delete:  D2 ?"}));
   EXPECT_EQ(app.dataSets.size(), 3u);
   EXPECT_EQ(app.baseline, 3);
   EXPECT_EQ(ReadBaseline(temp.Path()), 3);

@@ -1,9 +1,8 @@
-#include "zelvo/store/DataSetEntry.h"
-
 #include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
 #include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/store/DataSetEntry.h"
 
 namespace zelvo {
 namespace {
@@ -110,9 +109,10 @@ TEST(DataSetDirectory, TheFiftyFirstDataSetIsRefused) {
   EXPECT_EQ(NewDataSetNumber(entries), 50);
   entries.push_back(SampleEntry(50));
   EXPECT_FALSE(NewDataSetNumber(entries));
-  EXPECT_STREQ(kDataSetLimitMessage,
-               "The maximum number of data sets (50) has been reached.  You must delete some data sets before you "
-               "can add any.");
+  EXPECT_STREQ(
+      kDataSetLimitMessage,
+      "The maximum number of data sets (50) has been reached.  You must delete some data sets before you "
+      "can add any.");
 }
 
 }  // namespace

@@ -1,5 +1,3 @@
-#include "zelvo/store/DataSetFile.h"
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -7,6 +5,7 @@
 #include "support/TempFolder.h"
 #include "zelvo/store/DataSetDeletion.h"
 #include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/store/DataSetFile.h"
 
 namespace zelvo {
 namespace {
@@ -110,14 +109,14 @@ TEST(DataSetFile, DamagedFilesAreRefusedAndTheRecordIsUntouched) {
   for (int i = 0; i < 151; ++i) many += "1990 ";
   const std::string slots366(366, '\n');
   const std::vector<std::pair<std::string, bool>> cases = {
-      {many + "\n", false},                             // 151 years
-      {"1990\n" + many + "\n", false},                  // 151 values on a slot line
-      {"1990\n12.5 abc\n", false},                      // not a number
-      {"1990 x\n", false},                              // year not a number
-      {"1990\n" + slots366 + "151\n", true},            // peak count above 150
-      {"1990\n" + slots366 + "-1\n", true},             // negative peak count
-      {"1990\n" + slots366 + "seven\n", true},          // no peak count
-      {"1990\n" + slots366 + "4.5\n", false},           // a 367th slot line
+      {many + "\n", false},                              // 151 years
+      {"1990\n" + many + "\n", false},                   // 151 values on a slot line
+      {"1990\n12.5 abc\n", false},                       // not a number
+      {"1990 x\n", false},                               // year not a number
+      {"1990\n" + slots366 + "151\n", true},             // peak count above 150
+      {"1990\n" + slots366 + "-1\n", true},              // negative peak count
+      {"1990\n" + slots366 + "seven\n", true},           // no peak count
+      {"1990\n" + slots366 + "4.5\n", false},            // a 367th slot line
       {"1990\n" + slots366 + "1\n2\n3\nmore\n", false},  // more than a peak section
   };
   for (const auto& [text, peaks] : cases) {
@@ -164,7 +163,8 @@ struct FourDataSets {
       e.SetWaterYears(1990, 1991);
       entries.push_back(e);
       WriteWholeFile(folder / DataSetFileName(n), "data of " + std::to_string(n));
-      if (n != 2) WriteWholeFile(folder / ("hiout_" + std::to_string(n) + ".csv"), "hi of " + std::to_string(n));
+      if (n != 2)
+        WriteWholeFile(folder / ("hiout_" + std::to_string(n) + ".csv"), "hi of " + std::to_string(n));
     }
     WriteDataSetDirectory(folder.Path(), entries);
   }
@@ -174,7 +174,8 @@ TEST(DeleteDataSet, SecondOfFourMovesTheLaterFilesDown) {
   FourDataSets p;
   std::string error;
   int hookCalledWith = 0;
-  ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 2, error, [&](int k) { hookCalledWith = k; })) << error;
+  ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 2, error, [&](int k) { hookCalledWith = k; }))
+      << error;
   EXPECT_EQ(hookCalledWith, 2);
   EXPECT_EQ(ReadWholeFile(p.folder / "dataset_1"), "data of 1");
   EXPECT_EQ(ReadWholeFile(p.folder / "dataset_2"), "data of 3");

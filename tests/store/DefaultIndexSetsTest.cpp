@@ -25,18 +25,21 @@ TEST(DefaultIndexSets, BuiltInChoicesGiveTheFirstCandidateOfEveryComponent) {
   TempFolder t;
   AppState app;
   StartApplication(app, t.Path());
-  EXPECT_EQ(app.defaultIndexSets[0], Names({"MA2", "ML6", "MH1", "FL3", "FH2", "DL5", "DH5", "TL3", "TH3", "RA5"}));
+  EXPECT_EQ(app.defaultIndexSets[0],
+            Names({"MA2", "ML6", "MH1", "FL3", "FH2", "DL5", "DH5", "TL3", "TH3", "RA5"}));
   EXPECT_EQ(app.defaultIndexSets[1],
             Names({"MA3", "ML3", "MH15", "FL1", "FH7", "DL13", "DH11", "TL2", "TH1", "RA8"}));
-  EXPECT_EQ(app.defaultIndexSets[2], Names({"MA4", "ML20", "MH22", "FL3", "FH4", "DL9", "DH13", "TL4", "TH3", "RA6"}));
-  EXPECT_EQ(app.defaultIndexSets[3], Names({"MA1", "ML1", "MH6", "FL2", "FH10", "DL5", "DH5", "TL2", "TH1", "RA3"}));
+  EXPECT_EQ(app.defaultIndexSets[2],
+            Names({"MA4", "ML20", "MH22", "FL3", "FH4", "DL9", "DH13", "TL4", "TH3", "RA6"}));
+  EXPECT_EQ(app.defaultIndexSets[3],
+            Names({"MA1", "ML1", "MH6", "FL2", "FH10", "DL5", "DH5", "TL2", "TH1", "RA3"}));
   for (int g = 4; g < 8; ++g) EXPECT_EQ(app.defaultIndexSets[g], IndexSet{});
 }
 
 TEST(DefaultIndexSets, LabelsKeepTheirMarksAndPositionsBeyondTheLastRepeatIt) {
   EXPECT_STREQ(CandidateLabel(1, 0, 3), "MA20 [RM]");
   EXPECT_STREQ(CandidateLabel(2, 2, 1), "MH22 [R]");
-  EXPECT_STREQ(CandidateLabel(3, 6, 2), "DH4 [R]");   // [R] here, [RM] in group 2
+  EXPECT_STREQ(CandidateLabel(3, 6, 2), "DH4 [R]");  // [R] here, [RM] in group 2
   EXPECT_STREQ(CandidateLabel(2, 6, 3), "DH4 [RM]");
   EXPECT_STREQ(CandidateLabel(4, 9, 3), "RA7 [R]");
   EXPECT_STREQ(CandidateLabel(1, 3, 2), "");

@@ -33,11 +33,10 @@ struct ImportSession : ::testing::Test {
         EXPECT_EQ(f.StreamClassLine(), "Stream class:  High Volume Flashy");
         f.title = title;
         f.description = "imported";
-      })
-        .Fill<StreamClassForm>([=](StreamClassForm& f) {
-          EXPECT_EQ(f.streamClass, 2);
-          f.streamClass = streamClass;
-        });
+      }).Fill<StreamClassForm>([=](StreamClassForm& f) {
+      EXPECT_EQ(f.streamClass, 2);
+      f.streamClass = streamClass;
+    });
   }
   std::string Csv(int years, int slotLines, const std::string& peaks = "") {
     std::string text;
@@ -121,7 +120,8 @@ TEST_F(ImportSession, AgncImportStaysOpenUntilItSucceedsAndRegistersTheDataSet) 
   Titles(ui, "Gauge", 3);
   ui.Fill<ImportAgncForm>([&](ImportAgncForm& f) { f.dailyFile = missing; })
       .Fill<ImportAgncForm>([&](ImportAgncForm& f) { f.dailyFile = daily.string(); })
-      .Fill<MissingPeakFileForm>([](MissingPeakFileForm& f) { f.choice = MissingPeakFileForm::kRunWithoutPeaks; });
+      .Fill<MissingPeakFileForm>(
+          [](MissingPeakFileForm& f) { f.choice = MissingPeakFileForm::kRunWithoutPeaks; });
   ImportAgncData(app, ui);
   EXPECT_EQ(ui.messages, (std::vector<std::string>{"Can not open the daily flow input data file:  " + missing,
                                                    "Import successfully completed."}));
@@ -149,16 +149,18 @@ TEST_F(ImportSession, DecliningFewPeaksLeavesTheFileUnregisteredAndTheNextImport
       .Answer(Answer::No)
       .Cancel<ImportAgncForm>();
   ImportAgncData(app, ui);
-  EXPECT_EQ(ui.messages.back(), "The number of peak flow years (2) is less than 20.\n\nDo you wish to continue?");
+  EXPECT_EQ(ui.messages.back(),
+            "The number of peak flow years (2) is less than 20.\n\nDo you wish to continue?");
   EXPECT_TRUE(app.dataSets.empty());
   EXPECT_TRUE(fs::exists(app.projectFolder / "dataset_1"));
 
   ScriptedUi again;
   Titles(again, "Gauge", 0);
-  again.Fill<ImportAgncForm>([&](ImportAgncForm& f) {
-         f.dailyFile = daily.string();
-         f.peakFile = peaks.string();
-       })
+  again
+      .Fill<ImportAgncForm>([&](ImportAgncForm& f) {
+        f.dailyFile = daily.string();
+        f.peakFile = peaks.string();
+      })
       .Answer(Answer::Yes);
   ImportAgncData(app, again);
   ASSERT_EQ(app.dataSets.size(), 1u);

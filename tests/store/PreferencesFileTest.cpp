@@ -21,11 +21,11 @@ TEST(PreferencesFile, RecordLaysOutEveryFieldAtItsOffset) {
   p.medianOption = true;
   const Bytes b = EncodePreferences(p);
   ASSERT_EQ(b.size(), 588u);
-  EXPECT_EQ(GetInt32(&b[0]), 255);     // red of curve 1
-  EXPECT_EQ(GetInt32(&b[4]), 11);      // red of curve 2
-  EXPECT_EQ(GetInt32(&b[84]), 22);     // green of curve 2
-  EXPECT_EQ(GetInt32(&b[164]), 33);    // blue of curve 2
-  EXPECT_EQ(GetInt32(&b[236]), 42);    // blue of curve 20 (165, 42, 42)
+  EXPECT_EQ(GetInt32(&b[0]), 255);   // red of curve 1
+  EXPECT_EQ(GetInt32(&b[4]), 11);    // red of curve 2
+  EXPECT_EQ(GetInt32(&b[84]), 22);   // green of curve 2
+  EXPECT_EQ(GetInt32(&b[164]), 33);  // blue of curve 2
+  EXPECT_EQ(GetInt32(&b[236]), 42);  // blue of curve 20 (165, 42, 42)
   EXPECT_EQ(GetInt32(&b[240]), 9);
   EXPECT_EQ(GetInt32(&b[244]), 4);
   EXPECT_EQ(GetInt32(&b[248]), 1);
@@ -35,8 +35,8 @@ TEST(PreferencesFile, RecordLaysOutEveryFieldAtItsOffset) {
   EXPECT_EQ(b[258], 1);
   EXPECT_EQ(b[259], 0);
   EXPECT_EQ(GetInt32(&b[260]), 2);
-  EXPECT_EQ(GetInt32(&b[264]), 3);     // group 1, component 1
-  EXPECT_EQ(GetInt32(&b[580]), 4);     // group 8, component 10
+  EXPECT_EQ(GetInt32(&b[264]), 3);  // group 1, component 1
+  EXPECT_EQ(GetInt32(&b[580]), 4);  // group 8, component 10
   EXPECT_EQ(b[584], 1);
   EXPECT_EQ(b[585] | b[586] | b[587], 0);
 

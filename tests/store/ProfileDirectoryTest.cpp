@@ -74,7 +74,8 @@ TEST(ProfileDirectory, ProjectWithDamagedDirectoryDoesNotOpen) {
   fs::create_directory(t.Path() / "zelvoproj" / "Good");
   fs::create_directory(t.Path() / "zelvoproj" / "Bad");
   app.projects = {{"Good", "", "Good"}, {"Bad", "", "Bad"}};
-  testing::WriteWholeFile(t.Path() / "zelvoproj" / "Bad" / "ip_directory", std::string("\x07\x00\x00\x00", 4));
+  testing::WriteWholeFile(t.Path() / "zelvoproj" / "Bad" / "ip_directory",
+                          std::string("\x07\x00\x00\x00", 4));
   testing::ScriptedUi ui;
   ui.Fill<ProjectSelectionForm>().Fill<ProjectSelectionForm>([](ProjectSelectionForm& f) { f.chosen = 1; });
   OpenProject(app, ui);

@@ -69,7 +69,8 @@ TEST_F(ProjectSession, FolderInUseIsRefusedAndTheOpenProjectStaysAsItWas) {
 }
 
 TEST_F(ProjectSession, HundredAndFirstProjectIsRefusedBeforeTheDialog) {
-  for (int i = 0; i < 100; ++i) app.projects.push_back({"p" + std::to_string(i), "", "p" + std::to_string(i)});
+  for (int i = 0; i < 100; ++i)
+    app.projects.push_back({"p" + std::to_string(i), "", "p" + std::to_string(i)});
   ScriptedUi ui;
   NewProject(app, ui);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The maximum number of projects will exceed 100."});
@@ -125,7 +126,8 @@ TEST_F(ProjectSession, OpenWithAMissingFolderKeepsTheOpenProject) {
     f.chosen = 1;
   });
   OpenProject(app, ui);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Can not find the folder:\n\n" + (Root() / "Gone").string()});
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"Can not find the folder:\n\n" + (Root() / "Gone").string()});
   EXPECT_EQ(app.projectName, "A");
   EXPECT_EQ(app.projectFolder, Root() / "A");
 }
@@ -135,8 +137,9 @@ TEST_F(ProjectSession, CommandsWithoutProjectsSayWhyAndEnd) {
   OpenProject(app, ui);
   DeleteProject(app, ui);
   EditProject(app, ui);
-  EXPECT_EQ(ui.messages, (std::vector<std::string>{"There are no projects to open.", "There are no projects to delete.",
-                                                   "There are no projects to edit."}));
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{"There are no projects to open.", "There are no projects to delete.",
+                                      "There are no projects to edit."}));
   EXPECT_TRUE(ui.forms.empty());
 }
 
@@ -145,12 +148,13 @@ TEST_F(ProjectSession, RenamingAProjectThatIsNotOpenLeavesTheOpenOneAlone) {
   Create("B");
   Open(0);
   ScriptedUi ui;
-  ui.Fill<ProjectSelectionForm>([](ProjectSelectionForm& f) { f.chosen = 1; })
-      .Fill<ProjectNameForm>([](ProjectNameForm& f) {
-        EXPECT_EQ(f.name, "B");
-        f.name = "B renamed";
-        f.description = "new words";
-      });
+  ui.Fill<ProjectSelectionForm>([](ProjectSelectionForm& f) {
+      f.chosen = 1;
+    }).Fill<ProjectNameForm>([](ProjectNameForm& f) {
+    EXPECT_EQ(f.name, "B");
+    f.name = "B renamed";
+    f.description = "new words";
+  });
   EditProject(app, ui);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_TRUE(fs::is_directory(Root() / "B_renamed"));

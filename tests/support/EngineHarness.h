@@ -10,7 +10,8 @@
 
 namespace zelvo::testing {
 
-inline std::unique_ptr<EngineContext> ContextAfterMagnitude(const FlowRecord& record, const EngineOptions& options) {
+inline std::unique_ptr<EngineContext> ContextAfterMagnitude(const FlowRecord& record,
+                                                            const EngineOptions& options) {
   auto ctx = std::make_unique<EngineContext>(record, options, nullptr);
   ComputeRecordMeanAndMedian(*ctx);
   BuildMonthlyTables(*ctx);

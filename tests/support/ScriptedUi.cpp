@@ -48,8 +48,12 @@ std::optional<std::string> ScriptedUi::NextFile(const FileDialogRequest& request
   return path;
 }
 
-std::optional<std::string> ScriptedUi::OpenFileName(const FileDialogRequest& request) { return NextFile(request); }
-std::optional<std::string> ScriptedUi::SaveFileName(const FileDialogRequest& request) { return NextFile(request); }
+std::optional<std::string> ScriptedUi::OpenFileName(const FileDialogRequest& request) {
+  return NextFile(request);
+}
+std::optional<std::string> ScriptedUi::SaveFileName(const FileDialogRequest& request) {
+  return NextFile(request);
+}
 
 void ScriptedUi::ShowReport(const std::string& path, bool wait) {
   reports.push_back(path);

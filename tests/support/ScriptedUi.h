@@ -72,9 +72,9 @@ class ScriptedUi : public Ui {
 
   bool Finished() const { return steps_.empty(); }
 
-  std::vector<std::string> messages;   // every message text, questions included, in order
-  std::vector<std::string> forms;      // name of every dialog shown, in order
-  std::vector<std::string> reports;    // paths handed to ShowReport
+  std::vector<std::string> messages;  // every message text, questions included, in order
+  std::vector<std::string> forms;     // name of every dialog shown, in order
+  std::vector<std::string> reports;   // paths handed to ShowReport
   std::vector<bool> reportWaits;
   std::vector<std::string> statuses;
   std::vector<bool> busyChanges;

@@ -14,7 +14,8 @@ class TempFolder {
  public:
   TempFolder() {
     std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() / ("zelvo-test-" + std::to_string(rd()) + std::to_string(rd()));
+    path_ = std::filesystem::temp_directory_path() /
+            ("zelvo-test-" + std::to_string(rd()) + std::to_string(rd()));
     std::filesystem::create_directories(path_);
   }
   ~TempFolder() {

@@ -40,7 +40,7 @@ TEST(BatchFileLine, StationPathLiesInTheBatchFolder) {
   EXPECT_EQ(StationPath("/home/ann/gage data/tarvel_batch.csv", "station7"), "/home/ann/gage data/station7");
   EXPECT_EQ(StationPath("/tarvel_batch.csv", "station7"), "/station7");
   EXPECT_EQ(StationPath("tarvel_batch.csv", "station7"), "station7");  // the working folder
-  EXPECT_EQ(StationPath("runs/b.csv", "/etc/x"), "runs//etc/x");      // never leaves the folder's prefix
+  EXPECT_EQ(StationPath("runs/b.csv", "/etc/x"), "runs//etc/x");       // never leaves the folder's prefix
 }
 
 TEST(BatchFileOutput, LinesToTheCharacter) {
@@ -57,7 +57,10 @@ TEST(BatchFileOutput, DefaultPathsUnderTheHomeFolder) {
   setenv("HOME", "/home/ann", 1);
   EXPECT_EQ(DefaultBatchFilePath(), "/home/ann/lorvan project/gage data/tarvel_batch.csv");
   EXPECT_EQ(DefaultBatchOutputPath(), "/home/ann/lorvan project/gage data/tarvel_output.csv");
-  if (old) setenv("HOME", saved.c_str(), 1); else unsetenv("HOME");
+  if (old)
+    setenv("HOME", saved.c_str(), 1);
+  else
+    unsetenv("HOME");
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
 // zelvo-cli classify and batch, run as a user's script runs them.
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 #include "tarvel/StreamClassifier.h"
 
@@ -29,16 +29,16 @@ std::string ReadAll(const fs::path& p) {
 class ClassifyCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
-           ("tarvel_cli_" + std::to_string(::getpid()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ = fs::temp_directory_path() / ("tarvel_cli_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
   }
   void TearDown() override { fs::remove_all(dir_); }
 
   CliRun Run(const std::string& arguments) {
-    const std::string command = std::string("'") + ZELVO_CLI_PATH + "' " + arguments + " >'" + (dir_ / "stdout").string() +
-                                "' 2>'" + (dir_ / "stderr").string() + "'";
+    const std::string command = std::string("'") + ZELVO_CLI_PATH + "' " + arguments + " >'" +
+                                (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
     CliRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -79,8 +79,9 @@ TEST_F(ClassifyCli, ClassifyPrintsTheTwentyTwoInputsAndTheResult) {
   std::vector<std::string> got;
   for (std::string l; std::getline(lines, l);) got.push_back(l);
   ASSERT_EQ(got.size(), 23u) << run.out;
-  const char* names[22] = {"MA1", "MA2", "MA16", "MA17", "MA18", "MA19", "MA20", "MA22", "MA30", "MA34", "ML6",
-                           "ML8", "MH7", "MH8", "MH9", "MH18", "DL1", "DL4", "DH1", "DH2", "DH20", "RA3"};
+  const char* names[22] = {"MA1",  "MA2",  "MA16", "MA17", "MA18", "MA19", "MA20", "MA22",
+                           "MA30", "MA34", "ML6",  "ML8",  "MH7",  "MH8",  "MH9",  "MH18",
+                           "DL1",  "DL4",  "DH1",  "DH2",  "DH20", "RA3"};
   for (int i = 0; i < 22; ++i) EXPECT_EQ(got[i].substr(0, got[i].find(' ')), names[i]);
   EXPECT_EQ(got[0], "MA1 10");
   EXPECT_EQ(got[1], "MA2 10");
@@ -123,12 +124,14 @@ TEST_F(ClassifyCli, BatchWithTheSecondStationMissingWritesTheOthersInOrder) {
 }
 
 TEST_F(ClassifyCli, BatchFileOrOutputThatCannotBeOpened) {
-  const CliRun noBatch = Run("batch '" + (dir_ / "none.csv").string() + "' -o '" + (dir_ / "out.csv").string() + "'");
+  const CliRun noBatch =
+      Run("batch '" + (dir_ / "none.csv").string() + "' -o '" + (dir_ / "out.csv").string() + "'");
   EXPECT_EQ(noBatch.status, 1);
   EXPECT_NE(noBatch.err.find("Can not open the batch file:  "), std::string::npos);
   EXPECT_FALSE(fs::exists(dir_ / "out.csv"));
   { std::ofstream(dir_ / "list.csv") << "a,1,0,0\n"; }
-  const CliRun noOut = Run("batch '" + (dir_ / "list.csv").string() + "' -o '" + (dir_ / "no/out.csv").string() + "'");
+  const CliRun noOut =
+      Run("batch '" + (dir_ / "list.csv").string() + "' -o '" + (dir_ / "no/out.csv").string() + "'");
   EXPECT_EQ(noOut.status, 1);
   EXPECT_NE(noOut.err.find("Can not open the output file:  "), std::string::npos);
   EXPECT_EQ(Run("batch '" + (dir_ / "list.csv").string() + "'").status, 2);

@@ -81,7 +81,8 @@ TEST(ParallelBatch, OutputKeepsInputOrderWhateverThreadFinishesFirst) {
 TEST(ParallelBatch, EmptyBatchWritesTheHeaderOnly) {
   std::istringstream batch("\r\n\r\n");
   std::ostringstream out, problems;
-  const ParallelBatchReport report = RunParallelBatch(batch, "b.csv", kDailyFile, 8, out, problems, Importer());
+  const ParallelBatchReport report =
+      RunParallelBatch(batch, "b.csv", kDailyFile, 8, out, problems, Importer());
   EXPECT_EQ(out.str(), kBatchOutputHeader);
   EXPECT_TRUE(problems.str().empty());
   EXPECT_TRUE(report.ok());

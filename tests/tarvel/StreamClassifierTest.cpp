@@ -36,9 +36,9 @@ TEST(StreamClassifierCoefficients, RowSumsMatchThePublishedTable) {
 }
 
 TEST(StreamClassifierInputs, SlotsHoldTheTwentyTwoIndicesInOrder) {
-  const std::vector<std::string> names = {"MA1", "MA2", "MA16", "MA17", "MA18", "MA19", "MA20", "MA22",
-                                          "MA30", "MA34", "ML6", "ML8", "MH7", "MH8", "MH9", "MH18",
-                                          "DL1", "DL4", "DH1", "DH2", "DH20", "RA3"};
+  const std::vector<std::string> names = {"MA1",  "MA2",  "MA16", "MA17", "MA18", "MA19", "MA20", "MA22",
+                                          "MA30", "MA34", "ML6",  "ML8",  "MH7",  "MH8",  "MH9",  "MH18",
+                                          "DL1",  "DL4",  "DH1",  "DH2",  "DH20", "RA3"};
   for (int slot = 1; slot < kClassifierTerms; ++slot)
     EXPECT_EQ(IndexName(kClassifierSlotIndex[slot]), names[slot - 1]) << "slot " << slot;
 
@@ -63,13 +63,18 @@ TEST(StreamClassifierScoring, EachClassWinsOnItsOwnRecord) {
   };
   const Case cases[] = {
       {{1, 5, 0, 10, 0, 1, 1, 500, 200, 0, 5, 50, 10, 500, 10, 2, 0, 20, 20, 20, 2, 50, 50},
-       {23.2138, -286.9916, -22.7948, 10.4694}, 0},
+       {23.2138, -286.9916, -22.7948, 10.4694},
+       0},
       {{1, 1000, 2, 5, 1000, 2, 200, 50, 0, 1000, 1, 2, 500, 0, 10, 0, 10, 100, 500, 50, 50, 50, 500},
-       {108.6952, 330.4973, 253.7728, 109.1144}, 1},
-      {{1, 1, 100, 200, 10, 1, 200, 20, 1000, 20, 100, 10, 1000, 1000, 1000, 1000, 10, 1, 20, 1000, 500, 200, 200},
-       {158.1878, 25.0941, 192.4899, 149.1543}, 2},
+       {108.6952, 330.4973, 253.7728, 109.1144},
+       1},
+      {{1,    1,    100,  200,  10, 1, 200, 20,   1000, 20,  100, 10,
+        1000, 1000, 1000, 1000, 10, 1, 20,  1000, 500,  200, 200},
+       {158.1878, 25.0941, 192.4899, 149.1543},
+       2},
       {{1, 100, 2, 20, 1, 0, 2, 100, 5, 10, 1000, 50, 1000, 10, 50, 200, 50, 500, 20, 200, 500, 50, 500},
-       {93.086, -14.7207, 69.2829, 137.0513}, 3},
+       {93.086, -14.7207, 69.2829, 137.0513},
+       3},
   };
   for (const Case& c : cases) {
     ClassifierScores scores{};

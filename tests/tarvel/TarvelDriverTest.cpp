@@ -127,7 +127,8 @@ TEST(TarvelSingleStation, FailedImportShowsNoResultAndKeepsTheFields) {
   ProgressUi ui;
   RecordingView view;
   EXPECT_EQ(PressOk(state, ui, view, importer.Bind()), AfterRun::StayOpen);
-  EXPECT_EQ(ui.messages, std::vector<std::string>{"Can not open the daily flow input data file:  /data/missing.txt"});
+  EXPECT_EQ(ui.messages,
+            std::vector<std::string>{"Can not open the daily flow input data file:  /data/missing.txt"});
   EXPECT_TRUE(ui.forms.empty());
   EXPECT_TRUE(view.progressBar.empty());
   EXPECT_EQ(state.fields.fileName, "/data/missing.txt");
@@ -184,7 +185,8 @@ TEST(TarvelBatch, ThreeStationsWithTheSecondFailing) {
   EXPECT_EQ(run.importer.requests[1].path, dir.File("second"));
   EXPECT_EQ(run.importer.requests[1].beginYear, 1960);
   EXPECT_EQ(run.importer.requests[1].endYear, 2000);
-  EXPECT_EQ(run.ui.messages, std::vector<std::string>{"Can not open the daily flow input data file:  " + dir.File("second")});
+  EXPECT_EQ(run.ui.messages,
+            std::vector<std::string>{"Can not open the daily flow input data file:  " + dir.File("second")});
   // The main window shows the failing station's path and years.
   EXPECT_EQ(run.state.fields.fileName, dir.File("second"));
   EXPECT_EQ(run.state.fields.beginYear, 1960);
@@ -262,7 +264,8 @@ TEST(TarvelBatch, UnopenableBatchFileLeavesAnEarlierOutputAlone) {
   BatchRun run;
   run.Run(dir.File("no_such_batch.csv"), dir.File("out.csv"));
   EXPECT_EQ(run.after, AfterRun::StayOpen);
-  EXPECT_EQ(run.ui.messages, std::vector<std::string>{"Can not open the batch file:  " + dir.File("no_such_batch.csv")});
+  EXPECT_EQ(run.ui.messages,
+            std::vector<std::string>{"Can not open the batch file:  " + dir.File("no_such_batch.csv")});
   EXPECT_EQ(dir.Read("out.csv"), "earlier results\r\n");
 }
 
@@ -272,7 +275,8 @@ TEST(TarvelBatch, UnopenableOutputFileEndsTheRunWithAMessage) {
   BatchRun run;
   run.Run(dir.File("batch.csv"), dir.File("no_folder/out.csv"));
   EXPECT_EQ(run.after, AfterRun::StayOpen);
-  EXPECT_EQ(run.ui.messages, std::vector<std::string>{"Can not open the output file:  " + dir.File("no_folder/out.csv")});
+  EXPECT_EQ(run.ui.messages,
+            std::vector<std::string>{"Can not open the output file:  " + dir.File("no_folder/out.csv")});
   EXPECT_TRUE(run.importer.requests.empty());
 }
 

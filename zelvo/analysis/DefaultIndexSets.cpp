@@ -15,7 +15,8 @@ using Table = std::array<Row, kFlowComponents>;
 // Candidates of the four stream classes, with the marks as they stand beside the radio buttons
 // ([R] percentile range, [RM] range and median option). nullptr: position not offered.
 constexpr std::array<Table, 4> kLabels{{
-    {{  // Low Volume Stable
+    {{
+        // Low Volume Stable
         {"MA2 [R]", "MA34 [RM]", "MA43", "MA20 [RM]"},
         {"ML6 [RM]", "ML17 [RM]", "ML13", "ML20"},
         {"MH1 [RM]", "MH4 [RM]", "MH18", "MH9 [RM]"},
@@ -27,7 +28,8 @@ constexpr std::array<Table, 4> kLabels{{
         {"TH3", "TH1", nullptr, nullptr},
         {"RA5", "RA2", "RA9", "RA3 [RM]"},
     }},
-    {{  // High Volume Stable
+    {{
+        // High Volume Stable
         {"MA3 [RM]", "MA38", "MA9", "MA16 [RM]"},
         {"ML3 [RM]", "ML9 [RM]", "ML15 [RM]", "ML13"},
         {"MH15", "MH22 [R]", "MH16", "MH4 [RM]"},
@@ -39,7 +41,8 @@ constexpr std::array<Table, 4> kLabels{{
         {"TH1", "TH2", "TH3", nullptr},
         {"RA8 [RM]", "RA3 [RM]", "RA5", "RA7 [R]"},
     }},
-    {{  // High Volume Flashy
+    {{
+        // High Volume Flashy
         {"MA4", "MA13 [RM]", "MA16 [RM]", "MA22 [RM]"},
         {"ML20", "ML3 [RM]", "ML22 [RM]", "ML7 [RM]"},
         {"MH22 [R]", "MH10 [RM]", "MH5 [RM]", "MH12 [RM]"},
@@ -51,7 +54,8 @@ constexpr std::array<Table, 4> kLabels{{
         {"TH3", "TH1", "TH2", nullptr},
         {"RA6 [R]", "RA4", "RA3 [RM]", nullptr},
     }},
-    {{  // Low Volume Flashy
+    {{
+        // Low Volume Flashy
         {"MA1 [R]", "MA39", "MA35 [RM]", "MA19 [RM]"},
         {"ML1 [RM]", "ML17 [RM]", "ML14 [R]", "ML20"},
         {"MH6 [RM]", "MH20 [RM]", "MH13", "MH8 [RM]"},
@@ -66,18 +70,20 @@ constexpr std::array<Table, 4> kLabels{{
 }};
 
 constexpr std::array<const char*, kFlowComponents> kGroupCaptions{
-    "Magnitude of flow events:", "Magnitude of flow events:", "Magnitude of flow events:",
-    "Frequency of flow events:", "Frequency of flow events:", "Duration of flow events:",
-    "Duration of flow events:",  "Timing of flow events:",    "Timing of flow events:",
+    "Magnitude of flow events:",     "Magnitude of flow events:", "Magnitude of flow events:",
+    "Frequency of flow events:",     "Frequency of flow events:", "Duration of flow events:",
+    "Duration of flow events:",      "Timing of flow events:",    "Timing of flow events:",
     "Rate of change in flow events:"};
 constexpr std::array<const char*, kFlowComponents> kRowCaptions{
-    "Average flow conditions:", "Low flow conditions:", "High flow conditions:", "Low flow conditions:",
-    "High flow conditions:",    "Low flow conditions:", "High flow conditions:", "Low flow conditions:",
+    "Average flow conditions:", "Low flow conditions:",
+    "High flow conditions:",    "Low flow conditions:",
+    "High flow conditions:",    "Low flow conditions:",
+    "High flow conditions:",    "Low flow conditions:",
     "High flow conditions:",    ""};
 
 bool ValidCell(int group, int component, int position) {
-  return group >= 1 && group <= kIndexGroups && component >= 0 && component < kFlowComponents && position >= 0 &&
-         position < kCandidatePositions;
+  return group >= 1 && group <= kIndexGroups && component >= 0 && component < kFlowComponents &&
+         position >= 0 && position < kCandidatePositions;
 }
 
 // Index number of a label: the name before the marks.
@@ -96,9 +102,14 @@ const char* ComponentRowCaption(int component) {
 }
 
 const char* IndexGroupName(int group) {
-  static constexpr const char* kNames[kIndexGroups] = {
-      "Low Volume Stable", "High Volume Stable", "High Volume Flashy", "Low Volume Flashy",
-      "Runoff", "Perennial/Groundwater Influenced", "Stable Groundwater", "Superstable Groundwater"};
+  static constexpr const char* kNames[kIndexGroups] = {"Low Volume Stable",
+                                                       "High Volume Stable",
+                                                       "High Volume Flashy",
+                                                       "Low Volume Flashy",
+                                                       "Runoff",
+                                                       "Perennial/Groundwater Influenced",
+                                                       "Stable Groundwater",
+                                                       "Superstable Groundwater"};
   return group >= 1 && group <= kIndexGroups ? kNames[group - 1] : "";
 }
 

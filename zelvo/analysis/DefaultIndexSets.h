@@ -43,7 +43,8 @@ void RecomputeDefaultIndexSets(AppState& app);
 // The index set dialog of one group.
 struct IndexSetForm : Form {
   const char* FormName() const override { return "IndexSet"; }
-  static constexpr const char* kRangeNote = "[R] - Indicates that an index has a perctile range associated with it.";
+  static constexpr const char* kRangeNote =
+      "[R] - Indicates that an index has a perctile range associated with it.";
   static constexpr const char* kMedianNote =
       "[M] - Indicates that an index can be modified by subtituting the median for the mean.";
   int group = 1;

@@ -27,8 +27,9 @@ std::optional<int> PickProfile(AppState& app, Ui& ui, int mode) {
 
 void CreateTimePeriodProfile(AppState& app, Ui& ui) {
   if (app.profiles.size() >= static_cast<std::size_t>(kMaxProfiles)) {
-    ui.Message("The maximum number of profiles (50) has been reached.  You must delete some profiles before you "
-                "can add any.");
+    ui.Message(
+        "The maximum number of profiles (50) has been reached.  You must delete some profiles before you "
+        "can add any.");
     return;
   }
   if (app.dataSets.empty()) {
@@ -147,7 +148,8 @@ void ComputeProfileIndices(AppState& app, Ui& ui) {
   for (int k = 0; k < profile.periodCount; ++k) {
     const int number = profile.periodDataSets[k];
     if (number < 1 || number > static_cast<int>(app.dataSets.size())) continue;
-    const std::string caption = Format("%s - %s", profile.title.c_str(), app.dataSets[number - 1].title.c_str());
+    const std::string caption =
+        Format("%s - %s", profile.title.c_str(), app.dataSets[number - 1].title.c_str());
     ui.SetStatus("Processing:  " + caption);
     ComputeDataSetIndices(app, ui, number, *parameters, caption);
     ui.SetStatus("");

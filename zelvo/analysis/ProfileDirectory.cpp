@@ -25,7 +25,8 @@ std::optional<std::vector<ProfileEntry>> DecodeProfileDirectory(const Bytes& byt
     e.title = GetText(p, 44);
     if (e.title.size() > 40) e.title.resize(40);
     e.periodCount = GetInt32(p + 44);
-    if (e.periodCount < 1 || e.periodCount > kMaxPeriods) return fail("a profile has a period count outside 1 to 5.");
+    if (e.periodCount < 1 || e.periodCount > kMaxPeriods)
+      return fail("a profile has a period count outside 1 to 5.");
     for (int k = 0; k < kMaxPeriods; ++k) e.periodDataSets[k] = GetInt32(p + 48 + 4 * k);
     for (int k = 0; k < e.periodCount; ++k)
       if (e.periodDataSets[k] < 1 || e.periodDataSets[k] > kMaxDataSets)

@@ -13,8 +13,8 @@ inline constexpr int kMaxProfiles = 50;
 inline constexpr int kMaxPeriods = 5;
 
 struct ProfileEntry {
-  std::string title;                    // at most 40 characters
-  std::int32_t periodCount = 0;         // 1..5
+  std::string title;                                       // at most 40 characters
+  std::int32_t periodCount = 0;                            // 1..5
   std::array<std::int32_t, kMaxPeriods> periodDataSets{};  // 1-based data set numbers
 };
 

@@ -33,8 +33,7 @@ void WriteAndShow(const AppState& app, Ui& ui, const char* name, const std::stri
   if (out) out << WithCrLf(text);
   out.flush();
   if (!out) {
-    ui.Message("Can not write the report file:  " + path.string() +
-               "\n\nIt may be open in another program.");
+    ui.Message("Can not write the report file:  " + path.string() + "\n\nIt may be open in another program.");
     return;
   }
   out.close();
@@ -58,8 +57,8 @@ ComparisonSide SideOf(const AppState& app, int number, const HiTable& table) {
   return ComparisonSide{e.title, e.startDate, e.endDate, table};
 }
 
-void WriteComparison(AppState& app, Ui& ui, bool alternatives, int first, int second, const IndexSelection& selection,
-                     int streamClass) {
+void WriteComparison(AppState& app, Ui& ui, bool alternatives, int first, int second,
+                     const IndexSelection& selection, int streamClass) {
   const std::optional<HiTable> one = ReadResults(app, ui, first);
   if (!one) return;
   const std::optional<HiTable> two = ReadResults(app, ui, second);
@@ -107,7 +106,8 @@ void DisplayProfileIndexTables(AppState& app, Ui& ui) {
     if (!table) return;
     blocks.push_back(IndexTableBlock{app.dataSets[number - 1].title, *table});
   }
-  WriteAndShow(app, ui, "table.txt", FormatIndexTable(profile.title + " - Hydrologic Index Values", blocks, indices));
+  WriteAndShow(app, ui, "table.txt",
+               FormatIndexTable(profile.title + " - Hydrologic Index Values", blocks, indices));
 }
 
 void DisplayAlternativeIndexTables(AppState& app, Ui& ui) {
@@ -123,8 +123,9 @@ void DisplayAlternativeIndexTables(AppState& app, Ui& ui) {
     const std::string& title = app.dataSets[number - 1].title;
     if (!blocks.empty() && (table->lowerPercentile != blocks.front().table.lowerPercentile ||
                             table->upperPercentile != blocks.front().table.upperPercentile)) {
-      ui.Message(Format("The limits for alternative (%s) do not match the baseline.\n\nComparison can not be made.",
-                        title.c_str()));
+      ui.Message(
+          Format("The limits for alternative (%s) do not match the baseline.\n\nComparison can not be made.",
+                 title.c_str()));
       return;
     }
     blocks.push_back(IndexTableBlock{title, *table});
@@ -162,8 +163,8 @@ void GenerateProfileComparisonReport(AppState& app, Ui& ui) {
     second = two.targets[two.chosen];
   }
   const int streamClass = app.dataSets[profile.periodDataSets[0] - 1].streamClass;
-  WriteComparison(app, ui, false, profile.periodDataSets[first], profile.periodDataSets[second], choice->selection,
-                  streamClass);
+  WriteComparison(app, ui, false, profile.periodDataSets[first], profile.periodDataSets[second],
+                  choice->selection, streamClass);
 }
 
 void GenerateAlternativeComparisonReport(AppState& app, Ui& ui) {
@@ -178,7 +179,8 @@ void DisplayDataSetReport(AppState& app, Ui& ui) {
   std::optional<std::vector<DataSetEntry>> dataSets = ReadDataSetDirectory(app.projectFolder);
   if (dataSets) app.dataSets = *dataSets;
   const std::optional<std::vector<ProfileEntry>> profiles = ReadProfileDirectory(app.projectFolder);
-  const int baseline = app.baseline >= 1 && app.baseline <= static_cast<int>(app.dataSets.size()) ? app.baseline : 0;
+  const int baseline =
+      app.baseline >= 1 && app.baseline <= static_cast<int>(app.dataSets.size()) ? app.baseline : 0;
   WriteAndShow(app, ui, "dump.txt", FormatDataSetReport(dataSets, profiles, baseline));
 }
 

@@ -6,14 +6,16 @@
 namespace zelvo {
 namespace {
 
-const char* ModifiedSuffix(const HiTable& t) { return t.medianMark != 0 ? "  Hydrologic Indices have been modified.\n" : "\n"; }
+const char* ModifiedSuffix(const HiTable& t) {
+  return t.medianMark != 0 ? "  Hydrologic Indices have been modified.\n" : "\n";
+}
 
 // ---- comparison report ------------------------------------------------------------------
 
-constexpr float kNoValue = -99.0f;                 // a value that cannot be normalised
-constexpr const char* kNa = "    N/A   ";          // in number columns (10 characters)
-constexpr const char* kNaPercent = " N/A ";        // in % Diff (5 characters)
-constexpr const char* kNcFirst = "    NC    ";     // a limit of the first data set
+constexpr float kNoValue = -99.0f;                      // a value that cannot be normalised
+constexpr const char* kNa = "    N/A   ";               // in number columns (10 characters)
+constexpr const char* kNaPercent = " N/A ";             // in % Diff (5 characters)
+constexpr const char* kNcFirst = "    NC    ";          // a limit of the first data set
 constexpr const char* kNcSecond = "           NC    ";  // a limit of the second, with its spacing
 
 std::string Number(float v) { return Format("%10.2f", v); }
@@ -52,7 +54,8 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
 
   // A limit that was not computed is shown as NC; a difference with it would be arithmetic on
   // the marker, so Diff and % Diff show N/A there (and so does a range built on it).
-  auto limitRow = [&](const char* label, int percentile, float first, bool firstNc, float second, bool secondNc) {
+  auto limitRow = [&](const char* label, int percentile, float first, bool firstNc, float second,
+                      bool secondNc) {
     std::string row = Format(label, percentile);
     row += firstNc ? kNcFirst : Number(first);
     row += secondNc ? kNcSecond : "       " + Number(second);
@@ -71,12 +74,12 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
                   (u1Nc || l1Nc) ? kNa : Number(r1).c_str(), (u2Nc || l2Nc) ? kNa : Number(r2).c_str(), kNa,
                   kNaPercent);
   else
-    out += Format("  Range                       %10.2f       %10.2f     %10.2f          %s\n", r1, r2, r2 - r1,
-                  Percent(r2 - r1, r1).c_str());
+    out += Format("  Range                       %10.2f       %10.2f     %10.2f          %s\n", r1, r2,
+                  r2 - r1, Percent(r2 - r1, r1).c_str());
 
   auto text = [](float v) { return v == kNoValue ? std::string(kNa) : Number(v); };
-  out += Format("  Normalized HI Value         %10.2f       %s     %s          %s\n", n1.value, text(n2.value).c_str(),
-                n2.value == kNoValue ? kNa : Number(n2.value - n1.value).c_str(),
+  out += Format("  Normalized HI Value         %10.2f       %s     %s          %s\n", n1.value,
+                text(n2.value).c_str(), n2.value == kNoValue ? kNa : Number(n2.value - n1.value).c_str(),
                 n2.value == kNoValue ? kNaPercent : Percent(n2.value - n1.value, n1.value).c_str());
 
   // The normalised limit rows show NC for a limit that was not computed; the normalised range
@@ -85,10 +88,12 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
                            bool isRange = false) {
     std::string row = label;
     row += firstNc ? std::string(isRange ? kNa : kNcFirst) : text(first);
-    row += secondNc ? (isRange ? "       " + std::string(kNa) : std::string(kNcSecond)) : "       " + text(second);
+    row += secondNc ? (isRange ? "       " + std::string(kNa) : std::string(kNcSecond))
+                    : "       " + text(second);
     const bool noDiff = firstNc || secondNc || second == kNoValue;
     const std::string diff = noDiff ? std::string(kNa) : Number(second - first);
-    const std::string pct = noDiff || first == 0.0f ? std::string(kNaPercent) : Percent(second - first, first);
+    const std::string pct =
+        noDiff || first == 0.0f ? std::string(kNaPercent) : Percent(second - first, first);
     row += "     " + diff + "          " + pct + "\n";
     out += row;
   };
@@ -114,15 +119,16 @@ std::string FormatIndexTable(const std::string& heading, const std::vector<Index
   std::string out = heading + "\n\n";
   const float lower = blocks.empty() ? 0.0f : blocks.back().table.lowerPercentile;
   const float upper = blocks.empty() ? 0.0f : blocks.back().table.upperPercentile;
-  out += Format("       Index                %4.1fth Percentile        Value         %4.1fth Percentile\n\n", lower,
-                upper);
+  out += Format("       Index                %4.1fth Percentile        Value         %4.1fth Percentile\n\n",
+                lower, upper);
   for (const IndexTableBlock& block : blocks) {
     out += block.title + ":" + ModifiedSuffix(block.table);
     for (int index : indices) {
       out += Format("       %4s", std::string(IndexName(index)).c_str());
       const float lo = block.table.lower[index];
       const float up = block.table.upper[index];
-      out += lo == kMissing ? std::string("                      NC    ") : Format("                  %10.3f", lo);
+      out += lo == kMissing ? std::string("                      NC    ")
+                            : Format("                  %10.3f", lo);
       out += Format("          %10.3f", block.table.value[index]);
       out += up == kMissing ? std::string("              NC    ") : Format("          %10.3f", up);
       out += "\n";
@@ -135,9 +141,13 @@ std::string FormatIndexTable(const std::string& heading, const std::vector<Index
 std::string FormatComparisonReport(bool alternatives, const std::string& reportTitle,
                                    const std::string& projectName, const ComparisonSide& first,
                                    const ComparisonSide& second, const std::vector<int>& indices) {
-  const char* firstLabel = alternatives ? "Baseline alternative:  %s (%s to %s)" : "Period of Record 1:  %s (%s to %s)";
-  const char* secondLabel = alternatives ? "Compared alternative:  %s (%s to %s)" : "Period of Record 2:  %s (%s to %s)";
-  auto modified = [](const HiTable& t) { return t.medianMark != 0 ? "  -  Hydrologic Indices have been modified.\n" : "\n"; };
+  const char* firstLabel =
+      alternatives ? "Baseline alternative:  %s (%s to %s)" : "Period of Record 1:  %s (%s to %s)";
+  const char* secondLabel =
+      alternatives ? "Compared alternative:  %s (%s to %s)" : "Period of Record 2:  %s (%s to %s)";
+  auto modified = [](const HiTable& t) {
+    return t.medianMark != 0 ? "  -  Hydrologic Indices have been modified.\n" : "\n";
+  };
   std::string header = reportTitle + "\n\n";
   header += Format("Hydrologic Analysis Comparison for %s\n", projectName.c_str());
   header += Format(firstLabel, first.title.c_str(), first.startDate.c_str(), first.endDate.c_str());

@@ -2,9 +2,7 @@
 
 namespace zelvo {
 
-Rgb ColourOf(const Rgb& stored) {
-  return Rgb{stored.red & 0xff, stored.green & 0xff, stored.blue & 0xff};
-}
+Rgb ColourOf(const Rgb& stored) { return Rgb{stored.red & 0xff, stored.green & 0xff, stored.blue & 0xff}; }
 
 int LinePatternOf(int curve, bool lineStyle) {
   if (!lineStyle) return kPatternSolid;
@@ -12,7 +10,8 @@ int LinePatternOf(int curve, bool lineStyle) {
   return kPatternSolid + curve % 6;
 }
 
-std::vector<CurveStyle> PreferenceCurveStyles(const Preferences& prefs, int count, bool plotPoints, bool lineStyle) {
+std::vector<CurveStyle> PreferenceCurveStyles(const Preferences& prefs, int count, bool plotPoints,
+                                              bool lineStyle) {
   std::vector<CurveStyle> styles;
   for (int n = 0; n < count && n < kMaxCurves; ++n) {
     CurveStyle s;

@@ -77,11 +77,11 @@ struct ChartDescription {
   std::vector<std::string> header;  // lines above the chart
   std::string xTitle;
   std::string yTitle;
-  bool valueLabels = false;         // true: only the labels below are written on the X axis
+  bool valueLabels = false;  // true: only the labels below are written on the X axis
   std::vector<ChartLabel> xLabels;
   bool logY = false;
 
-  bool yAutomatic = true;           // false: yMin/yMax are used
+  bool yAutomatic = true;  // false: yMin/yMax are used
   double yMin = 0.0;
   double yMax = 0.0;
   double xMin = 0.0;
@@ -90,7 +90,7 @@ struct ChartDescription {
   bool grid = false;
   std::string headerFont = "Arial,10,bold";
   std::string legendFont = "Times,8,bold";
-  std::string axisFont;             // empty: the chart's own
+  std::string axisFont;  // empty: the chart's own
 };
 
 // Low 8 bits of each component: a component typed as 300 acts as 44.
@@ -102,7 +102,8 @@ int LinePatternOf(int curve, bool lineStyle);
 
 // The styles of main curves 0..count-1 from the preferences: colour n+1, width 2, point size 6,
 // no marker unless Plot Points is on, the running pattern.
-std::vector<CurveStyle> PreferenceCurveStyles(const Preferences& prefs, int count, bool plotPoints, bool lineStyle);
+std::vector<CurveStyle> PreferenceCurveStyles(const Preferences& prefs, int count, bool plotPoints,
+                                              bool lineStyle);
 
 // Black / green special curves.
 CurveStyle SpecialCurveStyle(Rgb colour, int pattern);

@@ -27,7 +27,8 @@ double Percent(int i, int m) { return m > 1 ? 100.0 * i / (m - 1) : 0.0; }
 
 }  // namespace
 
-std::vector<double> ConvertToExceedence(std::vector<std::vector<float>>& curves, const std::vector<int>& inSpan) {
+std::vector<double> ConvertToExceedence(std::vector<std::vector<float>>& curves,
+                                        const std::vector<int>& inSpan) {
   if (curves.empty()) return {};
   std::size_t ref = 0;
   for (std::size_t j = 1; j < curves.size() && j < inSpan.size(); ++j)
@@ -53,7 +54,8 @@ std::vector<double> ConvertToExceedence(std::vector<std::vector<float>>& curves,
           if (pk <= xi && xi <= pk1) {
             const double sk = curve[static_cast<std::size_t>(k)];
             const double sk1 = curve[static_cast<std::size_t>(k + 1)];
-            result[static_cast<std::size_t>(i)] = static_cast<float>(sk + (xi - pk) * (sk1 - sk) / (pk1 - pk));
+            result[static_cast<std::size_t>(i)] =
+                static_cast<float>(sk + (xi - pk) * (sk1 - sk) / (pk1 - pk));
             break;
           }
         }

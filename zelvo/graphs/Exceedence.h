@@ -16,7 +16,8 @@ namespace zelvo {
 // A curve with fewer than two values has no duration curve (there is no spread of percentages to
 // place it on): all its positions become -99.0. A reference with a single value keeps the X value 0
 // for its first position, so the other curves still get their largest flow there.
-std::vector<double> ConvertToExceedence(std::vector<std::vector<float>>& curves, const std::vector<int>& inSpan);
+std::vector<double> ConvertToExceedence(std::vector<std::vector<float>>& curves,
+                                        const std::vector<int>& inSpan);
 
 struct TrendLine {
   bool valid = false;  // false when fewer than two distinct X values carry a flow

@@ -80,8 +80,8 @@ std::string FlowGraphTitle(const FlowGraphSettings& s) {
     return Format("%s%s For %s", names[i], ex, WaterYearMonthName(std::clamp(s.month, 0, 11)));
   }
   static const char* const names[kAnnualSeriesCount] = {
-      "Daily Flow",          "Monthly Average Flow", "Annual Average Flow", "Monthly Maximum Flow",
-      "Annual Maximum Flow", "Monthly Minimum Flow", "Annual Minimum Flow", "Annual Median Flow",
+      "Daily Flow",          "Monthly Average Flow",    "Annual Average Flow", "Monthly Maximum Flow",
+      "Annual Maximum Flow", "Monthly Minimum Flow",    "Annual Minimum Flow", "Annual Median Flow",
       "Monthly Median Flow", "Median Annual Hydrograph"};
   const int i = std::clamp(s.annualSeries, 0, kAnnualSeriesCount - 1);
   return std::string(names[i]) + ex;
@@ -119,7 +119,8 @@ FlowXAxis MakeFlowXAxis(const FlowLayout& layout, bool exceedence) {
                                          "Apr", "May", "Jun", "Jul",  "Aug", "Sep"};
   if (k.period == SeriesPeriod::Hydrograph || layout.span == 1) {
     axis.title = "Month in Water Year";
-    axis.labels.push_back({1.0, k.period == SeriesPeriod::Hydrograph ? std::string("Oct") : Format("%4d", layout.y0)});
+    axis.labels.push_back(
+        {1.0, k.period == SeriesPeriod::Hydrograph ? std::string("Oct") : Format("%4d", layout.y0)});
     for (int m = 1; m < 12; ++m) axis.labels.push_back({static_cast<double>(kGraphMonthStart[m]), months[m]});
     axis.labels.push_back({365.0, "Oct"});
     return axis;
@@ -143,7 +144,7 @@ FlowXAxis MakeFlowXAxis(const FlowLayout& layout, bool exceedence) {
 std::string FlowDateText(const FlowLayout& layout, int point) {
   const SeriesKind& k = layout.kind;
   if (k.period == SeriesPeriod::Hydrograph) {
-    static const char* const abbreviations[12] = {"Oct", "Nov", "Dec", "Jan", "Feb",  "Mar",
+    static const char* const abbreviations[12] = {"Oct", "Nov", "Dec",  "Jan",  "Feb", "Mar",
                                                   "Apr", "May", "June", "July", "Aug", "Sept"};
     int month = 0, day = 0;
     MonthAndDay(point % kDaysPerGraphYear + 1, month, day);
@@ -189,7 +190,7 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
     for (const FlowCurveInput& c : input.curves) {
       const int years = std::max(c.lastYear - c.firstYear + 1, 0);
       inSpan.push_back(layout.kind.period == SeriesPeriod::Hydrograph ? layout.pointCount
-                                                                     : years * layout.pointsPerYear);
+                                                                      : years * layout.pointsPerYear);
     }
     g.x = ConvertToExceedence(g.values, inSpan);
   }
@@ -234,7 +235,8 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
   chart.yMax = input.userYMaximum;
 
   if (s.errorBars && input.curves.size() == 1) {
-    const YearSpread spread = ComputeYearSpread(layout, input.curves[0], s.annualSeries == kAnnualAnnualMedian);
+    const YearSpread spread =
+        ComputeYearSpread(layout, input.curves[0], s.annualSeries == kAnnualAnnualMedian);
     ChartData bars;
     bars.type = ChartType::ErrorBars;
     bars.setsPerCurve = 2;
@@ -290,7 +292,8 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
   chart.xMin = 0.0;
   chart.xMax = s.exceedence ? 100.0 : layout.axisLength;
 
-  for (std::size_t j = 0; j < g.values.size(); ++j) g.statistics.push_back(ComputeCurveStatistics(g.labels[j], g.values[j]));
+  for (std::size_t j = 0; j < g.values.size(); ++j)
+    g.statistics.push_back(ComputeCurveStatistics(g.labels[j], g.values[j]));
   return g;
 }
 
@@ -336,10 +339,11 @@ std::string CurveStatisticsCsv(const std::vector<CurveStatistics>& statistics) {
   out += std::string("Curve units:  CFS") + kCrLf;
   out += std::string(kCrLf) + "Curve,No. of points,Minimum,Maximum,Median,Mean,StdDev,Total" + kCrLf;
   for (const CurveStatistics& s : statistics)
-    out += Format("%s,%d,%12.2f,%12.2f,%12.2f,%12.2f,%12.2f,%12.2f", s.label.c_str(), s.count,
-                  static_cast<double>(s.minimum), static_cast<double>(s.maximum), static_cast<double>(s.median),
-                  static_cast<double>(s.mean), static_cast<double>(s.stdDev), static_cast<double>(s.total)) +
-           kCrLf;
+    out +=
+        Format("%s,%d,%12.2f,%12.2f,%12.2f,%12.2f,%12.2f,%12.2f", s.label.c_str(), s.count,
+               static_cast<double>(s.minimum), static_cast<double>(s.maximum), static_cast<double>(s.median),
+               static_cast<double>(s.mean), static_cast<double>(s.stdDev), static_cast<double>(s.total)) +
+        kCrLf;
   return out;
 }
 

@@ -8,7 +8,8 @@
 namespace zelvo {
 
 std::optional<std::string> FlowGraphWindow::CannotOpen(const AppState& app, FlowWindowKind kind) {
-  if (kind == FlowWindowKind::Alternatives && app.baseline <= 0) return std::string(kNoBaselineForAlternatives);
+  if (kind == FlowWindowKind::Alternatives && app.baseline <= 0)
+    return std::string(kNoBaselineForAlternatives);
   return std::nullopt;
 }
 
@@ -44,9 +45,12 @@ FlowGraphWindow::FlowGraphWindow(const AppState& app, FlowWindowKind kind) : app
 
 std::string FlowGraphWindow::ListLabel() const {
   switch (kind_) {
-    case FlowWindowKind::DataSets: return "Select desired data sets";
-    case FlowWindowKind::TimePeriods: return "Select desired time profile:";
-    default: return "Select up to 4 alternative data sets";
+    case FlowWindowKind::DataSets:
+      return "Select desired data sets";
+    case FlowWindowKind::TimePeriods:
+      return "Select desired time profile:";
+    default:
+      return "Select up to 4 alternative data sets";
   }
 }
 
@@ -72,7 +76,8 @@ std::vector<int> FlowGraphWindow::CurveDataSets() const {
       if (!selection_.empty()) {
         const ProfileEntry& profile = app_.profiles[static_cast<std::size_t>(selection_[0])];
         const int periods = std::clamp(static_cast<int>(profile.periodCount), 0, kMaxPeriods);
-        for (int i = 0; i < periods; ++i) numbers.push_back(profile.periodDataSets[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < periods; ++i)
+          numbers.push_back(profile.periodDataSets[static_cast<std::size_t>(i)]);
       }
       break;
     case FlowWindowKind::Alternatives:

@@ -21,7 +21,8 @@ enum class FlowWindowKind { DataSets, TimePeriods, Alternatives };
 
 inline constexpr const char* kFlowGraphCaption = "Graph data set data";
 inline constexpr const char* kZoomHint = "Zoom:  Press shift and drag mouse          Reset:  Press R";
-inline constexpr const char* kNoBaselineForAlternatives = "You must select a baseline before graphing alternatives.";
+inline constexpr const char* kNoBaselineForAlternatives =
+    "You must select a baseline before graphing alternatives.";
 
 class FlowGraphWindow {
  public:

@@ -13,8 +13,8 @@ const int kGraphMonthDays[12] = {31, 30, 31, 31, 28, 31, 30, 31, 30, 31, 31, 30}
 
 const char* AnnualSeriesName(int series) {
   static const char* const names[kAnnualSeriesCount] = {
-      "Daily",      "Monthly Ave", "Annual Ave", "Monthly Max",    "Annual Max",
-      "Monthly Min", "Annual Min", "Annual Median", "Monthly Median", "Median annual hydrograph"};
+      "Daily",       "Monthly Ave", "Annual Ave",    "Monthly Max",    "Annual Max",
+      "Monthly Min", "Annual Min",  "Annual Median", "Monthly Median", "Median annual hydrograph"};
   return series >= 0 && series < kAnnualSeriesCount ? names[series] : "";
 }
 
@@ -25,8 +25,9 @@ const char* MonthlySeriesName(int series) {
 }
 
 const char* WaterYearMonthName(int month) {
-  static const char* const names[12] = {"October", "November", "December", "January", "February", "March",
-                                        "April",   "May",      "June",     "July",    "August",   "September"};
+  static const char* const names[12] = {"October",  "November", "December", "January",
+                                        "February", "March",    "April",    "May",
+                                        "June",     "July",     "August",   "September"};
   return month >= 0 && month < 12 ? names[month] : "";
 }
 
@@ -37,25 +38,70 @@ SeriesKind SeriesKindOf(const FlowGraphSettings& s) {
   if (s.basis == FlowBasis::Monthly) {
     k.monthlyBasis = true;
     switch (s.monthlySeries) {
-      case kMonthlyMonthlyAve: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Mean; break;
-      case kMonthlyMonthlyMax: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Max; break;
-      case kMonthlyMonthlyMin: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Min; break;
-      case kMonthlyMonthlyMedian: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Median; break;
-      default: k.period = SeriesPeriod::Day; k.stat = SeriesStat::Values; break;
+      case kMonthlyMonthlyAve:
+        k.period = SeriesPeriod::Month;
+        k.stat = SeriesStat::Mean;
+        break;
+      case kMonthlyMonthlyMax:
+        k.period = SeriesPeriod::Month;
+        k.stat = SeriesStat::Max;
+        break;
+      case kMonthlyMonthlyMin:
+        k.period = SeriesPeriod::Month;
+        k.stat = SeriesStat::Min;
+        break;
+      case kMonthlyMonthlyMedian:
+        k.period = SeriesPeriod::Month;
+        k.stat = SeriesStat::Median;
+        break;
+      default:
+        k.period = SeriesPeriod::Day;
+        k.stat = SeriesStat::Values;
+        break;
     }
     return k;
   }
   switch (s.annualSeries) {
-    case kAnnualMonthlyAve: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Mean; break;
-    case kAnnualAnnualAve: k.period = SeriesPeriod::Year; k.stat = SeriesStat::Mean; break;
-    case kAnnualMonthlyMax: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Max; break;
-    case kAnnualAnnualMax: k.period = SeriesPeriod::Year; k.stat = SeriesStat::Max; break;
-    case kAnnualMonthlyMin: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Min; break;
-    case kAnnualAnnualMin: k.period = SeriesPeriod::Year; k.stat = SeriesStat::Min; break;
-    case kAnnualAnnualMedian: k.period = SeriesPeriod::Year; k.stat = SeriesStat::Median; break;
-    case kAnnualMonthlyMedian: k.period = SeriesPeriod::Month; k.stat = SeriesStat::Median; break;
-    case kAnnualMedianHydrograph: k.period = SeriesPeriod::Hydrograph; k.stat = SeriesStat::Median; break;
-    default: k.period = SeriesPeriod::Day; k.stat = SeriesStat::Values; break;
+    case kAnnualMonthlyAve:
+      k.period = SeriesPeriod::Month;
+      k.stat = SeriesStat::Mean;
+      break;
+    case kAnnualAnnualAve:
+      k.period = SeriesPeriod::Year;
+      k.stat = SeriesStat::Mean;
+      break;
+    case kAnnualMonthlyMax:
+      k.period = SeriesPeriod::Month;
+      k.stat = SeriesStat::Max;
+      break;
+    case kAnnualAnnualMax:
+      k.period = SeriesPeriod::Year;
+      k.stat = SeriesStat::Max;
+      break;
+    case kAnnualMonthlyMin:
+      k.period = SeriesPeriod::Month;
+      k.stat = SeriesStat::Min;
+      break;
+    case kAnnualAnnualMin:
+      k.period = SeriesPeriod::Year;
+      k.stat = SeriesStat::Min;
+      break;
+    case kAnnualAnnualMedian:
+      k.period = SeriesPeriod::Year;
+      k.stat = SeriesStat::Median;
+      break;
+    case kAnnualMonthlyMedian:
+      k.period = SeriesPeriod::Month;
+      k.stat = SeriesStat::Median;
+      break;
+    case kAnnualMedianHydrograph:
+      k.period = SeriesPeriod::Hydrograph;
+      k.stat = SeriesStat::Median;
+      break;
+    default:
+      k.period = SeriesPeriod::Day;
+      k.stat = SeriesStat::Values;
+      break;
   }
   return k;
 }
@@ -71,9 +117,12 @@ double FlowLayout::X(int point) const {
     return kDaysPerGraphYear * static_cast<double>(y) + 1;
   }
   switch (kind.period) {
-    case SeriesPeriod::Day: return point + 1;
-    case SeriesPeriod::Month: return kDaysPerGraphYear * static_cast<double>(y) + kGraphMonthStart[i] + 1;
-    default: return kDaysPerGraphYear * static_cast<double>(y) + 1;
+    case SeriesPeriod::Day:
+      return point + 1;
+    case SeriesPeriod::Month:
+      return kDaysPerGraphYear * static_cast<double>(y) + kGraphMonthStart[i] + 1;
+    default:
+      return kDaysPerGraphYear * static_cast<double>(y) + 1;
   }
 }
 
@@ -104,10 +153,18 @@ FlowLayout MakeFlowLayout(const FlowGraphSettings& settings, const std::vector<F
     return l;
   }
   switch (l.kind.period) {
-    case SeriesPeriod::Day: l.pointsPerYear = kDaysPerGraphYear; break;
-    case SeriesPeriod::Month: l.pointsPerYear = 12; break;
-    case SeriesPeriod::Year: l.pointsPerYear = 1; break;
-    case SeriesPeriod::Hydrograph: l.pointsPerYear = kDaysPerGraphYear; break;
+    case SeriesPeriod::Day:
+      l.pointsPerYear = kDaysPerGraphYear;
+      break;
+    case SeriesPeriod::Month:
+      l.pointsPerYear = 12;
+      break;
+    case SeriesPeriod::Year:
+      l.pointsPerYear = 1;
+      break;
+    case SeriesPeriod::Hydrograph:
+      l.pointsPerYear = kDaysPerGraphYear;
+      break;
   }
   if (l.kind.period == SeriesPeriod::Hydrograph) {
     l.pointCount = kDaysPerGraphYear;
@@ -122,7 +179,8 @@ FlowLayout MakeFlowLayout(const FlowGraphSettings& settings, const std::vector<F
 namespace {
 
 // Statistic of the valid flows among the graph days [first, first + count) of one year.
-float PeriodStatistic(const YearFlows& flows, int first, int count, SeriesStat stat, std::vector<float>& buffer) {
+float PeriodStatistic(const YearFlows& flows, int first, int count, SeriesStat stat,
+                      std::vector<float>& buffer) {
   buffer.clear();
   for (int d = first; d < first + count; ++d) {
     const float v = flows[static_cast<std::size_t>(SlotOfGraphDay(d))];
@@ -130,8 +188,10 @@ float PeriodStatistic(const YearFlows& flows, int first, int count, SeriesStat s
   }
   if (buffer.empty()) return kGraphHole;
   switch (stat) {
-    case SeriesStat::Max: return *std::max_element(buffer.begin(), buffer.end());
-    case SeriesStat::Min: return *std::min_element(buffer.begin(), buffer.end());
+    case SeriesStat::Max:
+      return *std::max_element(buffer.begin(), buffer.end());
+    case SeriesStat::Min:
+      return *std::min_element(buffer.begin(), buffer.end());
     case SeriesStat::Median:
       return ComputeSummaryStats(static_cast<int>(buffer.size()), buffer.data()).median;
     default:
@@ -169,7 +229,8 @@ std::vector<float> ComputeFlowSeries(const FlowLayout& layout, const FlowCurveIn
         if (IsValidFlow(v)) buffer.push_back(v);
       }
       if (!buffer.empty())
-        out[static_cast<std::size_t>(d)] = ComputeSummaryStats(static_cast<int>(buffer.size()), buffer.data()).median;
+        out[static_cast<std::size_t>(d)] =
+            ComputeSummaryStats(static_cast<int>(buffer.size()), buffer.data()).median;
     }
     return out;
   }

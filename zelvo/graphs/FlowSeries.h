@@ -57,7 +57,7 @@ struct FlowGraphSettings {
   FlowBasis basis = FlowBasis::Annual;
   int annualSeries = kAnnualDaily;
   int monthlySeries = kMonthlyDaily;
-  int month = 0;  // water-year month 0 (October) .. 11 (September), monthly basis
+  int month = 0;      // water-year month 0 (October) .. 11 (September), monthly basis
   int graphType = 0;  // 0 line, 1 bar
   int scale = 0;      // 0 linear, 1 log
   bool grid = false;
@@ -84,12 +84,12 @@ SeriesKind SeriesKindOf(const FlowGraphSettings& settings);
 // The common time axis of all curves of a drawing.
 struct FlowLayout {
   SeriesKind kind;
-  int month = 0;           // monthly basis
-  int y0 = 0, y1 = 0;      // first and last water year of all curves
-  int span = 0;            // y1 - y0 + 1
-  int pointsPerYear = 0;   // P
-  int pointCount = 0;      // span x P, or 365 for the hydrograph
-  double axisLength = 0;   // X runs from 0 to this
+  int month = 0;          // monthly basis
+  int y0 = 0, y1 = 0;     // first and last water year of all curves
+  int span = 0;           // y1 - y0 + 1
+  int pointsPerYear = 0;  // P
+  int pointCount = 0;     // span x P, or 365 for the hydrograph
+  double axisLength = 0;  // X runs from 0 to this
 
   // X of point p (days counted from the axis start, the first day being 1).
   double X(int point) const;

@@ -25,7 +25,8 @@ std::optional<std::string> AskCsvExportPath(Ui& ui) {
   request.mustExist = false;
   std::optional<std::string> path = ui.SaveFileName(request);
   if (!path || path->empty()) return std::nullopt;
-  if (FileExists(*path) && ui.Message(OverwriteQuestion(*path), Buttons::YesNo) != Answer::Yes) return std::nullopt;
+  if (FileExists(*path) && ui.Message(OverwriteQuestion(*path), Buttons::YesNo) != Answer::Yes)
+    return std::nullopt;
   return path;
 }
 
@@ -58,7 +59,8 @@ bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart) {
   if (!ui.Edit(form)) return false;
   ui.SetBusy(true);
   const RgbImage image = grabChart();
-  if (!form.path.empty() && WriteBmpFile(form.path, image) == BmpResult::WriteError) ui.Message("write error");
+  if (!form.path.empty() && WriteBmpFile(form.path, image) == BmpResult::WriteError)
+    ui.Message("write error");
   ui.SetBusy(false);
   return true;
 }

@@ -14,14 +14,16 @@ constexpr const char* kCrLf = "\r\n";
 }  // namespace
 
 std::optional<std::string> CheckIndexGraphLimits(const IndexGraphInput& input) {
-  if (input.kind != IndexGraphKind::Alternatives || input.curves.empty() || !input.curves[0].table) return std::nullopt;
+  if (input.kind != IndexGraphKind::Alternatives || input.curves.empty() || !input.curves[0].table)
+    return std::nullopt;
   const HiTable& base = *input.curves[0].table;
   for (std::size_t j = 1; j < input.curves.size(); ++j) {
     const std::optional<HiTable>& t = input.curves[j].table;
     if (!t) continue;
     if (t->lowerPercentile != base.lowerPercentile || t->upperPercentile != base.upperPercentile)
-      return Format("The limits for alternative (%s) do not match the baseline.\n\nComparison can not be made.",
-                    input.curves[j].title.c_str());
+      return Format(
+          "The limits for alternative (%s) do not match the baseline.\n\nComparison can not be made.",
+          input.curves[j].title.c_str());
   }
   return std::nullopt;
 }
@@ -43,7 +45,8 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
 
   // Values as read, then normalised by the base curve.
   std::vector<float> baseValue(static_cast<std::size_t>(K), 0.0f);
-  const bool haveBase = input.base >= 0 && input.base < curveCount && input.curves[input.base].table.has_value();
+  const bool haveBase =
+      input.base >= 0 && input.base < curveCount && input.curves[input.base].table.has_value();
   for (int k = 0; k < K; ++k)
     if (haveBase) baseValue[k] = input.curves[input.base].table->value[input.indices[k]];
 
@@ -77,7 +80,8 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
   // Header lines.
   g.header.assign(3, std::string());
   if (input.kind == IndexGraphKind::Alternatives) {
-    g.header[0] = range ? "Alternative Hydrologic Index Range Comparisons" : "Alternative Hydrologic Index Comparisons";
+    g.header[0] =
+        range ? "Alternative Hydrologic Index Range Comparisons" : "Alternative Hydrologic Index Comparisons";
   } else {
     g.header[0] = input.profileTitle;
     g.header[1] = range ? "Hydrologic Index Range Comparisons" : "Hydrologic Index Comparisons";
@@ -85,8 +89,9 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
   if (range) {
     for (const IndexCurveInput& c : input.curves) {
       if (!c.table) continue;
-      g.header[2] = Format("Lower Bound = %dth percentile     Upper Bound = %dth percentile",
-                           static_cast<int>(c.table->lowerPercentile), static_cast<int>(c.table->upperPercentile));
+      g.header[2] =
+          Format("Lower Bound = %dth percentile     Upper Bound = %dth percentile",
+                 static_cast<int>(c.table->lowerPercentile), static_cast<int>(c.table->upperPercentile));
       break;
     }
   }
@@ -118,7 +123,8 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
     }
     chart.main.curveLabels = legend;
     chart.main.curveStyles = styles;
-    for (int k = 1; k <= K; ++k) chart.xLabels.push_back({static_cast<double>(k), std::string(IndexName(input.indices[k - 1]))});
+    for (int k = 1; k <= K; ++k)
+      chart.xLabels.push_back({static_cast<double>(k), std::string(IndexName(input.indices[k - 1]))});
     return g;
   }
 
@@ -194,8 +200,8 @@ std::string IndexGraphExportText(const IndexGraph& g) {
     out += Format("%s,", std::string(IndexName(g.indices[k])).c_str());
     for (std::size_t j = 0; j < g.titles.size(); ++j) {
       if (range)
-        out += Format(",%13.3f,%13.3f,%13.3f,", static_cast<double>(g.lower[j][k]), static_cast<double>(g.value[j][k]),
-                      static_cast<double>(g.upper[j][k]));
+        out += Format(",%13.3f,%13.3f,%13.3f,", static_cast<double>(g.lower[j][k]),
+                      static_cast<double>(g.value[j][k]), static_cast<double>(g.upper[j][k]));
       else
         out += Format(",%13.3f", static_cast<double>(g.value[j][k]));
     }

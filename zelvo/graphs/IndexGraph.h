@@ -20,7 +20,7 @@ enum class IndexGraphKind { Alternatives, Profile };
 enum class IndexGraphType { Value = 0, Range = 1 };
 
 struct IndexCurveInput {
-  std::string title;           // the data set's title
+  std::string title;             // the data set's title
   std::optional<HiTable> table;  // nullopt when its results file could not be read
 };
 
@@ -29,10 +29,10 @@ struct IndexGraphInput {
   IndexGraphType type = IndexGraphType::Value;
   bool normalize = false;
   bool grid = false;
-  std::string profileTitle;     // profile window: first header line
-  std::vector<int> indices;     // the K selected index numbers
+  std::string profileTitle;  // profile window: first header line
+  std::vector<int> indices;  // the K selected index numbers
   std::vector<IndexCurveInput> curves;
-  int base = 0;                 // 0-based curve that normalises the others
+  int base = 0;  // 0-based curve that normalises the others
   Preferences preferences;
 };
 

@@ -33,7 +33,8 @@ IndexGraphWindow::IndexGraphWindow(AppState& app, IndexWindowKind kind) : app_(a
     const ProfileEntry& profile = app.profiles[p];
     const int periods = std::clamp(static_cast<int>(profile.periodCount), 0, kMaxPeriods);
     bool all = periods > 0;
-    for (int i = 0; i < periods && all; ++i) all = HiOutputExists(ResultsPath(app, profile.periodDataSets[i]));
+    for (int i = 0; i < periods && all; ++i)
+      all = HiOutputExists(ResultsPath(app, profile.periodDataSets[i]));
     if (!all) continue;
     entries_.push_back(profile.title + mark(ResultsPath(app, profile.periodDataSets[0])));
     entryItems_.push_back(static_cast<int>(p));
@@ -42,7 +43,8 @@ IndexGraphWindow::IndexGraphWindow(AppState& app, IndexWindowKind kind) : app_(a
 }
 
 std::optional<std::string> IndexGraphWindow::CannotOpen() const {
-  if (kind_ == IndexWindowKind::Alternatives && app_.baseline <= 0) return std::string(kNoBaselineForAlternatives);
+  if (kind_ == IndexWindowKind::Alternatives && app_.baseline <= 0)
+    return std::string(kNoBaselineForAlternatives);
   if (kind_ == IndexWindowKind::Profiles && entries_.empty()) return std::string(kNoComputedProfiles);
   return std::nullopt;
 }
@@ -101,7 +103,8 @@ std::optional<std::vector<int>> IndexGraphWindow::IndexSelectionNow(Ui& ui) cons
   const std::vector<int> numbers = CurveDataSets();
   if (numbers.empty()) return std::vector<int>{};
   // The default set of the baseline's class, or of the profile's first period.
-  return SelectedIndexNumbers(selection, app_, app_.dataSets[static_cast<std::size_t>(numbers[0] - 1)].streamClass);
+  return SelectedIndexNumbers(selection, app_,
+                              app_.dataSets[static_cast<std::size_t>(numbers[0] - 1)].streamClass);
 }
 
 bool IndexGraphWindow::SetBaseline(Ui& ui) {
@@ -127,13 +130,16 @@ const IndexGraph* IndexGraphWindow::Draw(Ui& ui) {
   if (numbers.empty()) return nullptr;
 
   IndexGraphInput input;
-  input.kind = kind_ == IndexWindowKind::Alternatives ? IndexGraphKind::Alternatives : IndexGraphKind::Profile;
+  input.kind =
+      kind_ == IndexWindowKind::Alternatives ? IndexGraphKind::Alternatives : IndexGraphKind::Profile;
   input.type = type;
   input.normalize = normalize;
   input.grid = grid;
   input.indices = *indices;
   input.preferences = app_.preferences;
-  input.base = kind_ == IndexWindowKind::Profiles ? std::clamp(basePeriod_ - 1, 0, static_cast<int>(numbers.size()) - 1) : 0;
+  input.base = kind_ == IndexWindowKind::Profiles
+                   ? std::clamp(basePeriod_ - 1, 0, static_cast<int>(numbers.size()) - 1)
+                   : 0;
   if (kind_ == IndexWindowKind::Profiles)
     input.profileTitle = app_.profiles[static_cast<std::size_t>(entryItems_[selection_[0]])].title;
   for (int n : numbers) {

@@ -19,8 +19,8 @@ inline constexpr const char* kProgramCaption = "MORVIK (%.2f)";
 inline constexpr double kProgramVersion = 1.1;
 
 struct AppState {
-  std::filesystem::path startFolder;   // working folder at start-up
-  std::filesystem::path projectRoot;   // start folder / "zelvoproj"
+  std::filesystem::path startFolder;  // working folder at start-up
+  std::filesystem::path projectRoot;  // start folder / "zelvoproj"
 
   std::vector<ProjectEntry> projects;  // the projects list, at most 100
 

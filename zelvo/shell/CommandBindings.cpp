@@ -20,7 +20,8 @@ void BindCoreCommands(CommandTable& table) {
   // The index sets of the eight groups, in group order.
   const int indexSetCommands[kIndexGroups] = {32817, 32818, 32819, 32820, 32821, 32822, 32842, 32843};
   for (int g = 0; g < kIndexGroups; ++g)
-    table.Bind(indexSetCommands[g], [group = g + 1](AppState& app, Ui& ui) { EditDefaultIndexSet(app, ui, group); });
+    table.Bind(indexSetCommands[g],
+               [group = g + 1](AppState& app, Ui& ui) { EditDefaultIndexSet(app, ui, group); });
   table.Bind(32841, EditMedianOption);
 
   table.Bind(32778, ImportAgncData);

@@ -22,20 +22,21 @@ inline constexpr int kCmdContextHelp = 57669;
 using CommandHandler = std::function<void(AppState&, Ui&)>;
 
 enum class CommandBinding {
-  Core,      // runs `handler`
-  Window,    // carried out by the main window itself (exit, help, About box)
-  NotYet,    // listed, but its operation is not part of the program yet
+  Core,    // runs `handler`
+  Window,  // carried out by the main window itself (exit, help, About box)
+  NotYet,  // listed, but its operation is not part of the program yet
 };
 
 struct Command {
   int id = 0;
-  std::vector<std::string> menuPath;  // {"File", "Preferences...", "Hydrologic Indices"}; empty: no menu entry
-  std::string text;                   // menu text, "New Project"
-  std::string statusText;             // fly-by help in the status bar
-  std::string toolTip;                // tool bar tool tip; empty for commands without a button
+  std::vector<std::string>
+      menuPath;            // {"File", "Preferences...", "Hydrologic Indices"}; empty: no menu entry
+  std::string text;        // menu text, "New Project"
+  std::string statusText;  // fly-by help in the status bar
+  std::string toolTip;     // tool bar tool tip; empty for commands without a button
   bool needsProject = false;
-  int toolBarSlot = -1;               // position on the tool bar counting separators; -1: no button
-  bool separatorBefore = false;       // a menu separator above this item
+  int toolBarSlot = -1;          // position on the tool bar counting separators; -1: no button
+  bool separatorBefore = false;  // a menu separator above this item
   CommandBinding binding = CommandBinding::NotYet;
   CommandHandler handler;
 };

@@ -7,120 +7,148 @@ namespace {
 
 const std::map<int, HelpTopic>& Topics() {
   static const std::map<int, HelpTopic> topics{
-      {32826, {"Creates a new project: a folder under zelvoproj in the start folder that will hold its data sets, "
-               "profiles, results and reports. The new project becomes the open project.",
-               "The project name and description. A project's folder name is its name with every blank replaced "
-               "by an underscore; a name whose folder already exists is refused. At most 100 projects can exist.",
-               "The new project folder and the projects list (projects) in the start folder."}},
-      {32827, {"Opens a project: its data sets, time period profiles and baseline become the ones every other "
-               "command works on, and the window caption shows its name.",
-               "Which project to open, from the list of all projects.",
-               "Nothing."}},
-      {32828, {"Deletes a project with every file in its folder and the folder itself. When the open project is "
-               "deleted no project is open afterwards.",
-               "Which project to delete, then a Yes/No confirmation.",
-               "Removes the project's files and folder and its entry in the projects list."}},
-      {32831, {"Changes the name and description of a project. The project folder is renamed to match the new name.",
-               "Which project, then its name and description.",
-               "The projects list; the project folder is renamed."}},
-      {32773, {"Sets how flow graphs are drawn by default: the colour of each of the 20 curves, the default annual "
-               "and monthly flow series, linear or logarithmic scale, line or bar graphs, grid, points and line styles.",
-               "The graphics preferences dialog.",
-               "Nothing at once; changed preferences are saved in pref.dat when you leave the program and answer Yes."}},
-      {32816, {"Sets the stream class given to every new data set by the imports.",
-               "One of Low Volume Stable, High Volume Stable, High Volume Flashy and Low Volume Flashy.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {32817, {"Chooses, for Low Volume Stable streams, which index stands for each of the ten flow components "
-               "in the default index set used by index tables, comparison reports and index graphs.",
-               "One candidate index per flow component. [R] marks an index with a percentile range, [M] one that "
-               "can use the median.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {32818, {"Chooses the default index set of High Volume Stable streams, one index per flow component.",
-               "One candidate index per flow component.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {32819, {"Chooses the default index set of High Volume Flashy streams, one index per flow component.",
-               "One candidate index per flow component.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {32820, {"Chooses the default index set of Low Volume Flashy streams, one index per flow component.",
-               "One candidate index per flow component.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {32841, {"Switches the indices that allow it from the mean to the median of their yearly values. Results "
-               "computed with the median are marked (MC) in the selection lists.",
-               "One check box.",
-               "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
-      {kCmdExit, {"Leaves the program. No project stays open; the next start begins without one.",
-                  "When a preference was changed: Save new preferences? Yes saves them, No leaves them unsaved, "
-                  "Cancel keeps the program running.",
-                  "pref.dat in the start folder when you answer Yes."}},
-      {32778, {"Imports an agency daily-value file, optionally with its annual peak-flow file, as a new data set of "
-               "the open project. Missing days are counted and you choose which years to keep.",
-               "The data set title, description and stream class; the daily and peak file names and the first and "
-               "last water year (0 for the whole file); what to do with years that have missing days.",
-               "The data set file dataset_N and its entry in ds_directory."}},
-      {32829, {"Imports an alternative flow scenario from a comma-separated file laid out as one column per water "
-               "year and 366 rows of daily flows, optionally followed by peak flows.",
-               "The file name, the data set title, description and stream class.",
-               "The data set file dataset_N and its entry in ds_directory."}},
-      {32774, {"Shows the daily flows of a data set in a grid, one column per water year and one row per day from "
-               "1 October, so you can correct them. Missing days show 999999.00.",
-               "Which data set (when the project holds more than one), then the grid. Cells take numbers only.",
-               "The data set file, rewritten when you press OK."}},
-      {32775, {"Changes the title, description and stream class of a data set.",
-               "Which data set, then its title, description and stream class.",
-               "ds_directory."}},
-      {32772, {"Writes the daily flows of a data set to a comma-separated file that can be imported again as an "
-               "alternative.",
-               "Which data set and the file to write; whether to overwrite an existing file.",
-               "The chosen .csv file."}},
-      {32840, {"Writes the hydrologic index values of a data set to a comma-separated file.",
-               "Which data set (only those with computed indices) and the file to write.",
-               "The chosen .csv file."}},
-      {32777, {"Copies a span of water years of a data set into a new data set, keeping its stream class and peaks.",
-               "Which data set, then the new title, description and first and last water year.",
-               "A new data set file and its entry in ds_directory."}},
-      {32798, {"Draws flow graphs of one or more data sets: daily, annual and monthly flow series and exceedence "
-               "curves, with export of the graphed values.",
-               "Which data sets and which series.",
-               "Only the exports you ask for."}},
-      {32824, {"Writes a report that lists the data sets of the project and the time period profiles, and shows it.",
-               "Nothing.",
-               "dump.txt in the project folder."}},
-      {32800, {"Deletes a data set. Later data sets are renumbered so the numbers stay without gaps. A data set "
-               "that is a period of a time period profile cannot be deleted before its profile.",
-               "Which data set, then a Yes/No confirmation.",
-               "Removes the data set file and its results, renumbers later files, rewrites ds_directory, the "
-               "profile list and, when needed, the baseline."}},
-      {32807, {"Divides a data set into up to five time periods that are compared with one another.",
-               "Which data set, the profile title and the first and last water year and title of each period.",
-               "A new data set for each period and the profile list ip_directory."}},
-      {32801, {"Deletes a time period profile.",
-               "Which profile, then a confirmation.",
-               "ip_directory."}},
-      {32779, {"Computes the 171 hydrologic indices with their percentile ranges for every period of a profile.",
-               "Which profile, then the drainage area and the lower and upper percentile.",
-               "One results file hiout_N.csv per period."}},
-      {32804, {"Draws flow graphs of the periods of a profile.", "Which profile and which series.",
-               "Only the exports you ask for."}},
-      {32805, {"Graphs the hydrologic index values of the periods of a profile against a base period.",
-               "Which profile and which indices (the default set of the stream class or up to 12 of your choice).",
-               "Only the exports you ask for."}},
-      {32825, {"Writes the table of index values and ranges of the periods of a profile and shows it.",
-               "Which profile and which indices.", "table.txt in the project folder."}},
-      {32832, {"Compares the index values of two periods of a profile and shows the report.",
-               "Which profile, which periods and which indices.", "comprpt.txt in the project folder."}},
-      {32834, {"Chooses the data set that alternatives are compared with.",
-               "Which data set (only those with computed indices).", "The project's baseline file."}},
-      {32835, {"Computes the 171 hydrologic indices with their percentile ranges of one data set.",
-               "Which data set, then the drainage area and the lower and upper percentile.",
-               "The results file hiout_N.csv of the data set."}},
-      {32836, {"Draws flow graphs of the baseline and alternatives.", "Which alternatives and which series.",
-               "Only the exports you ask for."}},
-      {32837, {"Graphs the index values of alternatives against the baseline.",
-               "Which alternatives and which indices.", "Only the exports you ask for."}},
-      {32838, {"Writes the table of index values of the baseline and up to four alternatives and shows it.",
-               "Which alternatives and which indices.", "table.txt in the project folder."}},
-      {32833, {"Compares the index values of one alternative with the baseline and shows the report.",
-               "Which alternative and which indices.", "comprpt.txt in the project folder."}},
+      {32826,
+       {"Creates a new project: a folder under zelvoproj in the start folder that will hold its data sets, "
+        "profiles, results and reports. The new project becomes the open project.",
+        "The project name and description. A project's folder name is its name with every blank replaced "
+        "by an underscore; a name whose folder already exists is refused. At most 100 projects can exist.",
+        "The new project folder and the projects list (projects) in the start folder."}},
+      {32827,
+       {"Opens a project: its data sets, time period profiles and baseline become the ones every other "
+        "command works on, and the window caption shows its name.",
+        "Which project to open, from the list of all projects.", "Nothing."}},
+      {32828,
+       {"Deletes a project with every file in its folder and the folder itself. When the open project is "
+        "deleted no project is open afterwards.",
+        "Which project to delete, then a Yes/No confirmation.",
+        "Removes the project's files and folder and its entry in the projects list."}},
+      {32831,
+       {"Changes the name and description of a project. The project folder is renamed to match the new name.",
+        "Which project, then its name and description.",
+        "The projects list; the project folder is renamed."}},
+      {32773,
+       {"Sets how flow graphs are drawn by default: the colour of each of the 20 curves, the default annual "
+        "and monthly flow series, linear or logarithmic scale, line or bar graphs, grid, points and line "
+        "styles.",
+        "The graphics preferences dialog.",
+        "Nothing at once; changed preferences are saved in pref.dat when you leave the program and answer "
+        "Yes."}},
+      {32816,
+       {"Sets the stream class given to every new data set by the imports.",
+        "One of Low Volume Stable, High Volume Stable, High Volume Flashy and Low Volume Flashy.",
+        "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {32817,
+       {"Chooses, for Low Volume Stable streams, which index stands for each of the ten flow components "
+        "in the default index set used by index tables, comparison reports and index graphs.",
+        "One candidate index per flow component. [R] marks an index with a percentile range, [M] one that "
+        "can use the median.",
+        "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {32818,
+       {"Chooses the default index set of High Volume Stable streams, one index per flow component.",
+        "One candidate index per flow component.",
+        "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {32819,
+       {"Chooses the default index set of High Volume Flashy streams, one index per flow component.",
+        "One candidate index per flow component.",
+        "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {32820,
+       {"Chooses the default index set of Low Volume Flashy streams, one index per flow component.",
+        "One candidate index per flow component.",
+        "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {32841,
+       {"Switches the indices that allow it from the mean to the median of their yearly values. Results "
+        "computed with the median are marked (MC) in the selection lists.",
+        "One check box.", "Nothing at once; saved in pref.dat at the end of the program when you agree."}},
+      {kCmdExit,
+       {"Leaves the program. No project stays open; the next start begins without one.",
+        "When a preference was changed: Save new preferences? Yes saves them, No leaves them unsaved, "
+        "Cancel keeps the program running.",
+        "pref.dat in the start folder when you answer Yes."}},
+      {32778,
+       {"Imports an agency daily-value file, optionally with its annual peak-flow file, as a new data set of "
+        "the open project. Missing days are counted and you choose which years to keep.",
+        "The data set title, description and stream class; the daily and peak file names and the first and "
+        "last water year (0 for the whole file); what to do with years that have missing days.",
+        "The data set file dataset_N and its entry in ds_directory."}},
+      {32829,
+       {"Imports an alternative flow scenario from a comma-separated file laid out as one column per water "
+        "year and 366 rows of daily flows, optionally followed by peak flows.",
+        "The file name, the data set title, description and stream class.",
+        "The data set file dataset_N and its entry in ds_directory."}},
+      {32774,
+       {"Shows the daily flows of a data set in a grid, one column per water year and one row per day from "
+        "1 October, so you can correct them. Missing days show 999999.00.",
+        "Which data set (when the project holds more than one), then the grid. Cells take numbers only.",
+        "The data set file, rewritten when you press OK."}},
+      {32775,
+       {"Changes the title, description and stream class of a data set.",
+        "Which data set, then its title, description and stream class.", "ds_directory."}},
+      {32772,
+       {"Writes the daily flows of a data set to a comma-separated file that can be imported again as an "
+        "alternative.",
+        "Which data set and the file to write; whether to overwrite an existing file.",
+        "The chosen .csv file."}},
+      {32840,
+       {"Writes the hydrologic index values of a data set to a comma-separated file.",
+        "Which data set (only those with computed indices) and the file to write.", "The chosen .csv file."}},
+      {32777,
+       {"Copies a span of water years of a data set into a new data set, keeping its stream class and peaks.",
+        "Which data set, then the new title, description and first and last water year.",
+        "A new data set file and its entry in ds_directory."}},
+      {32798,
+       {"Draws flow graphs of one or more data sets: daily, annual and monthly flow series and exceedence "
+        "curves, with export of the graphed values.",
+        "Which data sets and which series.", "Only the exports you ask for."}},
+      {32824,
+       {"Writes a report that lists the data sets of the project and the time period profiles, and shows it.",
+        "Nothing.", "dump.txt in the project folder."}},
+      {32800,
+       {"Deletes a data set. Later data sets are renumbered so the numbers stay without gaps. A data set "
+        "that is a period of a time period profile cannot be deleted before its profile.",
+        "Which data set, then a Yes/No confirmation.",
+        "Removes the data set file and its results, renumbers later files, rewrites ds_directory, the "
+        "profile list and, when needed, the baseline."}},
+      {32807,
+       {"Divides a data set into up to five time periods that are compared with one another.",
+        "Which data set, the profile title and the first and last water year and title of each period.",
+        "A new data set for each period and the profile list ip_directory."}},
+      {32801, {"Deletes a time period profile.", "Which profile, then a confirmation.", "ip_directory."}},
+      {32779,
+       {"Computes the 171 hydrologic indices with their percentile ranges for every period of a profile.",
+        "Which profile, then the drainage area and the lower and upper percentile.",
+        "One results file hiout_N.csv per period."}},
+      {32804,
+       {"Draws flow graphs of the periods of a profile.", "Which profile and which series.",
+        "Only the exports you ask for."}},
+      {32805,
+       {"Graphs the hydrologic index values of the periods of a profile against a base period.",
+        "Which profile and which indices (the default set of the stream class or up to 12 of your choice).",
+        "Only the exports you ask for."}},
+      {32825,
+       {"Writes the table of index values and ranges of the periods of a profile and shows it.",
+        "Which profile and which indices.", "table.txt in the project folder."}},
+      {32832,
+       {"Compares the index values of two periods of a profile and shows the report.",
+        "Which profile, which periods and which indices.", "comprpt.txt in the project folder."}},
+      {32834,
+       {"Chooses the data set that alternatives are compared with.",
+        "Which data set (only those with computed indices).", "The project's baseline file."}},
+      {32835,
+       {"Computes the 171 hydrologic indices with their percentile ranges of one data set.",
+        "Which data set, then the drainage area and the lower and upper percentile.",
+        "The results file hiout_N.csv of the data set."}},
+      {32836,
+       {"Draws flow graphs of the baseline and alternatives.", "Which alternatives and which series.",
+        "Only the exports you ask for."}},
+      {32837,
+       {"Graphs the index values of alternatives against the baseline.",
+        "Which alternatives and which indices.", "Only the exports you ask for."}},
+      {32838,
+       {"Writes the table of index values of the baseline and up to four alternatives and shows it.",
+        "Which alternatives and which indices.", "table.txt in the project folder."}},
+      {32833,
+       {"Compares the index values of one alternative with the baseline and shows the report.",
+        "Which alternative and which indices.", "comprpt.txt in the project folder."}},
       {kCmdHelpTopics, {"Shows this help.", "Nothing.", "Nothing."}},
       {kCmdAbout, {"Shows the program's name and version.", "Nothing.", "Nothing."}},
   };
@@ -131,10 +159,17 @@ std::string Escape(const std::string& text) {
   std::string out;
   for (char ch : text) {
     switch (ch) {
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '&': out += "&amp;"; break;
-      default: out += ch;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '&':
+        out += "&amp;";
+        break;
+      default:
+        out += ch;
     }
   }
   return out;
@@ -160,10 +195,13 @@ std::string HelpPageHtml(const CommandTable& table) {
       "<html><body>"
       "<h1>ZELVO help</h1>"
       "<p>ZELVO computes hydrologic indices from records of daily mean stream flow. Each study is a "
-      "<b>project</b>: a folder that holds up to 50 <b>data sets</b> (daily flows by water year, 1 October to "
-      "30 September), their computed index results and the reports written from them. Open or create a project "
+      "<b>project</b>: a folder that holds up to 50 <b>data sets</b> (daily flows by water year, 1 October "
+      "to "
+      "30 September), their computed index results and the reports written from them. Open or create a "
+      "project "
       "first; the commands that work on data are greyed out until a project is open.</p>"
-      "<p>A typical session: File &gt; New Project, Data Management &gt; Import AGNC Data, then compute and compare "
+      "<p>A typical session: File &gt; New Project, Data Management &gt; Import AGNC Data, then compute and "
+      "compare "
       "hydrologic indices by time period or by alternative.</p>"
       "<h2>Contents</h2><ul>";
   std::string lastMenu;
@@ -183,8 +221,7 @@ std::string HelpPageHtml(const CommandTable& table) {
     if (c.menuPath.empty()) continue;
     const HelpTopic topic = HelpTopicFor(c.id);
     html += "<h2><a name=\"" + HelpAnchor(c.id) + "\"></a>" + MenuTrail(c) + "</h2>";
-    if (c.binding == CommandBinding::NotYet)
-      html += "<p><i>" + Escape(NotAvailableText(c)) + "</i></p>";
+    if (c.binding == CommandBinding::NotYet) html += "<p><i>" + Escape(NotAvailableText(c)) + "</i></p>";
     if (c.needsProject) html += "<p>Needs an open project.</p>";
     html += "<p><b>What it does.</b> " + Escape(topic.does) + "</p>";
     html += "<p><b>What it asks.</b> " + Escape(topic.asks) + "</p>";

@@ -51,7 +51,8 @@ IndexSelection SelectionOf(const HiSelectionGroup& hi) {
     s.useDefaults = false;
     s.indices = hi.selected;
     std::sort(s.indices.begin(), s.indices.end());
-    if (s.indices.size() > static_cast<std::size_t>(kMaxSelectedIndices)) s.indices.resize(kMaxSelectedIndices);
+    if (s.indices.size() > static_cast<std::size_t>(kMaxSelectedIndices))
+      s.indices.resize(kMaxSelectedIndices);
     s.count = static_cast<int>(s.indices.size());
   }
   return s;
@@ -72,8 +73,9 @@ void Remember(AppState& app, const HiSelectionGroup& hi) {
 }
 
 std::vector<int> Normalised(std::vector<int> selection) {
-  selection.erase(std::remove_if(selection.begin(), selection.end(), [](int i) { return i < 0 || i >= kIndexCount; }),
-                  selection.end());
+  selection.erase(
+      std::remove_if(selection.begin(), selection.end(), [](int i) { return i < 0 || i >= kIndexCount; }),
+      selection.end());
   std::sort(selection.begin(), selection.end());
   selection.erase(std::unique(selection.begin(), selection.end()), selection.end());
   return selection;
@@ -109,7 +111,8 @@ const char* SelectionModeCaption(int mode) {
 }
 
 const char* MonthlyGroupText(int group) {
-  static constexpr const char* kTexts[kMonthlyGroups] = {"Not selected", "MA12-23", "MA24-35", "ML1-12", "MH1-12"};
+  static constexpr const char* kTexts[kMonthlyGroups] = {"Not selected", "MA12-23", "MA24-35", "ML1-12",
+                                                         "MH1-12"};
   return group >= 0 && group < kMonthlyGroups ? kTexts[group] : "";
 }
 
@@ -231,7 +234,8 @@ std::optional<DataSetChoice> SelectDataSet(AppState& app, Ui& ui, int mode, int 
 }
 
 std::string TooManyAlternativesMessage(int maximum) {
-  return Format("The maximum number of alternatives that can be selected is %d.  Please unselect one.", maximum);
+  return Format("The maximum number of alternatives that can be selected is %d.  Please unselect one.",
+                maximum);
 }
 
 std::optional<std::string> AlternativesSelectionForm::UserChangedAlternatives(std::vector<int> selection) {
@@ -245,7 +249,8 @@ std::optional<std::string> AlternativesSelectionForm::UserChangedAlternatives(st
 AlternativesSelectionForm MakeAlternativesSelectionForm(const AppState& app, int maximum) {
   AlternativesSelectionForm form;
   form.maximum = maximum;
-  form.caption = maximum == 1 ? "Select an alternative for comparison." : "Select up to 4 alternative data sets";
+  form.caption =
+      maximum == 1 ? "Select an alternative for comparison." : "Select up to 4 alternative data sets";
   OpenHiGroup(form.hi, app);
   for (int d = 0; d < static_cast<int>(app.dataSets.size()); ++d) {
     if (d + 1 == app.baseline || !HasHiValues(app, d)) continue;

@@ -64,10 +64,10 @@ struct HiSelectionGroup {
   static constexpr const char* kListLabel = "Select up to 12 indices:";
   static constexpr const char* kMonthlyCaption = "Monthly Indices";
 
-  bool shown = false;                    // the dialog carries the group at all
-  bool manual = false;                   // "Manually Select" on; "Use Defaults" otherwise
-  std::vector<std::string> indexNames;   // the 171 names in catalogue order, when shown
-  std::vector<int> selected;             // selected list positions (= index numbers), ascending
+  bool shown = false;                   // the dialog carries the group at all
+  bool manual = false;                  // "Manually Select" on; "Use Defaults" otherwise
+  std::vector<std::string> indexNames;  // the 171 names in catalogue order, when shown
+  std::vector<int> selected;            // selected list positions (= index numbers), ascending
   int monthlyGroup = 0;
 
   bool ManualControlsVisible() const { return shown && manual; }
@@ -90,7 +90,8 @@ void OpenHiGroup(HiSelectionGroup& hi, const AppState& app);
 struct DataSetSelectionForm : Form {
   const char* FormName() const override { return "SelectDataSet"; }
   static constexpr const char* kComputedNote = "(C) indicates HI values have been computed.";
-  static constexpr const char* kMedianNote = "(MC) indicates HI values have been computed using median values.";
+  static constexpr const char* kMedianNote =
+      "(MC) indicates HI values have been computed using median values.";
   int mode = 0;
   std::string caption;
   std::vector<std::string> entries;  // list texts in insertion order
@@ -128,8 +129,8 @@ struct AlternativesSelectionForm : Form {
 std::optional<FieldMessage> CheckAlternativesSelection(const AlternativesSelectionForm& form);
 
 struct AlternativesChoice {
-  int baseline = -1;                // 0-based baseline data set, -1 when none is chosen
-  std::vector<int> alternatives;    // 0-based data sets in list order
+  int baseline = -1;              // 0-based baseline data set, -1 when none is chosen
+  std::vector<int> alternatives;  // 0-based data sets in list order
   IndexSelection selection;
 };
 // Lists every non-baseline data set with HI values; none shows its message and ends as
@@ -138,7 +139,8 @@ std::optional<AlternativesChoice> SelectAlternatives(AppState& app, Ui& ui, int 
 AlternativesSelectionForm MakeAlternativesSelectionForm(const AppState& app, int maximum);
 
 // Messages of the two dialogs.
-inline constexpr const char* kTooManyIndicesMessage = "The number of indices selected exceeds the maximum of 12.";
+inline constexpr const char* kTooManyIndicesMessage =
+    "The number of indices selected exceeds the maximum of 12.";
 std::string TooManyAlternativesMessage(int maximum);
 
 }  // namespace zelvo

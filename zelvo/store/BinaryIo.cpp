@@ -59,8 +59,8 @@ bool WriteFileAtomically(const std::filesystem::path& path, std::string_view con
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, const Bytes& content) {
-  return WriteFileAtomically(
-      path, std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
+  return WriteFileAtomically(path,
+                             std::string_view(reinterpret_cast<const char*>(content.data()), content.size()));
 }
 
 }  // namespace zelvo

@@ -60,9 +60,10 @@ std::optional<std::string> ProfileGuardMessage(const AppState& app, int number) 
   for (const ProfileEntry& p : app.profiles)
     for (int k = 0; k < p.periodCount && k < kMaxPeriods; ++k)
       if (p.periodDataSets[k] == number)
-        return Format("This data set belongs to the time period profile:  %s.\n\nYou must delete the profile to "
-                      "delete it.",
-                      p.title.c_str());
+        return Format(
+            "This data set belongs to the time period profile:  %s.\n\nYou must delete the profile to "
+            "delete it.",
+            p.title.c_str());
   return std::nullopt;
 }
 
@@ -107,7 +108,8 @@ void EditDataSetData(AppState& app, Ui& ui) {
     form.values.emplace_back(record.flows[y].begin(), record.flows[y].end());
   }
   auto check = [](DataGridForm& f) -> std::optional<FieldMessage> {
-    if (f.values.size() != f.years.size()) return FieldMessage{"The grid does not hold one column per year.", ""};
+    if (f.values.size() != f.years.size())
+      return FieldMessage{"The grid does not hold one column per year.", ""};
     for (const auto& column : f.values)
       if (column.size() != static_cast<std::size_t>(kDaySlots))
         return FieldMessage{"The grid does not hold 366 rows in every column.", ""};
@@ -194,7 +196,8 @@ void ExportDataSetCsv(AppState& app, Ui& ui) {
 
   std::error_code ec;
   const bool existed = fs::exists(target, ec);
-  if (existed && ui.Message(Format("The file: %s already exists.  Do you want to overwrite it?", target.string().c_str()),
+  if (existed && ui.Message(Format("The file: %s already exists.  Do you want to overwrite it?",
+                                   target.string().c_str()),
                             Buttons::YesNo) != Answer::Yes)
     return;
   {

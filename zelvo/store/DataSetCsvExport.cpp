@@ -13,7 +13,8 @@ void WriteDataSetCsv(std::ostream& out, const FlowRecord& record, bool withPeaks
   for (int y = 0; y < n; ++y) text += Format(y + 1 < n ? "%4d," : "%4d", record.years[y]);
   text += "\r\n";
   for (int s = 0; s < kDaySlots; ++s) {
-    for (int y = 0; y < n; ++y) text += Format(y + 1 < n ? "%13.3f," : "%13.3f", static_cast<double>(record.flows[y][s]));
+    for (int y = 0; y < n; ++y)
+      text += Format(y + 1 < n ? "%13.3f," : "%13.3f", static_cast<double>(record.flows[y][s]));
     text += "\r\n";
   }
   if (withPeaks) {

@@ -32,7 +32,8 @@ bool DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry
       return false;
     }
     ec.clear();
-    if (fs::exists(folder / HiOutputFileName(j))) fs::rename(folder / HiOutputFileName(j), folder / HiOutputFileName(j - 1), ec);
+    if (fs::exists(folder / HiOutputFileName(j)))
+      fs::rename(folder / HiOutputFileName(j), folder / HiOutputFileName(j - 1), ec);
     ec.clear();
   }
   entries.erase(entries.begin() + (k - 1));

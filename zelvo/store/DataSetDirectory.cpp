@@ -16,7 +16,8 @@ std::optional<std::vector<DataSetEntry>> DecodeDataSetDirectory(const Bytes& byt
   if (count < 0 || count > kMaxDataSets) return fail("its count is not between 0 and 50.");
   if (bytes.size() < 4 + static_cast<std::size_t>(count) * kDataSetEntrySize)
     return fail("it holds fewer data sets than its count.");
-  for (int i = 0; i < count; ++i) entries.push_back(DecodeDataSetEntry(bytes.data() + 4 + i * kDataSetEntrySize));
+  for (int i = 0; i < count; ++i)
+    entries.push_back(DecodeDataSetEntry(bytes.data() + 4 + i * kDataSetEntrySize));
   return entries;
 }
 

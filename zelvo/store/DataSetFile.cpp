@@ -140,7 +140,8 @@ bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::s
   return true;
 }
 
-bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record, std::string& error) {
+bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record,
+                     std::string& error) {
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = DataSetOpenFailure(path);

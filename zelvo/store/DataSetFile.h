@@ -20,7 +20,8 @@ std::string DataSetOpenFailure(const std::filesystem::path& path);
 // more lines than the layout has, a peak count outside 0..150) gives the message in `error`.
 bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::string& error);
 // File convenience; the open failure gives DataSetOpenFailure(path).
-bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record, std::string& error);
+bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record,
+                     std::string& error);
 
 // Writes the years line and the 366 slot lines, and the peak section when `withPeaks` is set
 // and the record holds peaks. CR LF line ends; the last line of a peak section has none.

@@ -33,8 +33,8 @@ std::optional<FieldMessage> CheckTitleDescription(const TitleDescriptionForm& fo
   return std::nullopt;
 }
 
-std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sourceFirstYear, int sourceLastYear,
-                                            const std::vector<int>& storedYears) {
+std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sourceFirstYear,
+                                            int sourceLastYear, const std::vector<int>& storedYears) {
   if (form.title.empty()) return FieldMessage{"Please enter a title for the dataset.", "title"};
   if (form.beginYear > form.endYear)
     return FieldMessage{"The ending year must be equal to or greater than the starting year.", "endYear"};
@@ -47,7 +47,9 @@ std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sour
   if (form.description.size() > kMaxDescriptionLength)
     return FieldMessage{"The description can not be longer than 1024 characters.", "description"};
   if (!storedYears.empty()) {
-    auto stored = [&](int y) { return std::find(storedYears.begin(), storedYears.end(), y) != storedYears.end(); };
+    auto stored = [&](int y) {
+      return std::find(storedYears.begin(), storedYears.end(), y) != storedYears.end();
+    };
     if (!stored(form.beginYear))
       return FieldMessage{Format("The original data holds no water year %d.  Please choose a starting year "
                                  "that is stored.",

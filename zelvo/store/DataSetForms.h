@@ -47,8 +47,8 @@ struct NewDataSetForm : Form {
 };
 // The checks of OK in their order; `storedYears` (the source's year list, empty when it could not
 // be read) also refuses a year that lies in a gap of the source.
-std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sourceFirstYear, int sourceLastYear,
-                                            const std::vector<int>& storedYears);
+std::optional<FieldMessage> CheckNewDataSet(const NewDataSetForm& form, int sourceFirstYear,
+                                            int sourceLastYear, const std::vector<int>& storedYears);
 
 // "Edit data set data": one column per stored water year, 366 rows from 1 October.
 struct DataGridForm : Form {

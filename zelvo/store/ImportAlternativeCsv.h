@@ -16,7 +16,7 @@ struct CsvImportResult {
   int lastWaterYear = 0;
   int yearCount = 0;
   int peakCount = 0;
-  int peakFlag = 0;        // 1 when the file had a peak section
+  int peakFlag = 0;  // 1 when the file had a peak section
 };
 
 // Opens and reads the CSV file (messages through `ui`), then writes the data set file with the

@@ -27,7 +27,8 @@ std::string DataSetWriteFailure(const std::filesystem::path& path) {
   return "Can not write the daily flow data file:  " + path.string();
 }
 
-DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form, const std::filesystem::path& dataSetPath) {
+DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
+                                            const std::filesystem::path& dataSetPath) {
   if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
     ui.Message(kEndingBeforeStartingMessage);
     return Failed(kFieldEndingYear);
@@ -47,8 +48,8 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form, const 
   }
 
   FlowRecord record;
-  const DailyValueOutcome read =
-      ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record, form.dailyFile);
+  const DailyValueOutcome read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear,
+                                                 form.endingYear, record, form.dailyFile);
   daily.close();
   if (!read.ok) {
     ui.Message(read.message);
@@ -69,7 +70,8 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form, const 
   }
   int peakFlag = 1;
   if (usePeaks) {
-    if (record.peakCount < 20 && ui.Message(FewerThan20PeaksQuestion(record.peakCount), Buttons::YesNo) != Answer::Yes)
+    if (record.peakCount < 20 &&
+        ui.Message(FewerThan20PeaksQuestion(record.peakCount), Buttons::YesNo) != Answer::Yes)
       return Failed(kFieldPeakFile);
     if (record.peakCount == 0) peakFlag = 0;
   } else {

@@ -25,8 +25,8 @@ struct DailyValueImportResult {
   int firstWaterYear = 0;  // first and last stored water year
   int lastWaterYear = 0;
   int yearCount = 0;
-  int peakCount = 0;       // P
-  int peakFlag = 0;        // 1 when the data set file holds the peak section
+  int peakCount = 0;  // P
+  int peakFlag = 0;   // 1 when the data set file holds the peak section
 };
 
 // Runs the import in the order the user sees it: the year check, the daily file, the peak file
@@ -34,6 +34,7 @@ struct DailyValueImportResult {
 // the missing-data screening, the data set file written to `dataSetPath`, the question about
 // fewer than 20 peaks and "Import successfully completed.". On success the form's beginning and
 // ending years are set to the first and last stored water year.
-DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form, const std::filesystem::path& dataSetPath);
+DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
+                                            const std::filesystem::path& dataSetPath);
 
 }  // namespace zelvo

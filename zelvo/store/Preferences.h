@@ -23,7 +23,7 @@ struct Preferences {
   bool grid = false;
   bool plotPoints = false;
   bool lineStyle = false;
-  std::int32_t defaultStreamClass = 0;            // 0..3
+  std::int32_t defaultStreamClass = 0;  // 0..3
   // Chosen candidate position (0..4) of every group and flow component.
   std::array<std::array<std::int32_t, kFlowComponents>, kIndexGroups> indexChoice{};
   bool medianOption = false;

@@ -129,8 +129,8 @@ void DeleteProject(AppState& app, Ui& ui) {
   const std::optional<int> chosen = ChooseProject(app, ui);
   if (!chosen) return;
   const ProjectEntry entry = app.projects[*chosen];
-  if (ui.Message(Format("Are you sure you want to delete project: %s?", entry.name.c_str()), Buttons::YesNo) !=
-      Answer::Yes)
+  if (ui.Message(Format("Are you sure you want to delete project: %s?", entry.name.c_str()),
+                 Buttons::YesNo) != Answer::Yes)
     return;
   // Only the regular files of the project's own folder go; nothing is touched when that folder
   // cannot be resolved under the project root.
@@ -188,7 +188,8 @@ void EditProject(AppState& app, Ui& ui) {
     }
     fs::rename(from, to, ec);
     if (ec) {
-      ui.Message(Format("ZELVO could not rename the folder %s to %s.", from.string().c_str(), to.string().c_str()));
+      ui.Message(
+          Format("ZELVO could not rename the folder %s to %s.", from.string().c_str(), to.string().c_str()));
       return;
     }
   }

@@ -71,7 +71,8 @@ class ProfileDialog : public FormDialog {
     form_.title = title_->text().toStdString();
     for (int k = 0; k < kMaxPeriods; ++k) {
       const std::string row = "row" + std::to_string(k + 1);
-      for (auto [edit, year] : {std::pair{begin_[k], &form_.rows[k].beginYear}, {end_[k], &form_.rows[k].endYear}}) {
+      for (auto [edit, year] :
+           {std::pair{begin_[k], &form_.rows[k].beginYear}, {end_[k], &form_.rows[k].endYear}}) {
         if (edit->text().trimmed().isEmpty()) {
           *year = 0;
           continue;

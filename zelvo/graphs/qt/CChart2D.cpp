@@ -19,12 +19,18 @@ QColor ToQColor(const Rgb& c) { return QColor(c.red & 0xff, c.green & 0xff, c.bl
 
 Qt::PenStyle PenStyleOf(int pattern) {
   switch (pattern) {
-    case kPatternDash: return Qt::DashLine;
-    case kPatternDot: return Qt::DotLine;
-    case kPatternDashDot: return Qt::DashDotLine;
-    case kPatternDashDotDot: return Qt::DashDotDotLine;
-    case kPatternLongDash: return Qt::CustomDashLine;
-    default: return Qt::SolidLine;
+    case kPatternDash:
+      return Qt::DashLine;
+    case kPatternDot:
+      return Qt::DotLine;
+    case kPatternDashDot:
+      return Qt::DashDotLine;
+    case kPatternDashDotDot:
+      return Qt::DashDotDotLine;
+    case kPatternLongDash:
+      return Qt::CustomDashLine;
+    default:
+      return Qt::SolidLine;
   }
 }
 
@@ -39,9 +45,9 @@ QPen PenOf(const CurveStyle& s) {
 // The chart's own marker for curve n.
 QCPScatterStyle::ScatterShape DefaultShape(int curve) {
   static const QCPScatterStyle::ScatterShape shapes[] = {
-      QCPScatterStyle::ssDisc,     QCPScatterStyle::ssSquare, QCPScatterStyle::ssTriangle,
-      QCPScatterStyle::ssDiamond,  QCPScatterStyle::ssCross,  QCPScatterStyle::ssPlus,
-      QCPScatterStyle::ssCircle,   QCPScatterStyle::ssStar,   QCPScatterStyle::ssTriangleInverted,
+      QCPScatterStyle::ssDisc,       QCPScatterStyle::ssSquare, QCPScatterStyle::ssTriangle,
+      QCPScatterStyle::ssDiamond,    QCPScatterStyle::ssCross,  QCPScatterStyle::ssPlus,
+      QCPScatterStyle::ssCircle,     QCPScatterStyle::ssStar,   QCPScatterStyle::ssTriangleInverted,
       QCPScatterStyle::ssCrossSquare};
   return shapes[curve % 10];
 }
@@ -227,9 +233,11 @@ void CChart2D::Render(const ChartDescription& c) {
       group->setSpacing(0);
     }
     for (int n = 0; n < curves; ++n) {
-      const CurveStyle style = n < static_cast<int>(data.curveStyles.size()) ? data.curveStyles[n] : CurveStyle{};
+      const CurveStyle style =
+          n < static_cast<int>(data.curveStyles.size()) ? data.curveStyles[n] : CurveStyle{};
       const QString label = n < static_cast<int>(data.curveLabels.size())
-                                ? QString::fromStdString(data.curveLabels[n]) : QString();
+                                ? QString::fromStdString(data.curveLabels[n])
+                                : QString();
       const ChartSet& first = data.sets[static_cast<std::size_t>(n * data.setsPerCurve)];
       const std::size_t count = first.x.size();
       QCPAbstractPlottable* legendItem = nullptr;
@@ -249,7 +257,9 @@ void CChart2D::Render(const ChartDescription& c) {
           if (data.type == ChartType::Plot) {
             g->setLineStyle(QCPGraph::lsNone);
             QCPScatterStyle s = ScatterOf(style, n);
-            if (s.isNone()) s = QCPScatterStyle(QCPScatterStyle::ssDisc, ToQColor(style.pointColour), ToQColor(style.pointColour), style.pointSize);
+            if (s.isNone())
+              s = QCPScatterStyle(QCPScatterStyle::ssDisc, ToQColor(style.pointColour),
+                                  ToQColor(style.pointColour), style.pointSize);
             g->setScatterStyle(s);
           } else {
             g->setScatterStyle(ScatterOf(style, n));
@@ -383,7 +393,8 @@ double CChart2D::GetYMinimum() const { return yMin_; }
 double CChart2D::GetYMaximum() const { return yMax_; }
 
 RgbImage CChart2D::Grab() const {
-  const QImage image = plot_->toPixmap(plot_->width(), plot_->height()).toImage().convertToFormat(QImage::Format_RGB888);
+  const QImage image =
+      plot_->toPixmap(plot_->width(), plot_->height()).toImage().convertToFormat(QImage::Format_RGB888);
   RgbImage out;
   out.width = image.width();
   out.height = image.height();

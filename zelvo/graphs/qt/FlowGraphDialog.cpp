@@ -133,7 +133,8 @@ FlowGraphDialog::FlowGraphDialog(const AppState& app, FlowWindowKind kind, Ui& u
   });
   connect(b[0], &QPushButton::clicked, this, [this] { Redraw(); });
   connect(b[1], &QPushButton::clicked, this, [this] { chart_->Print(); });
-  connect(b[2], &QPushButton::clicked, this, [this] { CaptureChart(ui_, [this] { return chart_->Grab(); }); });
+  connect(b[2], &QPushButton::clicked, this,
+          [this] { CaptureChart(ui_, [this] { return chart_->Grab(); }); });
   connect(b[3], &QPushButton::clicked, this, [this] {
     ReadControls();
     window_.Export(ui_);
@@ -192,8 +193,9 @@ void FlowGraphDialog::ShowSettings() {
   loading_ = true;
   const FlowGraphSettings& s = window_.settings;
   std::vector<QSignalBlocker> blocks;
-  for (QObject* o : std::initializer_list<QObject*>{basis_, annual_, monthly_, month_, type_, scale_, grid_, lineStyle_,
-                                                    plotPoints_, exceedence_, trend_, threshold_, errorBars_})
+  for (QObject* o :
+       std::initializer_list<QObject*>{basis_, annual_, monthly_, month_, type_, scale_, grid_, lineStyle_,
+                                       plotPoints_, exceedence_, trend_, threshold_, errorBars_})
     blocks.emplace_back(o);
   basis_->button(s.basis == FlowBasis::Monthly ? 1 : 0)->setChecked(true);
   annual_->button(s.annualSeries)->setChecked(true);
@@ -236,13 +238,14 @@ void FlowGraphDialog::ShowStatistics() {
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(new QLabel(QString::fromStdString(CurveStatisticsCaption())));
   auto* table = new QTableWidget(static_cast<int>(graph->statistics.size()), 8);
-  table->setHorizontalHeaderLabels({"Curve", "No. of points", "Minimum", "Maximum", "Median", "Mean", "StdDev", "Total"});
+  table->setHorizontalHeaderLabels(
+      {"Curve", "No. of points", "Minimum", "Maximum", "Median", "Mean", "StdDev", "Total"});
   for (int r = 0; r < table->rowCount(); ++r) {
     const CurveStatistics& s = graph->statistics[static_cast<std::size_t>(r)];
-    const QString cells[8] = {QString::fromStdString(s.label), QString::number(s.count),
+    const QString cells[8] = {QString::fromStdString(s.label),    QString::number(s.count),
                               QString::number(s.minimum, 'f', 2), QString::number(s.maximum, 'f', 2),
-                              QString::number(s.median, 'f', 2), QString::number(s.mean, 'f', 2),
-                              QString::number(s.stdDev, 'f', 2), QString::number(s.total, 'f', 2)};
+                              QString::number(s.median, 'f', 2),  QString::number(s.mean, 'f', 2),
+                              QString::number(s.stdDev, 'f', 2),  QString::number(s.total, 'f', 2)};
     for (int c = 0; c < 8; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);
       item->setFlags(item->flags() & ~Qt::ItemIsEditable);

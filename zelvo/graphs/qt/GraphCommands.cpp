@@ -40,8 +40,10 @@ std::vector<GraphCommandHandler> GraphCommandHandlers() {
          EditGraphicsPreferences(app, graphUi);
        }},
       {kCmdGraphDataSet, [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::DataSets); }},
-      {kCmdGraphTimePeriodData, [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::TimePeriods); }},
-      {kCmdGraphAlternativeData, [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::Alternatives); }},
+      {kCmdGraphTimePeriodData,
+       [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::TimePeriods); }},
+      {kCmdGraphAlternativeData,
+       [](AppState& app, Ui& ui) { OpenFlowGraph(app, ui, FlowWindowKind::Alternatives); }},
       {kCmdGraphProfileIndices,
        [](AppState& app, Ui& ui) { OpenIndexGraph(app, ui, IndexWindowKind::Profiles); }},
       {kCmdGraphAlternativeIndices,

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QVBoxLayout>
-
 #include <string>
 #include <vector>
 

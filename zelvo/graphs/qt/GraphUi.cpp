@@ -191,8 +191,10 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
   for (int i = 0; i < kMonthlySeriesCount; ++i) monthly.push_back(MonthlySeriesName(i));
   const auto annualButtons = radioGroup(QStringLiteral("Annual Resolution"), annual, form.annualSeries);
   const auto monthlyButtons = radioGroup(QStringLiteral("Monthly Resolution"), monthly, form.monthlySeries);
-  const auto scaleButtons = radioGroup(QStringLiteral("Scale"), {QStringLiteral("Linear"), QStringLiteral("Log")}, form.scale);
-  const auto typeButtons = radioGroup(QStringLiteral("Graph Type"), {QStringLiteral("Line"), QStringLiteral("Bar")}, form.graphType);
+  const auto scaleButtons =
+      radioGroup(QStringLiteral("Scale"), {QStringLiteral("Linear"), QStringLiteral("Log")}, form.scale);
+  const auto typeButtons = radioGroup(QStringLiteral("Graph Type"),
+                                      {QStringLiteral("Line"), QStringLiteral("Bar")}, form.graphType);
   auto* points = new QCheckBox(QStringLiteral("Plot Points"));
   auto* gridBox = new QCheckBox(QStringLiteral("Grid"));
   auto* lineStyle = new QCheckBox(QStringLiteral("Line Style"));
@@ -230,15 +232,15 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
 }  // namespace
 
 bool GraphUi::ShowsForm(const std::string& name) {
-  return name == "Threshold" || name == "YAxisExtents" || name == "Capture" ||
-         name == "GraphicsPreferences";
+  return name == "Threshold" || name == "YAxisExtents" || name == "Capture" || name == "GraphicsPreferences";
 }
 
 bool GraphUi::Edit(Form& form, const FormCheck& check) {
   const std::string name = form.FormName();
   QWidget* parent = parent_.data();
   if (name == "Threshold") return EditThreshold(dynamic_cast<ThresholdForm&>(form), parent, *this, check);
-  if (name == "YAxisExtents") return EditYExtents(dynamic_cast<YAxisExtentsForm&>(form), parent, *this, check);
+  if (name == "YAxisExtents")
+    return EditYExtents(dynamic_cast<YAxisExtentsForm&>(form), parent, *this, check);
   if (name == "Capture") return EditCapture(dynamic_cast<CaptureForm&>(form), parent, *this, check);
   if (name == "GraphicsPreferences")
     return EditGraphicsPreferences(dynamic_cast<GraphicsPreferencesForm&>(form), parent, *this, check);

@@ -19,8 +19,7 @@
 
 namespace zelvo::qt {
 
-IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
-                                   QWidget* parent)
+IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, QWidget* parent)
     : QDialog(parent), window_(app, kind), ui_(ui, this) {
   setWindowTitle(kIndexGraphCaption);
   setWindowFlag(Qt::WindowMaximizeButtonHint, true);
@@ -68,7 +67,8 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
   panel->addWidget(new QLabel(HiSelectionGroup::kListLabel));
   indexList_ = new QListWidget;
   indexList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  for (int n = 0; n < kIndexCount; ++n) indexList_->addItem(QString::fromStdString(std::string(IndexName(n))));
+  for (int n = 0; n < kIndexCount; ++n)
+    indexList_->addItem(QString::fromStdString(std::string(IndexName(n))));
   indexList_->setMinimumHeight(120);
   panel->addWidget(indexList_);
   auto* monthlyBox = new QGroupBox(HiSelectionGroup::kMonthlyCaption);
@@ -112,7 +112,8 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
     ReadControls();
     window_.Export(ui_);
   });
-  connect(b[at++], &QPushButton::clicked, this, [this] { CaptureChart(ui_, [this] { return chart_->Grab(); }); });
+  connect(b[at++], &QPushButton::clicked, this,
+          [this] { CaptureChart(ui_, [this] { return chart_->Grab(); }); });
   connect(b[at++], &QPushButton::clicked, this, [this] { chart_->Print(); });
   connect(b[at++], &QPushButton::clicked, this, &QDialog::accept);
 
@@ -175,7 +176,8 @@ void IndexGraphDialog::ReadControls() {
 void IndexGraphDialog::ShowControls() {
   loading_ = true;
   std::vector<QSignalBlocker> blocks;
-  for (QObject* o : std::initializer_list<QObject*>{type_, normalize_, grid_, selectionMode_, indexList_, monthly_})
+  for (QObject* o :
+       std::initializer_list<QObject*>{type_, normalize_, grid_, selectionMode_, indexList_, monthly_})
     blocks.emplace_back(o);
   type_->button(window_.type == IndexGraphType::Range ? 1 : 0)->setChecked(true);
   normalize_->setChecked(window_.normalize);

@@ -21,8 +21,7 @@ class CChart2D;
 class IndexGraphDialog : public QDialog {
   Q_OBJECT
  public:
-  IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui,
-                   QWidget* parent = nullptr);
+  IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, QWidget* parent = nullptr);
 
   IndexGraphWindow& Window() { return window_; }
   CChart2D* Chart() const { return chart_; }

@@ -16,10 +16,10 @@
 #include <exception>
 
 #include "common/qt/TextWindow.h"
+#include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Pictures.h"
-#include "zelvo/shell/AppStart.h"
 
 namespace zelvo::qt {
 namespace {
@@ -124,8 +124,9 @@ void CMainFrame::BuildAccelerators() {
   auto* openDoc = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), this);
   connect(openDoc, &QShortcut::activated, this, &CMainFrame::DocumentCheck);
   auto* saveDoc = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), this);
-  connect(saveDoc, &QShortcut::activated, this,
-          [this]() { statusBar()->showMessage(QStringLiteral("Everything is saved in the project files."), 3000); });
+  connect(saveDoc, &QShortcut::activated, this, [this]() {
+    statusBar()->showMessage(QStringLiteral("Everything is saved in the project files."), 3000);
+  });
   actions_.at(kCmdHelpTopics)->setShortcut(QKeySequence(Qt::Key_F1));
   actions_.at(kCmdContextHelp)->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
   addAction(actions_.at(kCmdContextHelp));  // no menu item, but its key works
@@ -149,11 +150,20 @@ void CMainFrame::RunCommand(int id) {
   if (running_ || !table_.Enabled(id, app_)) return;
   const Command* command = table_.Find(id);
   switch (id) {
-    case kCmdExit: close(); return;
-    case kCmdHelpTopics: ShowHelp(0); return;
-    case kCmdAbout: ShowAbout(); return;
-    case kCmdContextHelp: QWhatsThis::enterWhatsThisMode(); return;
-    default: break;
+    case kCmdExit:
+      close();
+      return;
+    case kCmdHelpTopics:
+      ShowHelp(0);
+      return;
+    case kCmdAbout:
+      ShowAbout();
+      return;
+    case kCmdContextHelp:
+      QWhatsThis::enterWhatsThisMode();
+      return;
+    default:
+      break;
   }
   if (!command || command->binding != CommandBinding::Core) return;
   // One command at a time: the menu and tool bar are greyed until it ends.

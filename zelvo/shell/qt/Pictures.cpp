@@ -25,8 +25,10 @@ QPainterPath Hydrograph(const QRectF& r) {
       if (d >= 0) q += 0.55 * std::exp(-d * 28.0) * (peak == 0.42 ? 1.3 : 0.8);
     }
     const QPointF p(r.left() + t * r.width(), r.bottom() - std::min(q, 1.0) * r.height());
-    if (i == 0) path.moveTo(p);
-    else path.lineTo(p);
+    if (i == 0)
+      path.moveTo(p);
+    else
+      path.lineTo(p);
   }
   return path;
 }
@@ -43,8 +45,8 @@ void DrawLandscape(QPainter& p, const QRectF& r) {
   hills.moveTo(r.left(), r.top() + r.height() * 0.58);
   hills.cubicTo(r.left() + r.width() * 0.25, r.top() + r.height() * 0.35, r.left() + r.width() * 0.45,
                 r.top() + r.height() * 0.62, r.left() + r.width() * 0.7, r.top() + r.height() * 0.42);
-  hills.cubicTo(r.left() + r.width() * 0.85, r.top() + r.height() * 0.33, r.right(), r.top() + r.height() * 0.5,
-                r.right(), r.top() + r.height() * 0.5);
+  hills.cubicTo(r.left() + r.width() * 0.85, r.top() + r.height() * 0.33, r.right(),
+                r.top() + r.height() * 0.5, r.right(), r.top() + r.height() * 0.5);
   hills.lineTo(r.bottomRight());
   hills.lineTo(r.bottomLeft());
   hills.closeSubpath();
@@ -53,8 +55,8 @@ void DrawLandscape(QPainter& p, const QRectF& r) {
   QPainterPath river;
   const double cx = r.left() + r.width() * 0.55;
   river.moveTo(cx - 4, r.top() + r.height() * 0.56);
-  river.cubicTo(cx - r.width() * 0.2, r.top() + r.height() * 0.7, cx + r.width() * 0.15, r.top() + r.height() * 0.8,
-                cx - r.width() * 0.12, r.bottom());
+  river.cubicTo(cx - r.width() * 0.2, r.top() + r.height() * 0.7, cx + r.width() * 0.15,
+                r.top() + r.height() * 0.8, cx - r.width() * 0.12, r.bottom());
   river.lineTo(cx + r.width() * 0.12, r.bottom());
   river.cubicTo(cx + r.width() * 0.25, r.top() + r.height() * 0.8, cx - r.width() * 0.12,
                 r.top() + r.height() * 0.7, cx + 4, r.top() + r.height() * 0.56);
@@ -94,7 +96,8 @@ QPixmap SplashPicture() {
   p.drawText(QRectF(0, 182, 520, 60), Qt::AlignCenter, QStringLiteral("MORVIK"));
   QFont small(QStringLiteral("DejaVu Sans"), 12);
   p.setFont(small);
-  p.drawText(QRectF(0, 236, 520, 30), Qt::AlignCenter, QStringLiteral("Version 1.1  -  hydrologic indices of stream flow"));
+  p.drawText(QRectF(0, 236, 520, 30), Qt::AlignCenter,
+             QStringLiteral("Version 1.1  -  hydrologic indices of stream flow"));
   p.setPen(QPen(kDeepWater, 3));
   p.drawRect(all.adjusted(1.5, 1.5, -1.5, -1.5));
   return pm;
@@ -151,7 +154,8 @@ QIcon CommandIcon(int id) {
     p.setPen(ink);
     p.setBrush(fill);
     QPolygonF f;
-    f << QPointF(2, 7) << QPointF(9, 7) << QPointF(11, 9) << QPointF(21, 9) << QPointF(21, 20) << QPointF(2, 20);
+    f << QPointF(2, 7) << QPointF(9, 7) << QPointF(11, 9) << QPointF(21, 9) << QPointF(21, 20)
+      << QPointF(2, 20);
     p.drawPolygon(f);
   };
   auto page = [&]() {
@@ -195,8 +199,10 @@ QIcon CommandIcon(int id) {
       p.setPen(ink);
       p.setBrush(QColor(235, 220, 190));
       p.drawEllipse(QRectF(2, 3, 20, 18));
-      for (auto [x, y, c] : {std::tuple{7.0, 8.0, QColor(200, 40, 40)}, {12.0, 6.5, QColor(40, 150, 60)},
-                             {17.0, 9.0, QColor(40, 80, 200)}, {8.0, 14.0, QColor(230, 190, 30)}}) {
+      for (auto [x, y, c] : {std::tuple{7.0, 8.0, QColor(200, 40, 40)},
+                             {12.0, 6.5, QColor(40, 150, 60)},
+                             {17.0, 9.0, QColor(40, 80, 200)},
+                             {8.0, 14.0, QColor(230, 190, 30)}}) {
         p.setPen(Qt::NoPen);
         p.setBrush(c);
         p.drawEllipse(QPointF(x, y), 2.3, 2.3);
@@ -215,7 +221,9 @@ QIcon CommandIcon(int id) {
       for (int x = 9; x <= 15; x += 3) p.drawLine(QPointF(x, 12), QPointF(x, 20));
       arrowIn();
       break;
-    case 32798: graph(kWater); break;  // Graph Data Set
+    case 32798:
+      graph(kWater);
+      break;     // Graph Data Set
     case 32807:  // Create Time Period Profile: a bar split into periods
       p.setPen(ink);
       for (int i = 0; i < 4; ++i) {
@@ -224,9 +232,11 @@ QIcon CommandIcon(int id) {
       }
       p.drawLine(QPointF(2, 19), QPointF(22, 19));
       break;
-    case 32804: graph(QColor(40, 150, 60)); break;   // Graph Time Period Data
-    case 32805:                                       // Graph Hydrologic Indices (profile)
-    case 32837:                                       // Graph Hydrologic Indices (alternatives)
+    case 32804:
+      graph(QColor(40, 150, 60));
+      break;     // Graph Time Period Data
+    case 32805:  // Graph Hydrologic Indices (profile)
+    case 32837:  // Graph Hydrologic Indices (alternatives)
       p.setPen(ink);
       p.setBrush(Qt::white);
       p.drawRect(QRectF(2, 3, 20, 18));
@@ -243,7 +253,9 @@ QIcon CommandIcon(int id) {
       p.setBrush(QColor(200, 40, 40));
       p.drawPolygon(QPolygonF() << QPointF(7, 3) << QPointF(19, 7) << QPointF(7, 11));
       break;
-    case 32836: graph(QColor(180, 90, 30)); break;   // Graph Alternative Data
+    case 32836:
+      graph(QColor(180, 90, 30));
+      break;     // Graph Alternative Data
     case 57669:  // Context help: arrow with question mark
       p.setPen(QPen(kInk, 1.2));
       p.setBrush(Qt::white);

@@ -85,7 +85,8 @@ void HiSelectionBox::Sync() {
                                   group_.selected.end());
   if (QAbstractButton* b = monthlyRadios_->button(group_.monthlyGroup)) b->setChecked(true);
   const bool manual = group_.ManualControlsVisible();
-  for (QWidget* w : std::initializer_list<QWidget*>{listLabel_, list_, monthly_, clear_}) w->setVisible(manual);
+  for (QWidget* w : std::initializer_list<QWidget*>{listLabel_, list_, monthly_, clear_})
+    w->setVisible(manual);
   syncing_ = false;
 }
 
@@ -140,7 +141,8 @@ class DataSetSelectionDialog : public FormDialog {
 
 class AlternativesSelectionDialog : public FormDialog {
  public:
-  AlternativesSelectionDialog(AlternativesSelectionForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
+  AlternativesSelectionDialog(AlternativesSelectionForm& form, QWidget* parent)
+      : FormDialog(parent), form_(form) {
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
     list_ = new QListWidget(this);
@@ -184,7 +186,8 @@ class AlternativesSelectionDialog : public FormDialog {
 };
 
 const bool registeredDataSet = RegisterFormDialog<DataSetSelectionForm, DataSetSelectionDialog>();
-const bool registeredAlternatives = RegisterFormDialog<AlternativesSelectionForm, AlternativesSelectionDialog>();
+const bool registeredAlternatives =
+    RegisterFormDialog<AlternativesSelectionForm, AlternativesSelectionDialog>();
 
 }  // namespace
 }  // namespace zelvo::qt

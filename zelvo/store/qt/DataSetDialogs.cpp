@@ -29,7 +29,8 @@ QPlainTextEdit* DescriptionEdit(QWidget* parent) {
 }
 
 // The "Title:" and "Description:" rows that the title and the new data set dialogs share.
-void AddTitleAndDescription(QWidget* parent, QFormLayout* fields, QLineEdit*& title, QPlainTextEdit*& description) {
+void AddTitleAndDescription(QWidget* parent, QFormLayout* fields, QLineEdit*& title,
+                            QPlainTextEdit*& description) {
   title = new QLineEdit(parent);
   title->setMaxLength(static_cast<int>(kMaxTitleLength));
   title->setMinimumWidth(380);
@@ -166,7 +167,9 @@ QString SlotCaption(int slot) {
   static const int months[12] = {10, 11, 12, 1, 2, 3, 4, 5, 6, 7, 8, 9};
   int m = 0;
   while (m < 11 && slot >= days[m]) slot -= days[m++];
-  return QStringLiteral("%1/%2").arg(months[m], 2, 10, QLatin1Char('0')).arg(slot + 1, 2, 10, QLatin1Char('0'));
+  return QStringLiteral("%1/%2")
+      .arg(months[m], 2, 10, QLatin1Char('0'))
+      .arg(slot + 1, 2, 10, QLatin1Char('0'));
 }
 
 class DataGridDialog : public FormDialog {
@@ -213,7 +216,8 @@ class DataGridDialog : public FormDialog {
     for (int c = 0; c < static_cast<int>(form_.values.size()); ++c) {
       std::vector<float>& column = form_.values[static_cast<std::size_t>(c)];
       for (int r = 0; r < kRows && r < static_cast<int>(column.size()); ++r)
-        if (const std::optional<double> v = table_->Value(r, c)) column[static_cast<std::size_t>(r)] = static_cast<float>(*v);
+        if (const std::optional<double> v = table_->Value(r, c))
+          column[static_cast<std::size_t>(r)] = static_cast<float>(*v);
     }
     return std::nullopt;
   }

@@ -1,7 +1,7 @@
 // The project dialogs: "Select a project" and "Enter project name and description".
 
-#include <QLabel>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
