@@ -10,7 +10,7 @@
 #include "bench/BenchRecord.h"
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/IndexEngine.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 namespace zelvo::bench {
 namespace {

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "bench/BenchRecord.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 int main(int argc, char** argv) {
   const bool peaks = !(argc == 3 && std::strcmp(argv[2], "--no-peaks") == 0);

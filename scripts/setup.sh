@@ -2,7 +2,8 @@
 # Installs the Debian packages the suite needs to build and test, only when one is missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6 libgl1-mesa-dev xvfb xauth)
+          qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6 libgl1-mesa-dev xvfb xauth
+          clang-format clang-tidy)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

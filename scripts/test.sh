@@ -6,9 +6,10 @@ set -euo pipefail
 top="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$top"
 scripts/setup.sh
-scripts/checks.sh
 mkdir -p build
 scripts/build.sh build
+# House rules, the folder order, the committed style and clang-tidy (with the build's compile commands).
+scripts/checks.sh build
 (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2)
 mkdir -p build-asan
 scripts/build.sh build-asan -DZELVO_SANITIZE=ON -DZELVO_BUILD_QT=OFF -DCMAKE_BUILD_TYPE=Debug

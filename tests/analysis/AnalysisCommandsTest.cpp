@@ -8,14 +8,14 @@
 #include "zelvo/analysis/AlternativeCommands.h"
 #include "zelvo/analysis/AnalysisForms.h"
 #include "zelvo/analysis/ProfileCommands.h"
-#include "zelvo/analysis/ProfileDirectory.h"
 #include "zelvo/analysis/ReportCommands.h"
 #include "zelvo/analysis/TimePeriodProfiles.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/shell/AppStart.h"
-#include "zelvo/shell/SelectionDialogs.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "support/TempFolder.h"
 #include "zelvo/analysis/ComputeIndices.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 namespace zelvo {
 namespace {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "zelvo/analysis/TimePeriodProfiles.h"
+#include "zelvo/files/CopyYears.h"
 
 namespace zelvo {
 namespace {

@@ -8,10 +8,10 @@
 #include "common/engine/TextFormat.h"
 #include "graphs/GraphTestRecords.h"
 #include "support/ScriptedUi.h"
+#include "zelvo/files/DataSetFile.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
 #include "zelvo/graphs/IndexGraphWindow.h"
-#include "zelvo/store/DataSetFile.h"
 
 namespace zelvo {
 namespace {

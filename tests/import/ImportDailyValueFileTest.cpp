@@ -4,7 +4,7 @@
 #include "common/import/PeakFlowReader.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
 #include "zelvo/store/ImportDailyValues.h"
 

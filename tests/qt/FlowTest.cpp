@@ -24,13 +24,13 @@
 #include "qt/QtTestSupport.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/DefaultIndexSets.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/session/SelectionDialogs.h"
+#include "zelvo/session/qt/SelectionDialogs.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/CommandBindings.h"
-#include "zelvo/shell/SelectionDialogs.h"
 #include "zelvo/shell/qt/CMainFrame.h"
 #include "zelvo/shell/qt/ProgramCommands.h"
-#include "zelvo/shell/qt/SelectionDialogs.h"
-#include "zelvo/store/DataSetDirectory.h"
 #include "zelvo/store/DataSetForms.h"
 #include "zelvo/store/ProjectCommands.h"
 
@@ -59,8 +59,8 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
   CMainFrame frame(app, table, ui);
   frame.show();
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10)"));
-  EXPECT_FALSE(frame.Action(32775)->isEnabled());
-  EXPECT_TRUE(frame.Action(32773)->isEnabled());  // graphics preferences need no project
+  EXPECT_FALSE(frame.Action(kCmdEditDataSetTitle)->isEnabled());
+  EXPECT_TRUE(frame.Action(kCmdGraphicsPreferences)->isEnabled());  // graphics preferences need no project
 
   // File > New Project.
   WhenModal([](QWidget* dialog) {
@@ -69,12 +69,12 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
     Screenshot(dialog, "project_name_dialog");
     QTest::keyClick(dialog->findChild<QLineEdit*>(), Qt::Key_Return);
   });
-  frame.Action(32826)->trigger();
+  frame.Action(kCmdNewProject)->trigger();
   EXPECT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Upper Creek 2"));
   EXPECT_TRUE(std::filesystem::is_directory(start.Path() / "zelvoproj" / "Upper_Creek_2"));
-  EXPECT_TRUE(frame.Action(32775)->isEnabled());
-  EXPECT_TRUE(frame.Action(32774)->isEnabled());
-  EXPECT_TRUE(frame.Action(32798)->isEnabled());
+  EXPECT_TRUE(frame.Action(kCmdEditDataSetTitle)->isEnabled());
+  EXPECT_TRUE(frame.Action(kCmdEditDataSetData)->isEnabled());
+  EXPECT_TRUE(frame.Action(kCmdGraphDataSet)->isEnabled());
   // Every command of the program is bound: none is greyed while a project is open.
   for (const Command& c : table.Commands()) EXPECT_TRUE(frame.Action(c.id)->isEnabled()) << c.text;
   Screenshot(&frame, "main_window_project_open");
@@ -117,7 +117,7 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
         dialog);
     editClass->click();
   });
-  frame.Action(32775)->trigger();
+  frame.Action(kCmdEditDataSetTitle)->trigger();
   EXPECT_EQ(classLineBefore, QStringLiteral("Stream class:  Low Volume Stable"));
   EXPECT_EQ(classLineAfter, QStringLiteral("Stream class:  High Volume Flashy"));
   const auto stored = ReadDataSetDirectory(folder, nullptr);
@@ -148,7 +148,7 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
       QTest::keyClick(dialog, Qt::Key_Return);
     });
   });
-  frame.Action(32774)->trigger();
+  frame.Action(kCmdEditDataSetData)->trigger();
   EXPECT_EQ(columns, 30);
   EXPECT_EQ(rows, 366);
   EXPECT_EQ(firstCaption, QStringLiteral("1981"));
@@ -236,17 +236,18 @@ TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
     QTest::keyClick(d, Qt::Key_Return);
   };
 
-  frame.Action(32826)->trigger();
+  frame.Action(kCmdNewProject)->trigger();
   ASSERT_EQ(frame.windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Sample Study"));
-  ASSERT_TRUE(frame.Action(32778)->isEnabled());
-  frame.Action(32778)->trigger();  // Data Management > Import AGNC Data
+  ASSERT_TRUE(frame.Action(kCmdImportAgncData)->isEnabled());
+  frame.Action(kCmdImportAgncData)->trigger();  // Data Management > Import AGNC Data
   ASSERT_EQ(app.dataSets.size(), 1u);
   EXPECT_EQ(app.dataSets[0].title, "Sample Creek");
   EXPECT_TRUE(std::filesystem::exists(app.projectFolder / "dataset_1"));
   EXPECT_NE(std::find(user.messages.begin(), user.messages.end(), "Import successfully completed."),
             user.messages.end());
 
-  frame.Action(32835)->trigger();  // Alternative Analysis > Compute Hydrologic Indices
+  frame.Action(kCmdComputeAlternativeIndices)
+      ->trigger();  // Alternative Analysis > Compute Hydrologic Indices
   EXPECT_TRUE(std::filesystem::exists(app.projectFolder / "hiout_1.csv"));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // the wait cursor is gone again
 
@@ -255,7 +256,7 @@ TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
   ASSERT_EQ(list.entries.size(), 1u);
   EXPECT_EQ(list.entries[0], "Sample Creek (C)");
 
-  frame.Action(32824)->trigger();  // Data Management > Display Data Set Report
+  frame.Action(kCmdDataSetReport)->trigger();  // Data Management > Display Data Set Report
   const std::vector<TextWindow*> reports = ui.OpenReports();
   ASSERT_EQ(reports.size(), 1u);
   EXPECT_EQ(std::filesystem::path(reports[0]->Path().toStdString()).filename(), "dump.txt");

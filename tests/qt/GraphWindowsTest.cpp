@@ -22,13 +22,13 @@
 #include "common/engine/TextFormat.h"
 #include "common/import/DailyValueReader.h"
 #include "qcustomplot.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/files/PreferencesFile.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
 #include "zelvo/graphs/qt/CChart2D.h"
 #include "zelvo/graphs/qt/FlowGraphDialog.h"
 #include "zelvo/graphs/qt/GraphUi.h"
 #include "zelvo/graphs/qt/IndexGraphDialog.h"
-#include "zelvo/store/DataSetFile.h"
-#include "zelvo/store/PreferencesFile.h"
 
 namespace zelvo::qt {
 namespace {

@@ -117,12 +117,12 @@ TEST(MainFrame, CommandsNeedingAProjectAreGreyedInMenuAndToolBarUntilOneIsOpen) 
   EXPECT_EQ(f.frame->windowTitle(), QStringLiteral("MORVIK (1.10) - Project:  Upper Creek"));
 
   // A greyed button does nothing; an enabled one runs its command once.
-  QTest::mouseClick(f.Button(32778), Qt::LeftButton);
+  QTest::mouseClick(f.Button(kCmdImportAgncData), Qt::LeftButton);
   EXPECT_EQ(runs, 1);
   f.app.projectName.clear();
   f.frame->RefreshCommands();
-  QTest::mouseClick(f.Button(32778), Qt::LeftButton);
-  f.frame->RunCommand(32778);
+  QTest::mouseClick(f.Button(kCmdImportAgncData), Qt::LeftButton);
+  f.frame->RunCommand(kCmdImportAgncData);
   EXPECT_EQ(runs, 1);
 }
 
@@ -130,14 +130,14 @@ TEST(MainFrame, CommandsNotBuiltYetAreGreyedAndSaySoInTheStatusBar) {
   Frame f;
   f.app.projectName = "Upper Creek";
   f.frame->RefreshCommands();
-  QAction* graph = f.frame->Action(32798);
+  QAction* graph = f.frame->Action(kCmdGraphDataSet);
   EXPECT_FALSE(graph->isEnabled());
   EXPECT_EQ(graph->statusTip(),
             QStringLiteral("Graph Data Set is not available yet in this version of ZELVO."));
   EXPECT_TRUE(f.frame->Action(kCmdAbout)->isEnabled());
-  EXPECT_EQ(f.frame->Action(32816)->statusTip().toStdString(),
-            f.table.Find(32816)->binding == CommandBinding::NotYet
-                ? NotAvailableText(*f.table.Find(32816))
+  EXPECT_EQ(f.frame->Action(kCmdDefaultStreamClass)->statusTip().toStdString(),
+            f.table.Find(kCmdDefaultStreamClass)->binding == CommandBinding::NotYet
+                ? NotAvailableText(*f.table.Find(kCmdDefaultStreamClass))
                 : std::string("Set the default stream class"));
 }
 

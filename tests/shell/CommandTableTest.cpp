@@ -22,43 +22,43 @@ TEST(CommandTable, EveryMenuCommandHasItsIdPathAndText) {
     std::string path;
   };
   const Expected expected[] = {
-      {32826, "File>New Project"},
-      {32827, "File>Open Project"},
-      {32828, "File>Delete Project"},
-      {32831, "File>Edit Project Name/Description"},
-      {32773, "File>Preferences...>Graphics"},
-      {32816, "File>Preferences...>Default Stream Class"},
-      {32817, "File>Preferences...>Hydrologic Indices>Low Volume Stable"},
-      {32818, "File>Preferences...>Hydrologic Indices>High Volume Stable"},
-      {32819, "File>Preferences...>Hydrologic Indices>High Volume Flashy"},
-      {32820, "File>Preferences...>Hydrologic Indices>Low Volume Flashy"},
-      {32841, "File>Preferences...>Modify Indices"},
-      {57665, "File>Exit"},
-      {32778, "Data Management>Import AGNC Data"},
-      {32829, "Data Management>Import Alternative Data As .CSV File"},
-      {32774, "Data Management>Edit Data Set Data"},
-      {32775, "Data Management>Edit Data Set Title/Description"},
-      {32772, "Data Management>Export Data Set As .CSV File..."},
-      {32840, "Data Management>Export HI Values As .CSV File"},
-      {32777, "Data Management>Create Data Set From Existing Set"},
-      {32798, "Data Management>Graph Data Set"},
-      {32824, "Data Management>Display Data Set Report"},
-      {32800, "Data Management>Delete Data Set..."},
-      {32807, "Time Period Analysis>Create Time Period Profile"},
-      {32801, "Time Period Analysis>Delete Time Period Profile..."},
-      {32779, "Time Period Analysis>Compute Hydrologic Indices..."},
-      {32804, "Time Period Analysis>Graph Time Period Data"},
-      {32805, "Time Period Analysis>Graph Hydrologic Indices"},
-      {32825, "Time Period Analysis>Display Hydrologic Index Tables"},
-      {32832, "Time Period Analysis>Generate Comparison Report"},
-      {32834, "Alternative Analysis>Select Baseline Data Set"},
-      {32835, "Alternative Analysis>Compute Hydrologic Indices"},
-      {32836, "Alternative Analysis>Graph Alternative Data"},
-      {32837, "Alternative Analysis>Graph Hydrologic Indices"},
-      {32838, "Alternative Analysis>Display Hydrologic Index Tables"},
-      {32833, "Alternative Analysis>Generate Comparison Report"},
-      {57667, "Help>Help Topics"},
-      {57664, "Help>About ZELVO..."},
+      {kCmdNewProject, "File>New Project"},
+      {kCmdOpenProject, "File>Open Project"},
+      {kCmdDeleteProject, "File>Delete Project"},
+      {kCmdEditProject, "File>Edit Project Name/Description"},
+      {kCmdGraphicsPreferences, "File>Preferences...>Graphics"},
+      {kCmdDefaultStreamClass, "File>Preferences...>Default Stream Class"},
+      {kCmdLowVolumeStableIndices, "File>Preferences...>Hydrologic Indices>Low Volume Stable"},
+      {kCmdHighVolumeStableIndices, "File>Preferences...>Hydrologic Indices>High Volume Stable"},
+      {kCmdHighVolumeFlashyIndices, "File>Preferences...>Hydrologic Indices>High Volume Flashy"},
+      {kCmdLowVolumeFlashyIndices, "File>Preferences...>Hydrologic Indices>Low Volume Flashy"},
+      {kCmdModifyIndices, "File>Preferences...>Modify Indices"},
+      {kCmdExit, "File>Exit"},
+      {kCmdImportAgncData, "Data Management>Import AGNC Data"},
+      {kCmdImportAlternativeCsv, "Data Management>Import Alternative Data As .CSV File"},
+      {kCmdEditDataSetData, "Data Management>Edit Data Set Data"},
+      {kCmdEditDataSetTitle, "Data Management>Edit Data Set Title/Description"},
+      {kCmdExportDataSetCsv, "Data Management>Export Data Set As .CSV File..."},
+      {kCmdExportIndexValues, "Data Management>Export HI Values As .CSV File"},
+      {kCmdCreateDataSetFromExisting, "Data Management>Create Data Set From Existing Set"},
+      {kCmdGraphDataSet, "Data Management>Graph Data Set"},
+      {kCmdDataSetReport, "Data Management>Display Data Set Report"},
+      {kCmdDeleteDataSet, "Data Management>Delete Data Set..."},
+      {kCmdCreateTimePeriodProfile, "Time Period Analysis>Create Time Period Profile"},
+      {kCmdDeleteTimePeriodProfile, "Time Period Analysis>Delete Time Period Profile..."},
+      {kCmdComputeProfileIndices, "Time Period Analysis>Compute Hydrologic Indices..."},
+      {kCmdGraphTimePeriodData, "Time Period Analysis>Graph Time Period Data"},
+      {kCmdGraphProfileIndices, "Time Period Analysis>Graph Hydrologic Indices"},
+      {kCmdProfileIndexTables, "Time Period Analysis>Display Hydrologic Index Tables"},
+      {kCmdProfileComparisonReport, "Time Period Analysis>Generate Comparison Report"},
+      {kCmdSelectBaseline, "Alternative Analysis>Select Baseline Data Set"},
+      {kCmdComputeAlternativeIndices, "Alternative Analysis>Compute Hydrologic Indices"},
+      {kCmdGraphAlternativeData, "Alternative Analysis>Graph Alternative Data"},
+      {kCmdGraphAlternativeIndices, "Alternative Analysis>Graph Hydrologic Indices"},
+      {kCmdAlternativeIndexTables, "Alternative Analysis>Display Hydrologic Index Tables"},
+      {kCmdAlternativeComparisonReport, "Alternative Analysis>Generate Comparison Report"},
+      {kCmdHelpTopics, "Help>Help Topics"},
+      {kCmdAbout, "Help>About ZELVO..."},
   };
   std::vector<std::string> menuItems;
   for (const Command& c : table.Commands()) {
@@ -74,30 +74,65 @@ TEST(CommandTable, EveryMenuCommandHasItsIdPathAndText) {
 
 TEST(CommandTable, ProjectCommandsNeedAProjectAndTheOthersDoNot) {
   const CommandTable table;
-  const std::set<int> noProject{32826, 32827, 32828, 32831, 32773, 32816, 32817, 32818, 32819, 32820,
-                                32841, 57665, 57667, 57664, 32821, 32822, 32842, 32843, 57669};
+  const std::set<int> noProject{kCmdNewProject,
+                                kCmdOpenProject,
+                                kCmdDeleteProject,
+                                kCmdEditProject,
+                                kCmdGraphicsPreferences,
+                                kCmdDefaultStreamClass,
+                                kCmdLowVolumeStableIndices,
+                                kCmdHighVolumeStableIndices,
+                                kCmdHighVolumeFlashyIndices,
+                                kCmdLowVolumeFlashyIndices,
+                                kCmdModifyIndices,
+                                kCmdExit,
+                                kCmdHelpTopics,
+                                kCmdAbout,
+                                kCmdRunoffIndices,
+                                kCmdPerennialIndices,
+                                kCmdStableGroundwaterIndices,
+                                kCmdSuperstableGroundwaterIndices,
+                                kCmdContextHelp};
   for (const Command& c : table.Commands())
     EXPECT_EQ(c.needsProject, noProject.count(c.id) == 0) << c.id << " " << c.text;
 }
 
 TEST(CommandTable, IndexGroupsFiveToEightHaveStatusTextsButNoMenuEntry) {
   const CommandTable table;
-  for (int id : {32821, 32822, 32842, 32843}) {
+  for (int id : {kCmdRunoffIndices, kCmdPerennialIndices, kCmdStableGroundwaterIndices,
+                 kCmdSuperstableGroundwaterIndices}) {
     const Command* c = table.Find(id);
     ASSERT_NE(c, nullptr) << id;
     EXPECT_TRUE(c->menuPath.empty());
   }
-  EXPECT_EQ(table.Find(32822)->statusText,
+  EXPECT_EQ(table.Find(kCmdPerennialIndices)->statusText,
             "Set the default hydrologic indices for Perennial/Groundwater Influenced streams");
-  EXPECT_EQ(table.Find(32819)->statusText,
+  EXPECT_EQ(table.Find(kCmdHighVolumeFlashyIndices)->statusText,
             "Set the default hydrologic indices for High Volumel Flashy streams");
-  EXPECT_EQ(table.Find(32816)->statusText, "Set the default stream class");
+  EXPECT_EQ(table.Find(kCmdDefaultStreamClass)->statusText, "Set the default stream class");
 }
 
 TEST(CommandTable, ToolBarRunsInItsOrderWithSeparators) {
   const CommandTable table;
-  const std::vector<int> expected{32826, 32827, 32828, 32773, 0,     32778, 32829, 0, 32798, 0,
-                                  32807, 32804, 32805, 0,     32834, 32836, 32837, 0, 57669};
+  const std::vector<int> expected{kCmdNewProject,
+                                  kCmdOpenProject,
+                                  kCmdDeleteProject,
+                                  kCmdGraphicsPreferences,
+                                  0,
+                                  kCmdImportAgncData,
+                                  kCmdImportAlternativeCsv,
+                                  0,
+                                  kCmdGraphDataSet,
+                                  0,
+                                  kCmdCreateTimePeriodProfile,
+                                  kCmdGraphTimePeriodData,
+                                  kCmdGraphProfileIndices,
+                                  0,
+                                  kCmdSelectBaseline,
+                                  kCmdGraphAlternativeData,
+                                  kCmdGraphAlternativeIndices,
+                                  0,
+                                  kCmdContextHelp};
   EXPECT_EQ(table.ToolBarLayout(), expected);
   for (int id : expected) {
     if (id == 0) continue;
@@ -111,18 +146,19 @@ TEST(CommandTable, EnablingRuleFollowsBindingAndOpenProject) {
   const AppState open = WithProject(true);
 
   // Not bound yet: disabled whatever the project, with a status text that says so.
-  EXPECT_FALSE(table.Enabled(32778, open));
-  EXPECT_FALSE(table.Enabled(32826, closed));
-  EXPECT_EQ(table.StatusText(32778), "Import AGNC Data is not available yet in this version of ZELVO.");
+  EXPECT_FALSE(table.Enabled(kCmdImportAgncData, open));
+  EXPECT_FALSE(table.Enabled(kCmdNewProject, closed));
+  EXPECT_EQ(table.StatusText(kCmdImportAgncData),
+            "Import AGNC Data is not available yet in this version of ZELVO.");
 
   int runs = 0;
-  table.Bind(32778, [&runs](AppState&, Ui&) { ++runs; });
-  table.Bind(32826, [&runs](AppState&, Ui&) { ++runs; });
-  EXPECT_FALSE(table.Enabled(32778, closed));  // needs a project
-  EXPECT_TRUE(table.Enabled(32778, open));
-  EXPECT_TRUE(table.Enabled(32826, closed));  // project commands never need one
-  EXPECT_TRUE(table.Enabled(32826, open));
-  EXPECT_EQ(table.StatusText(32778),
+  table.Bind(kCmdImportAgncData, [&runs](AppState&, Ui&) { ++runs; });
+  table.Bind(kCmdNewProject, [&runs](AppState&, Ui&) { ++runs; });
+  EXPECT_FALSE(table.Enabled(kCmdImportAgncData, closed));  // needs a project
+  EXPECT_TRUE(table.Enabled(kCmdImportAgncData, open));
+  EXPECT_TRUE(table.Enabled(kCmdNewProject, closed));  // project commands never need one
+  EXPECT_TRUE(table.Enabled(kCmdNewProject, open));
+  EXPECT_EQ(table.StatusText(kCmdImportAgncData),
             "Import an agency daily-value file, with its peak-flow file, as a new data set");
 
   // Window commands are always enabled and are not run by the table.
@@ -131,14 +167,14 @@ TEST(CommandTable, EnablingRuleFollowsBindingAndOpenProject) {
 
   testing::ScriptedUi ui;
   AppState app = WithProject(false);
-  EXPECT_FALSE(table.Run(32778, app, ui));  // disabled: nothing runs
-  EXPECT_TRUE(table.Run(32826, app, ui));
+  EXPECT_FALSE(table.Run(kCmdImportAgncData, app, ui));  // disabled: nothing runs
+  EXPECT_TRUE(table.Run(kCmdNewProject, app, ui));
   EXPECT_FALSE(table.Run(kCmdExit, app, ui));
   EXPECT_FALSE(table.Run(12345, app, ui));
   EXPECT_EQ(runs, 1);
 
-  table.Bind(32829, nullptr);  // an empty handler does not make a command available
-  EXPECT_FALSE(table.Enabled(32829, open));
+  table.Bind(kCmdImportAlternativeCsv, nullptr);  // an empty handler does not make a command available
+  EXPECT_FALSE(table.Enabled(kCmdImportAlternativeCsv, open));
 }
 
 TEST(HelpTopics, EveryMenuCommandHasAFullTopicInThePage) {

@@ -5,14 +5,14 @@
 #include "common/engine/HiOutputFile.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "zelvo/analysis/ProfileDirectory.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/shell/AppStart.h"
-#include "zelvo/shell/SelectionDialogs.h"
 #include "zelvo/store/DataSetCommands.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
 #include "zelvo/store/DataSetForms.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 namespace {

@@ -4,9 +4,9 @@
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
 #include "zelvo/shell/AppStart.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
 #include "zelvo/store/DataSetForms.h"
 #include "zelvo/store/ImportCommands.h"
 

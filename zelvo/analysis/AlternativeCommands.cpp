@@ -5,10 +5,10 @@
 
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/TextFormat.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/DataSetCommands.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 

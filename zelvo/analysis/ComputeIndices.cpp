@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "common/engine/HiOutputFile.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 namespace zelvo {
 

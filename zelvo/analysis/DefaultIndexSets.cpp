@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "common/engine/IndexCatalogue.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
 #include "zelvo/store/DataSetForms.h"
 
 namespace zelvo {

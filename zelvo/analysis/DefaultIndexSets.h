@@ -9,7 +9,7 @@
 #include <string>
 
 #include "common/ui/Ui.h"
-#include "zelvo/store/Preferences.h"
+#include "zelvo/files/Preferences.h"
 
 namespace zelvo {
 

@@ -2,15 +2,16 @@
 
 #include "common/engine/TextFormat.h"
 #include "zelvo/analysis/AlternativeCommands.h"
-#include "zelvo/analysis/ProfileDirectory.h"
 #include "zelvo/analysis/TimePeriodProfiles.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/files/CopyYears.h"
+#include "zelvo/files/DataSetDeletion.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/DataSetCommands.h"
-#include "zelvo/store/DataSetDeletion.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 namespace {

@@ -5,11 +5,11 @@
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/TextFormat.h"
 #include "zelvo/analysis/AnalysisForms.h"
-#include "zelvo/analysis/ProfileDirectory.h"
 #include "zelvo/analysis/Reports.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/shell/SelectionDialogs.h"
-#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/SelectionDialogs.h"
 
 namespace zelvo {
 namespace {

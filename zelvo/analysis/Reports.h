@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/engine/HiOutputFile.h"
-#include "zelvo/analysis/ProfileEntry.h"
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
+#include "zelvo/files/ProfileEntry.h"
 
 namespace zelvo {
 

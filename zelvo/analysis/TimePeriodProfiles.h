@@ -11,7 +11,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/ui/Ui.h"
-#include "zelvo/analysis/ProfileEntry.h"
+#include "zelvo/files/ProfileEntry.h"
 
 namespace zelvo {
 
@@ -44,9 +44,5 @@ struct ProfileForm : Form {
 // in row order (empty rows leave no gap). The field of a message is "title" or "row<k>" (k = 1..5).
 std::optional<FieldMessage> CheckProfileForm(const ProfileForm& form, const std::vector<YearRun>& runs,
                                              std::vector<PeriodRow>& periods);
-
-// The water years first..last of `base`, found by their positions in its year list, with all
-// their slots; the peaks of the base are kept whole. False when either year is not stored.
-bool CopyYears(const FlowRecord& base, int first, int last, FlowRecord& out);
 
 }  // namespace zelvo

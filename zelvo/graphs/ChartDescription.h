@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "zelvo/store/Preferences.h"
+#include "zelvo/files/Preferences.h"
 
 namespace zelvo {
 

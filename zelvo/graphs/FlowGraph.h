@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "zelvo/files/Preferences.h"
 #include "zelvo/graphs/ChartDescription.h"
 #include "zelvo/graphs/Exceedence.h"
 #include "zelvo/graphs/FlowSeries.h"
-#include "zelvo/store/Preferences.h"
 
 namespace zelvo {
 

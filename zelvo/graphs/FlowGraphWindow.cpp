@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "zelvo/shell/SelectionDialogs.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/session/SelectionDialogs.h"
 
 namespace zelvo {
 

@@ -13,7 +13,7 @@
 #include "common/ui/Ui.h"
 #include "zelvo/graphs/FlowGraph.h"
 #include "zelvo/graphs/GraphDialogs.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
 
 namespace zelvo {
 

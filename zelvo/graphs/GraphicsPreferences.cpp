@@ -1,6 +1,6 @@
 #include "zelvo/graphs/GraphicsPreferences.h"
 
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
 
 namespace zelvo {
 

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "common/ui/Ui.h"
-#include "zelvo/store/Preferences.h"
+#include "zelvo/files/Preferences.h"
 
 namespace zelvo {
 

@@ -52,7 +52,8 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
 
   for (const IndexCurveInput& c : input.curves) {
     g.titles.push_back(c.title);
-    std::vector<float> lo(static_cast<std::size_t>(K), kGraphHole), va(lo), up(lo);
+    const std::vector<float> holes(static_cast<std::size_t>(K), kGraphHole);
+    std::vector<float> lo = holes, va = holes, up = holes;
     if (c.table) {
       for (int k = 0; k < K; ++k) {
         const int n = input.indices[k];

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "common/engine/HiOutputFile.h"
+#include "zelvo/files/Preferences.h"
 #include "zelvo/graphs/ChartDescription.h"
-#include "zelvo/store/Preferences.h"
 
 namespace zelvo {
 

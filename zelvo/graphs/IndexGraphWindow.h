@@ -9,8 +9,8 @@
 
 #include "common/ui/Ui.h"
 #include "zelvo/graphs/IndexGraph.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/SelectionDialogs.h"
 
 namespace zelvo {
 

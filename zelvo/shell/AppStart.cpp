@@ -4,8 +4,9 @@
 
 #include "common/engine/TextFormat.h"
 #include "zelvo/analysis/DefaultIndexSets.h"
-#include "zelvo/store/PreferencesFile.h"
-#include "zelvo/store/ProjectStore.h"
+#include "zelvo/files/PreferencesFile.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/Captions.h"
 
 namespace zelvo {
 
@@ -22,15 +23,6 @@ void StartApplication(AppState& app, const std::filesystem::path& startFolder) {
   app.projectFolder = app.projectRoot;
   UpdateCaption(app);
 }
-
-std::string CaptionText(const std::string& projectName, bool projectOpen) {
-  if (!projectOpen) return Format("MORVIK (%.2f)", kProgramVersion);
-  return Format("MORVIK (%.2f) - Project:  %s", kProgramVersion, projectName.c_str());
-}
-
-void UpdateCaption(AppState& app) { app.caption = CaptionText(app.projectName, app.ProjectOpen()); }
-
-void SetProjectCaption(AppState& app) { app.caption = CaptionText(app.projectName, true); }
 
 bool ConfirmEnd(AppState& app, Ui& ui) {
   if (!app.preferencesChanged) return true;

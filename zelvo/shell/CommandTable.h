@@ -9,15 +9,10 @@
 #include <vector>
 
 #include "common/ui/Ui.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/CommandIds.h"
 
 namespace zelvo {
-
-// Ids of the commands the window carries out itself (end, help, About box, context help).
-inline constexpr int kCmdExit = 57665;
-inline constexpr int kCmdHelpTopics = 57667;
-inline constexpr int kCmdAbout = 57664;
-inline constexpr int kCmdContextHelp = 57669;
 
 using CommandHandler = std::function<void(AppState&, Ui&)>;
 

@@ -5,16 +5,16 @@
 #include <system_error>
 
 #include "common/engine/TextFormat.h"
-#include "zelvo/analysis/ProfileDirectory.h"
-#include "zelvo/analysis/TimePeriodProfiles.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/shell/SelectionDialogs.h"
-#include "zelvo/store/DataSetCsvExport.h"
-#include "zelvo/store/DataSetDeletion.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/CopyYears.h"
+#include "zelvo/files/DataSetCsvExport.h"
+#include "zelvo/files/DataSetDeletion.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/DataSetForms.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/engine/TextFormat.h"
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
 

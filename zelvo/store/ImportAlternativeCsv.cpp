@@ -1,7 +1,7 @@
 #include "zelvo/store/ImportAlternativeCsv.h"
 
 #include "common/import/CsvReader.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 #include "zelvo/store/ImportDailyValues.h"
 
 namespace zelvo {

@@ -2,8 +2,8 @@
 
 #include "common/engine/TextFormat.h"
 #include "common/import/ImportForms.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/session/AppState.h"
 #include "zelvo/store/DataSetForms.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
 #include "zelvo/store/ImportDailyValues.h"

@@ -6,7 +6,7 @@
 #include "common/import/DailyValueReader.h"
 #include "common/import/MissingDataScreening.h"
 #include "common/import/PeakFlowReader.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 namespace zelvo {
 namespace {

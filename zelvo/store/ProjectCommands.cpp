@@ -3,11 +3,11 @@
 #include <system_error>
 
 #include "common/engine/TextFormat.h"
-#include "zelvo/analysis/ProfileDirectory.h"
-#include "zelvo/shell/AppStart.h"
-#include "zelvo/shell/AppState.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/ProjectStore.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/Captions.h"
 
 namespace zelvo {
 namespace {

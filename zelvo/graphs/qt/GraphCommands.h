@@ -8,18 +8,12 @@
 #include "common/ui/Ui.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/IndexGraphWindow.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
+#include "zelvo/session/CommandIds.h"
 
 class QWidget;
 
 namespace zelvo::qt {
-
-inline constexpr int kCmdGraphicsPreferences = 32773;
-inline constexpr int kCmdGraphDataSet = 32798;
-inline constexpr int kCmdGraphTimePeriodData = 32804;
-inline constexpr int kCmdGraphProfileIndices = 32805;
-inline constexpr int kCmdGraphAlternativeData = 32836;
-inline constexpr int kCmdGraphAlternativeIndices = 32837;
 
 // Opens a flow graph window modally (or shows why it cannot open).
 void OpenFlowGraph(const AppState& app, Ui& ui, FlowWindowKind kind, QWidget* parent = nullptr);

@@ -16,6 +16,7 @@
 #include <exception>
 
 #include "common/qt/TextWindow.h"
+#include "zelvo/session/Captions.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/HelpWindow.h"

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "common/qt/QtUi.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
 #include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 

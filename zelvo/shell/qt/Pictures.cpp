@@ -5,6 +5,8 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "zelvo/session/CommandIds.h"
+
 namespace zelvo::qt {
 namespace {
 
@@ -178,24 +180,24 @@ QIcon CommandIcon(int id) {
     p.drawLine(QPointF(16, 7), QPointF(12, 11));
   };
   switch (id) {
-    case 32826:  // New Project
+    case kCmdNewProject:
       folder(QColor(245, 215, 120));
       p.setPen(QPen(QColor(30, 130, 60), 2.2));
       p.drawLine(QPointF(15, 11), QPointF(15, 19));
       p.drawLine(QPointF(11, 15), QPointF(19, 15));
       break;
-    case 32827:  // Open Project
+    case kCmdOpenProject:
       folder(QColor(245, 215, 120));
       p.setBrush(QColor(250, 230, 150));
       p.drawPolygon(QPolygonF() << QPointF(5, 12) << QPointF(23, 12) << QPointF(20, 20) << QPointF(2, 20));
       break;
-    case 32828:  // Delete Project
+    case kCmdDeleteProject:
       folder(QColor(245, 215, 120));
       p.setPen(QPen(QColor(190, 30, 30), 2.4));
       p.drawLine(QPointF(11, 11), QPointF(19, 19));
       p.drawLine(QPointF(19, 11), QPointF(11, 19));
       break;
-    case 32773:  // Graphics preferences: a palette
+    case kCmdGraphicsPreferences:  // a palette
       p.setPen(ink);
       p.setBrush(QColor(235, 220, 190));
       p.drawEllipse(QRectF(2, 3, 20, 18));
@@ -208,23 +210,23 @@ QIcon CommandIcon(int id) {
         p.drawEllipse(QPointF(x, y), 2.3, 2.3);
       }
       break;
-    case 32778:  // Import AGNC Data: a page of numbers coming in
+    case kCmdImportAgncData:  // a page of numbers coming in
       page();
       p.setPen(QPen(QColor(120, 120, 120), 1));
       for (int y = 13; y <= 19; y += 3) p.drawLine(QPointF(7, y), QPointF(17, y));
       arrowIn();
       break;
-    case 32829:  // Import alternative data: a grid coming in
+    case kCmdImportAlternativeCsv:  // a grid coming in
       page();
       p.setPen(QPen(QColor(120, 120, 120), 1));
       for (int y = 13; y <= 19; y += 3) p.drawLine(QPointF(7, y), QPointF(17, y));
       for (int x = 9; x <= 15; x += 3) p.drawLine(QPointF(x, 12), QPointF(x, 20));
       arrowIn();
       break;
-    case 32798:
+    case kCmdGraphDataSet:
       graph(kWater);
-      break;     // Graph Data Set
-    case 32807:  // Create Time Period Profile: a bar split into periods
+      break;                           // Graph Data Set
+    case kCmdCreateTimePeriodProfile:  // a bar split into periods
       p.setPen(ink);
       for (int i = 0; i < 4; ++i) {
         p.setBrush(QColor::fromHsv(200 + i * 25, 140, 230));
@@ -232,31 +234,31 @@ QIcon CommandIcon(int id) {
       }
       p.drawLine(QPointF(2, 19), QPointF(22, 19));
       break;
-    case 32804:
+    case kCmdGraphTimePeriodData:
       graph(QColor(40, 150, 60));
-      break;     // Graph Time Period Data
-    case 32805:  // Graph Hydrologic Indices (profile)
-    case 32837:  // Graph Hydrologic Indices (alternatives)
+      break;  // Graph Time Period Data
+    case kCmdGraphProfileIndices:
+    case kCmdGraphAlternativeIndices:
       p.setPen(ink);
       p.setBrush(Qt::white);
       p.drawRect(QRectF(2, 3, 20, 18));
       for (int i = 0; i < 4; ++i) {
-        p.setBrush(id == 32805 ? QColor(40, 150, 60) : QColor(180, 90, 30));
+        p.setBrush(id == kCmdGraphProfileIndices ? QColor(40, 150, 60) : QColor(180, 90, 30));
         const double h = 4 + ((i * 7) % 11);
         p.drawRect(QRectF(4.5 + i * 4.3, 19 - h, 3, h));
       }
       break;
-    case 32834:  // Select Baseline: a flag on a base line
+    case kCmdSelectBaseline:  // a flag on a base line
       p.setPen(QPen(kInk, 1.6));
       p.drawLine(QPointF(3, 20), QPointF(21, 20));
       p.drawLine(QPointF(7, 20), QPointF(7, 3));
       p.setBrush(QColor(200, 40, 40));
       p.drawPolygon(QPolygonF() << QPointF(7, 3) << QPointF(19, 7) << QPointF(7, 11));
       break;
-    case 32836:
+    case kCmdGraphAlternativeData:
       graph(QColor(180, 90, 30));
-      break;     // Graph Alternative Data
-    case 57669:  // Context help: arrow with question mark
+      break;               // Graph Alternative Data
+    case kCmdContextHelp:  // arrow with question mark
       p.setPen(QPen(kInk, 1.2));
       p.setBrush(Qt::white);
       p.drawPolygon(QPolygonF() << QPointF(3, 2) << QPointF(3, 17) << QPointF(7, 13) << QPointF(10, 20)

@@ -5,8 +5,8 @@
 #include <system_error>
 
 #include "common/qt/QtUi.h"
+#include "zelvo/session/AppState.h"
 #include "zelvo/shell/AppStart.h"
-#include "zelvo/shell/AppState.h"
 #include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/qt/CMainFrame.h"
 #include "zelvo/shell/qt/HelpWindow.h"

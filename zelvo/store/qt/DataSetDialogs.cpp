@@ -15,7 +15,7 @@
 #include "common/qt/FieldText.h"
 #include "common/qt/FormDialog.h"
 #include "common/qt/MessageBox.h"
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
 #include "zelvo/store/DataSetForms.h"
 
 namespace zelvo::qt {

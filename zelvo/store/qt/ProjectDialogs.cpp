@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "common/qt/FormDialog.h"
+#include "zelvo/files/ProjectStore.h"
 #include "zelvo/store/ProjectCommands.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo::qt {
 namespace {

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "zelvo/store/DataSetCsvExport.h"
+#include "zelvo/files/DataSetCsvExport.h"
 
 #include <ostream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "zelvo/store/BinaryIo.h"
+#include "zelvo/files/BinaryIo.h"
 
 #include <fstream>
 #include <system_error>

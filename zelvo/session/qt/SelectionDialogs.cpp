@@ -1,4 +1,4 @@
-#include "zelvo/shell/qt/SelectionDialogs.h"
+#include "zelvo/session/qt/SelectionDialogs.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

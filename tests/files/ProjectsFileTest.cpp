@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "support/TempFolder.h"
-#include "zelvo/store/ProjectStore.h"
+#include "zelvo/files/ProjectStore.h"
 
 namespace zelvo {
 namespace {

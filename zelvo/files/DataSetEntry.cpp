@@ -1,4 +1,4 @@
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
 
 #include <cstdlib>
 

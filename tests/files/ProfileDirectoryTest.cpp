@@ -2,10 +2,10 @@
 
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
-#include "zelvo/analysis/ProfileDirectory.h"
+#include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/store/ProjectCommands.h"
-#include "zelvo/store/ProjectStore.h"
 
 namespace zelvo {
 namespace {

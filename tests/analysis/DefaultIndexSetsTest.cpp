@@ -4,9 +4,9 @@
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/DefaultIndexSets.h"
+#include "zelvo/files/PreferencesFile.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/store/DataSetForms.h"
-#include "zelvo/store/PreferencesFile.h"
 
 namespace zelvo {
 namespace {

@@ -1,11 +1,11 @@
-#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/session/SelectionDialogs.h"
 
 #include <algorithm>
 
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/IndexCatalogue.h"
 #include "common/engine/TextFormat.h"
-#include "zelvo/shell/AppState.h"
+#include "zelvo/session/AppState.h"
 
 namespace zelvo {
 namespace {

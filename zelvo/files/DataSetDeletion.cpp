@@ -1,10 +1,10 @@
-#include "zelvo/store/DataSetDeletion.h"
+#include "zelvo/files/DataSetDeletion.h"
 
 #include <system_error>
 
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/TextFormat.h"
-#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/files/DataSetDirectory.h"
 
 namespace zelvo {
 

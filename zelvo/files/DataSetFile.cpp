@@ -1,4 +1,4 @@
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetFile.h"
 
 #include <charconv>
 #include <cstdlib>

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
 

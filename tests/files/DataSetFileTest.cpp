@@ -3,9 +3,9 @@
 #include <sstream>
 
 #include "support/TempFolder.h"
-#include "zelvo/store/DataSetDeletion.h"
-#include "zelvo/store/DataSetDirectory.h"
-#include "zelvo/store/DataSetFile.h"
+#include "zelvo/files/DataSetDeletion.h"
+#include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
 
 namespace zelvo {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "zelvo/analysis/ProfileEntry.h"
-#include "zelvo/store/DataSetEntry.h"
-#include "zelvo/store/Preferences.h"
-#include "zelvo/store/ProjectEntry.h"
+#include "zelvo/files/DataSetEntry.h"
+#include "zelvo/files/Preferences.h"
+#include "zelvo/files/ProfileEntry.h"
+#include "zelvo/files/ProjectEntry.h"
 
 namespace zelvo {
 

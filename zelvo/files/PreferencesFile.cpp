@@ -1,4 +1,4 @@
-#include "zelvo/store/PreferencesFile.h"
+#include "zelvo/files/PreferencesFile.h"
 
 namespace zelvo {
 namespace {

@@ -1,9 +1,9 @@
-#include "zelvo/analysis/ProfileDirectory.h"
+#include "zelvo/files/ProfileDirectory.h"
 
 #include <system_error>
 
 #include "common/engine/TextFormat.h"
-#include "zelvo/store/DataSetEntry.h"
+#include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
 

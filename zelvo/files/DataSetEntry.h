@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "zelvo/store/BinaryIo.h"
+#include "zelvo/files/BinaryIo.h"
 
 namespace zelvo {
 

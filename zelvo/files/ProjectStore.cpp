@@ -1,4 +1,4 @@
-#include "zelvo/store/ProjectStore.h"
+#include "zelvo/files/ProjectStore.h"
 
 #include <system_error>
 

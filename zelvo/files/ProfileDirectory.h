@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "zelvo/analysis/ProfileEntry.h"
-#include "zelvo/store/BinaryIo.h"
+#include "zelvo/files/BinaryIo.h"
+#include "zelvo/files/ProfileEntry.h"
 
 namespace zelvo {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "zelvo/store/BinaryIo.h"
-#include "zelvo/store/Preferences.h"
+#include "zelvo/files/BinaryIo.h"
+#include "zelvo/files/Preferences.h"
 
 namespace zelvo {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "zelvo/store/PreferencesFile.h"
+#include "zelvo/files/PreferencesFile.h"
 
 namespace zelvo {
 namespace {

@@ -1,4 +1,4 @@
-#include "zelvo/store/DataSetDirectory.h"
+#include "zelvo/files/DataSetDirectory.h"
 
 #include "common/engine/TextFormat.h"
 

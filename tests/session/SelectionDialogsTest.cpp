@@ -4,8 +4,8 @@
 #include "common/engine/IndexCatalogue.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
+#include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/shell/AppStart.h"
-#include "zelvo/shell/SelectionDialogs.h"
 
 namespace zelvo {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "zelvo/store/BinaryIo.h"
-#include "zelvo/store/ProjectEntry.h"
+#include "zelvo/files/BinaryIo.h"
+#include "zelvo/files/ProjectEntry.h"
 
 namespace zelvo {
 

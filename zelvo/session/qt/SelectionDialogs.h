@@ -5,7 +5,7 @@
 
 #include <QGroupBox>
 
-#include "zelvo/shell/SelectionDialogs.h"
+#include "zelvo/session/SelectionDialogs.h"
 
 class QButtonGroup;
 class QLabel;
