@@ -24,7 +24,8 @@ struct CircularDate {
   float spread = 0.0f;   // TL2 / TH2: days
 };
 // `days` holds one day number per year that has a date. With no mean direction at all
-// (c-bar = s-bar = 0, for example no dates) the mean day is 0 and the spread its largest value.
+// (c-bar = s-bar = 0, for example no dates) the mean day is 0 and the spread its largest value;
+// dates that all fall on one day have the spread 0.
 CircularDate CircularMeanDate(const std::vector<int>& days);
 
 // Colwell's constancy (TA1, a fraction) and predictability (TA2, a percentage) of a table of

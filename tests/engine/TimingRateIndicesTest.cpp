@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "common/engine/HiOutputFile.h"
+#include "common/engine/TextFormat.h"
 #include "common/engine/TimingRateIndices.h"
 #include "support/EngineHarness.h"
 
@@ -70,6 +72,53 @@ TEST(TimingDates, MeanAngleInEveryQuadrant) {
     EXPECT_FALSE(std::isnan(d.spread)) << "day " << day;
     EXPECT_NEAR(d.spread, 0.0f, 0.05f) << "day " << day;
   }
+}
+
+TEST(TimingDates, DatesAllOnOneDayHaveNoSpreadAtAll) {
+  // cos and sin of the day are rounded to float32, so c^2 + s^2 misses 1 by up to about 2^-23.
+  // Kept as float32, r rounds to exactly 1 on most days; taken in double, 1 - r of about 1e-8
+  // gave a spread of sqrt(2e-8) rad = 0.008 days or more. On days 217, 224, 236, 311 and 331
+  // the float32 r is 1 - 2^-24 (a spread of 0.020 days), so equal dates are spread 0 by rule.
+  EXPECT_EQ(CircularMeanDate({217}).spread, 0.0f);
+  EXPECT_EQ(CircularMeanDate({331, 331, 331}).spread, 0.0f);
+  for (int years = 1; years <= 150; years += 149)
+    for (int day = 1; day <= 365; ++day) {
+      const CircularDate d = CircularMeanDate(std::vector<int>(static_cast<std::size_t>(years), day));
+      ASSERT_EQ(d.spread, 0.0f) << years << " years on day " << day;
+    }
+  // Every year's minimum on 1 October (day 274), the mean date of many real records: the
+  // spread was 0.011 days there while r stayed in double.
+  FlowRecord r = ConstantRecord(3, 10.0f);
+  for (int y = 0; y < 3; ++y) r.flows[y][0] = 1.0f;
+  r.flows[1][50] = 100.0f;
+  r.flows[2][50] = 100.0f;
+  r.flows[0][300] = 100.0f;  // maxima on days 324, 324 and 209
+  const IndexResults res = RunTiming(r);
+  EXPECT_EQ(FormatHiRow(TL(2), res), "TL2,NC,    0.000,NC");
+  EXPECT_EQ(FormatHiRow(TL(1), res), "TL1,NC,  274.000,NC");
+  EXPECT_NE(FormatHiRow(TH(2), res), "TH2,NC,    0.000,NC");
+}
+
+TEST(TimingDates, MeanAngleFromTheFloatMeansInDoubleKeptAsFloatDegrees) {
+  // Days 124, 295 and 40. The float32 means are c = 0.19792305 and s = 0.18200743; their
+  // quotient in double is 0.919586842 (0.919586837 in float32), atan gives 42.6012326 degrees,
+  // kept as the float32 42.6012344, and 42.6012344 x 365.25 / 360 = 43.2225037 days. With the
+  // quotient in float32 the angle is 42.6012306 and the day 43.2224998: the written third
+  // decimal moves from 43.223 to 43.222.
+  CircularDate d = CircularMeanDate({124, 295, 40});
+  EXPECT_EQ(d.meanDay, 43.2225037f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "   43.223");
+  // Days 175, 12 and 206 (c < 0): atan + 180 = 183.41075992 degrees, kept as the float32
+  // 183.4107666, gives day 186.0855103; carried in double it would be day 186.0854950.
+  d = CircularMeanDate({175, 12, 206});
+  EXPECT_EQ(d.meanDay, 186.08551f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "  186.086");
+  // Days 141, 364 and 278 (negative angle): -49.0048402 degrees is kept as the float32
+  // -49.0048409, and 360 is added in float32: 310.9951477 degrees, day 315.5304871 (315.531 when
+  // the angle stays in double).
+  d = CircularMeanDate({141, 364, 278});
+  EXPECT_EQ(d.meanDay, 315.530487f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "  315.530");
 }
 
 TEST(TimingDates, NoMeanDirectionGivesDayZeroAndTheWidestSpread) {
