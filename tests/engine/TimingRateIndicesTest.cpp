@@ -306,6 +306,28 @@ TEST(LowFlowSeasons, EventsAtOrBelowTheFiveYearThreshold) {
   EXPECT_NEAR(shifted[TL(4)].value, 355.0f / 365.0f, 1e-6f);
 }
 
+TEST(LowFlowSeasons, TwoPeaksPutTheLineThroughBothPointsAndAFlowOnTheFiveYearThreshold) {
+  // Two peak pairs fit a line through both points. x5, percentile 0.8 of two values (rank 2.4),
+  // is the larger log peak, so log T5 = a x5 + b is the log of its day flow and T5 = 59,861 cfs.
+  // x*, percentile 0.6 (rank 1.8), lies 0.8 of the way from x1 to x2, so T167 is about
+  // 28,838^0.2 x 59,861^0.8 = 51,725.92 cfs (float32 logarithms: within a millionth).
+  // With a and b rounded to float32 first, T5 came out as 59,860.934 and the day below as a flow
+  // above it.
+  FlowRecord r = ConstantRecord(1, 100000.0f, 1991);
+  r.peakCount = 2;
+  r.peaks[0] = 39932.0f;
+  r.peakDayFlows[0] = 28838.0f;
+  r.peaks[1] = 78560.0f;
+  r.peakDayFlows[1] = 59861.0f;
+  r.flows[0][10] = 59861.0f;  // a day exactly on T5: a low-flow event of one day
+  const IndexResults res = RunTiming(r, WithPeaks());
+  EXPECT_EQ(res.threshold5, 59861.0f);
+  EXPECT_NEAR(res.threshold167, std::pow(28838.0, 0.2) * std::pow(59861.0, 0.8), 0.05);
+  EXPECT_EQ(FormatHiRow(TL(3), res), "TL3,NC,    1.000,NC, ,5 year threshold = 59861.000");
+  // 1991 counts 365 days; 365 of its 366 slots lie above T5.
+  EXPECT_EQ(res[TL(4)].value, 1.0f);
+}
+
 TEST(LowFlowSeasons, NoLowFlowEventMakesTl3NotComputed) {
   FlowRecord r = ConstantRecord(1, 2000.0f, 1992);
   AddStraightLinePeaks(r);
