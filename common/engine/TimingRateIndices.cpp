@@ -307,7 +307,7 @@ void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSe
     ++counters[std::min(e.firstSlot / kSeasonSlots, kSeasons - 1)];
     for (int season = 1; season < kSeasons; ++season) {
       const int start = season * kSeasonSlots;
-      if (e.firstSlot < start && start <= e.lastSlot) ++counters[season];
+      if (e.firstSlot < start && start < e.endSlot) ++counters[season];
     }
   }
 }

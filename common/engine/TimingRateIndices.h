@@ -43,7 +43,9 @@ Colwell ColwellFromCounts(const ClassCountTable& counts);
 inline constexpr int kSeasons = 6;
 inline constexpr int kSeasonSlots = 61;
 // Adds every event to the counter of the season in which it starts and, once more, to every
-// season whose first slot falls inside the event (first slot < season start <= last slot).
+// season on whose first slot the event is still open (first slot < season start < end slot).
+// A missing first slot neither ends nor extends an event: one that was open before the gap is
+// still open there unless a valid day outside the event came first.
 void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSeasons>& counters);
 
 // Reversals of direction among the valid days of one year, in slot order.

@@ -239,13 +239,79 @@ TEST(ColwellIndices, ColumnsCountValidDaysAndSkipTheLeapDay) {
 
 TEST(FloodSeasons, SeasonCountersOfEvents) {
   std::array<int, kSeasons> counters{};
-  // A flood from slot 55 to 70 starts in the first season and runs into the second.
-  CountEventSeasons({FlowEvent{55, 70, 16, 0.0f}}, counters);
+  // A flood from slot 55 to 70 (ended by a valid day on 71) starts in the first season and runs
+  // into the second.
+  CountEventSeasons({FlowEvent{55, 70, 16, 0.0f, 71}}, counters);
   EXPECT_EQ(counters, (std::array<int, kSeasons>{1, 1, 0, 0, 0, 0}));
   // A long event from 100 to 250 runs over the first slots of seasons 3, 4 and 5 (122, 183, 244).
   counters = {};
-  CountEventSeasons({FlowEvent{100, 250, 151, 0.0f}, FlowEvent{365, 365, 1, 0.0f}}, counters);
+  CountEventSeasons({FlowEvent{100, 250, 151, 0.0f, 251}, FlowEvent{365, 365, 1, 0.0f, kDaySlots}}, counters);
   EXPECT_EQ(counters, (std::array<int, kSeasons>{0, 1, 1, 1, 1, 1}));
+}
+
+// A year of 100 cfs with the given flows on the given slots (kMissing for a gap).
+YearFlows YearWith(std::initializer_list<std::pair<int, float>> days) {
+  YearFlows y;
+  y.fill(100.0f);
+  for (const auto& [slot, flow] : days) y[slot] = flow;
+  return y;
+}
+
+TEST(FloodSeasons, AnEventOpenBeforeAGapIsStillOpenOnTheSeasonsFirstSlot) {
+  auto count = [](const YearFlows& year) {
+    std::vector<FlowEvent> events;
+    ScanEvents(
+        year, [](float f) { return f > 300.0f; }, events);
+    std::array<int, kSeasons> counters{};
+    CountEventSeasons(events, counters);
+    return counters;
+  };
+  using Counters = std::array<int, kSeasons>;
+  // Flood on slots 58-59, gap 60-62 over the first slot of season 2 (61), 100 cfs from 63: the
+  // event is open on slot 61 and counts in both seasons.
+  YearFlows y = YearWith({{58, 500}, {59, 500}, {60, kMissing}, {61, kMissing}, {62, kMissing}});
+  EXPECT_EQ(count(y), (Counters{1, 1, 0, 0, 0, 0}));
+  // The same with a valid day of 100 cfs on slot 60: the event ends before the season begins.
+  y[60] = 100.0f;
+  EXPECT_EQ(count(y), (Counters{1, 0, 0, 0, 0, 0}));
+  // The valid day that ends it on the season's first slot itself: not open there either.
+  y = YearWith({{59, 500}, {60, kMissing}, {61, 100}});
+  EXPECT_EQ(count(y), (Counters{1, 0, 0, 0, 0, 0}));
+  // Flood days on both sides of the gap are one event, open on slot 61: counted in both.
+  y = YearWith({{59, 500}, {60, kMissing}, {61, kMissing}, {62, 500}});
+  EXPECT_EQ(count(y), (Counters{1, 1, 0, 0, 0, 0}));
+  // A record that stops inside the year while a flood is running: nothing ends the event
+  // before the year does, so it is open on the first slots of seasons 5 and 6 (244, 305).
+  y = YearWith({{240, 500}});
+  for (int s = 241; s < kDaySlots; ++s) y[s] = kMissing;
+  EXPECT_EQ(count(y), (Counters{0, 0, 0, 1, 1, 1}));
+}
+
+TEST(FloodSeasons, Ta3AndTl3CountAnEventOpenOverAGapInTheNewSeason) {
+  // TA3 (T167 = 251.19 cfs): a flood on slots 55-58 is open over the gap 59-64 that covers the
+  // first slot of season 2 (61) and ends on the valid day 65; a second flood starts on slot 100.
+  // W = 2; season 1 counts one start, season 2 one start and the open flood: TA3 = 2 / 2.
+  FlowRecord floods = ConstantRecord(2, 100.0f, 1991);
+  AddStraightLinePeaks(floods);
+  SetSlots(floods, 0, 55, 58, 500.0f);
+  SetSlots(floods, 0, 59, 64, kMissing);
+  SetSlots(floods, 0, 100, 102, 500.0f);
+  EXPECT_FLOAT_EQ(RunTiming(floods, WithPeaks())[TA(3)].value, 1.0f);
+  // A valid day of 100 cfs on slot 60 ends the first flood before the season: 1 / 2.
+  floods.flows[0][60] = 100.0f;
+  EXPECT_FLOAT_EQ(RunTiming(floods, WithPeaks())[TA(3)].value, 0.5f);
+
+  // TL3 (T5 = 1000 cfs): a dip on slots 115-119, gap 120-125 over the first slot of season 3
+  // (122), and a second dip on slots 150-155. Y = 2; season 3 counts the open dip and the
+  // start of the second: TL3 = 2 / 2.
+  FlowRecord dips = ConstantRecord(1, 2000.0f, 1992);
+  AddStraightLinePeaks(dips);
+  SetSlots(dips, 0, 115, 119, 500.0f);
+  SetSlots(dips, 0, 120, 125, kMissing);
+  SetSlots(dips, 0, 150, 155, 500.0f);
+  EXPECT_FLOAT_EQ(RunTiming(dips, WithPeaks())[TL(3)].value, 1.0f);
+  dips.flows[0][121] = 2000.0f;
+  EXPECT_FLOAT_EQ(RunTiming(dips, WithPeaks())[TL(3)].value, 0.5f);
 }
 
 TEST(FloodSeasons, SingleFloodAcrossTwoSeasons) {
