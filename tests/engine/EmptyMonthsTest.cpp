@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/engine/EmptyMonths.h"
 #include "common/engine/EngineContext.h"
 #include "common/engine/WaterYear.h"
+#include "common/import/DailyValueReader.h"
 #include "support/EngineHarness.h"
 
 namespace zelvo {
@@ -83,6 +86,19 @@ TEST(EmptyMonths, YearWithoutAnyValidDayNamesTheAnnualAndWindowExtremesToo) {
       "its mean and variability as 0. Water year 1991 has no valid day at all. Such a year's annual and "
       "moving-window minima and maxima stay at the starting values as well, which enter ML21, ML22, "
       "MH18-MH20, FH10, DL1-DL13 and DH1-DH13.");
+}
+
+TEST(EmptyMonths, RealRecordThatStartsAndEndsInsideAWaterYear) {
+  // Huron River at Ann Arbor: daily values from 5 January 1914 to 19 November 2015, and a gap
+  // of whole months in water year 1948.
+  const auto path = std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_04174500_HuronRiver_AnnArbor_MI.txt";
+  if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
+  FlowRecord r;
+  ASSERT_TRUE(ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r).ok);
+  const EmptyMonthYears found = FindEmptyMonthYears(r);
+  EXPECT_EQ(found.withEmptyMonth, (std::vector<int>{1914, 1948, 2016}));
+  EXPECT_TRUE(found.withoutValidDay.empty());
+  EXPECT_EQ(found.withEmptyMonth, YearsWithSeededMonth(r));
 }
 
 TEST(EmptyMonths, WaterYearListJoinsRunsOfYears) {
