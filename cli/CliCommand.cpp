@@ -64,6 +64,8 @@ int Fail(const std::string& message) {
   return 1;
 }
 
+void Note(const std::string& text) { std::cerr << "zelvo-cli: note: " << text << "\n"; }
+
 int Usage(const char* usage) {
   std::cerr << "usage: zelvo-cli " << usage << "\n";
   return 2;

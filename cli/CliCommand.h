@@ -40,5 +40,7 @@ const std::map<std::string, CliCommand>& CliCommands();
 int Fail(const std::string& message);
 // Prints the usage line of a command on standard error and returns 2.
 int Usage(const char* usage);
+// Prints "zelvo-cli: note: <text>" on standard error.
+void Note(const std::string& text);
 
 }  // namespace zelvo::cli

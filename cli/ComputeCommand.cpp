@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "common/engine/EmptyMonths.h"
 #include "zelvo/analysis/ComputeIndices.h"
 
 namespace zelvo::cli {
@@ -38,7 +39,15 @@ int RunCompute(const std::vector<std::string>& argv) {
   request.medianOption = args.Has("--median");
   request.title =
       args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
-  if (const auto failure = ComputeIndices(request)) return Fail(*failure);
+  FlowRecord record;
+  if (const auto failure = ComputeIndices(request, nullptr, &record)) return Fail(*failure);
+  // Months without a valid day leave starting values in some indices; the file is written as
+  // it is, the user hears of it here.
+  const std::string note = StartingValueNote(record);
+  if (!note.empty())
+    Note(note +
+         " To leave out every year with a missing day, import the daily-value file again with "
+         "--keep complete.");
   return 0;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ConsoleUi.h"
+#include "common/engine/EmptyMonths.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
 #include "zelvo/store/ImportDailyValues.h"
 
@@ -51,9 +52,15 @@ int RunImport(const std::vector<std::string>& argv) {
   } else {
     return Fail("the option --keep needs complete or all, not \"" + keep + "\"");
   }
-  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"));
+  FlowRecord stored;
+  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), &stored);
   if (!result.ok) return 1;
   PrintStored(result.firstWaterYear, result.lastWaterYear, result.peakCount);
+  // A file that starts or ends inside a water year leaves months without a valid day in the
+  // years kept; the indices computed from them carry starting values.
+  const std::string note = StartingValueNote(stored);
+  if (!note.empty())
+    Note(note + " To leave out every year with a missing day, import again with --keep complete.");
   return 0;
 }
 

@@ -71,12 +71,14 @@ struct EngineContext {
   int zeroSumMonthYears = 0;      // month-years whose valid-day sum is 0 (for DL20)
 
   // ---- the peak-flow line (log10 daily flow on log10 peak) ---------------------------------
-  bool haveLine = false;              // peaks present and a line fitted: >= 2 usable pairs, not all
-                                      // with the same discharge
-  float lineSlope = 0.0f;             // a
-  float lineIntercept = 0.0f;         // b
+  bool haveLine = false;  // peaks present and a line fitted: >= 2 usable pairs, not all
+                          // with the same discharge
+  // The line and the logarithms of the thresholds stay in double; only the thresholds
+  // themselves are float32 flows.
+  double lineSlope = 0.0;             // a
+  double lineIntercept = 0.0;         // b
   std::vector<float> sortedLogPeaks;  // x_k sorted ascending
-  float log167 = 0.0f;                // L167
+  double log167 = 0.0;                // L167
   float threshold167 = 0.0f;          // T167
   float threshold5 = 0.0f;            // T5
 

@@ -14,6 +14,10 @@ struct FlowEvent {
   int lastSlot = 0;   // 0-based slot of the last valid day in the event
   int days = 0;       // number of valid days in the event
   float peak = 0.0f;  // largest flow in the event
+  // Slot of the valid day that ended the event, or kDaySlots when the year ended first. The
+  // event is open from its first slot up to this one (not included): missing slots after its
+  // last day are still inside it.
+  int endSlot = kDaySlots;
 };
 
 // Appends the events of `year` whose days satisfy `inEvent(flow)` to `events` (not cleared).
@@ -25,7 +29,7 @@ void ScanEvents(const YearFlows& year, Condition inEvent, std::vector<FlowEvent>
     if (f == kMissing) continue;
     if (inEvent(f)) {
       if (!open) {
-        events.push_back(FlowEvent{s, s, 0, f});
+        events.push_back(FlowEvent{s, s, 0, f, kDaySlots});
         open = true;
       }
       FlowEvent& e = events.back();
@@ -33,6 +37,7 @@ void ScanEvents(const YearFlows& year, Condition inEvent, std::vector<FlowEvent>
       ++e.days;
       if (f > e.peak) e.peak = f;
     } else {
+      if (open) events.back().endSlot = s;
       open = false;
     }
   }

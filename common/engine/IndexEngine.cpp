@@ -166,16 +166,16 @@ void FitPeakLine(EngineContext& ctx) {
   }
   // All peaks equal: the line has no slope to fit, so no threshold can be derived from it.
   if (sxx == 0.0) return;
-  ctx.lineSlope = static_cast<float>(sxy / sxx);
-  ctx.lineIntercept = static_cast<float>(my - ctx.lineSlope * mx);
+  ctx.lineSlope = sxy / sxx;
+  ctx.lineIntercept = my - ctx.lineSlope * mx;
   ctx.sortedLogPeaks = xs;
   SortValues(1, ctx.sortedLogPeaks.data(), n);
   const float x167 = PercentileValue(0.6f, n, ctx.sortedLogPeaks.data());
   ctx.log167 = ctx.lineSlope * x167 + ctx.lineIntercept;
-  ctx.threshold167 = static_cast<float>(std::pow(10.0, static_cast<double>(ctx.log167)));
+  ctx.threshold167 = static_cast<float>(std::pow(10.0, ctx.log167));
   const float x5 = PercentileValue(0.8f, n, ctx.sortedLogPeaks.data());
-  ctx.threshold5 =
-      static_cast<float>(std::pow(10.0, static_cast<double>(ctx.lineSlope * x5 + ctx.lineIntercept)));
+  const double log5 = ctx.lineSlope * x5 + ctx.lineIntercept;
+  ctx.threshold5 = static_cast<float>(std::pow(10.0, log5));
   ctx.haveLine = true;
   ctx.results.threshold167 = ctx.threshold167;
   ctx.results.threshold5 = ctx.threshold5;

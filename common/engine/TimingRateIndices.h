@@ -24,7 +24,8 @@ struct CircularDate {
   float spread = 0.0f;   // TL2 / TH2: days
 };
 // `days` holds one day number per year that has a date. With no mean direction at all
-// (c-bar = s-bar = 0, for example no dates) the mean day is 0 and the spread its largest value.
+// (c-bar = s-bar = 0, for example no dates) the mean day is 0 and the spread its largest value;
+// dates that all fall on one day have the spread 0.
 CircularDate CircularMeanDate(const std::vector<int>& days);
 
 // Colwell's constancy (TA1, a fraction) and predictability (TA2, a percentage) of a table of
@@ -42,7 +43,9 @@ Colwell ColwellFromCounts(const ClassCountTable& counts);
 inline constexpr int kSeasons = 6;
 inline constexpr int kSeasonSlots = 61;
 // Adds every event to the counter of the season in which it starts and, once more, to every
-// season whose first slot falls inside the event (first slot < season start <= last slot).
+// season on whose first slot the event is still open (first slot < season start < end slot).
+// A missing first slot neither ends nor extends an event: one that was open before the gap is
+// still open there unless a valid day outside the event came first.
 void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSeasons>& counters);
 
 // Reversals of direction among the valid days of one year, in slot order.

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "common/engine/HiOutputFile.h"
+#include "common/engine/TextFormat.h"
 #include "common/engine/TimingRateIndices.h"
 #include "support/EngineHarness.h"
 
@@ -70,6 +72,53 @@ TEST(TimingDates, MeanAngleInEveryQuadrant) {
     EXPECT_FALSE(std::isnan(d.spread)) << "day " << day;
     EXPECT_NEAR(d.spread, 0.0f, 0.05f) << "day " << day;
   }
+}
+
+TEST(TimingDates, DatesAllOnOneDayHaveNoSpreadAtAll) {
+  // cos and sin of the day are rounded to float32, so c^2 + s^2 misses 1 by up to about 2^-23.
+  // Kept as float32, r rounds to exactly 1 on most days; taken in double, 1 - r of about 1e-8
+  // gave a spread of sqrt(2e-8) rad = 0.008 days or more. On days 217, 224, 236, 311 and 331
+  // the float32 r is 1 - 2^-24 (a spread of 0.020 days), so equal dates are spread 0 by rule.
+  EXPECT_EQ(CircularMeanDate({217}).spread, 0.0f);
+  EXPECT_EQ(CircularMeanDate({331, 331, 331}).spread, 0.0f);
+  for (int years = 1; years <= 150; years += 149)
+    for (int day = 1; day <= 365; ++day) {
+      const CircularDate d = CircularMeanDate(std::vector<int>(static_cast<std::size_t>(years), day));
+      ASSERT_EQ(d.spread, 0.0f) << years << " years on day " << day;
+    }
+  // Every year's minimum on 1 October (day 274), the mean date of many real records: the
+  // spread was 0.011 days there while r stayed in double.
+  FlowRecord r = ConstantRecord(3, 10.0f);
+  for (int y = 0; y < 3; ++y) r.flows[y][0] = 1.0f;
+  r.flows[1][50] = 100.0f;
+  r.flows[2][50] = 100.0f;
+  r.flows[0][300] = 100.0f;  // maxima on days 324, 324 and 209
+  const IndexResults res = RunTiming(r);
+  EXPECT_EQ(FormatHiRow(TL(2), res), "TL2,NC,    0.000,NC");
+  EXPECT_EQ(FormatHiRow(TL(1), res), "TL1,NC,  274.000,NC");
+  EXPECT_NE(FormatHiRow(TH(2), res), "TH2,NC,    0.000,NC");
+}
+
+TEST(TimingDates, MeanAngleFromTheFloatMeansInDoubleKeptAsFloatDegrees) {
+  // Days 124, 295 and 40. The float32 means are c = 0.19792305 and s = 0.18200743; their
+  // quotient in double is 0.919586842 (0.919586837 in float32), atan gives 42.6012326 degrees,
+  // kept as the float32 42.6012344, and 42.6012344 x 365.25 / 360 = 43.2225037 days. With the
+  // quotient in float32 the angle is 42.6012306 and the day 43.2224998: the written third
+  // decimal moves from 43.223 to 43.222.
+  CircularDate d = CircularMeanDate({124, 295, 40});
+  EXPECT_EQ(d.meanDay, 43.2225037f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "   43.223");
+  // Days 175, 12 and 206 (c < 0): atan + 180 = 183.41075992 degrees, kept as the float32
+  // 183.4107666, gives day 186.0855103; carried in double it would be day 186.0854950.
+  d = CircularMeanDate({175, 12, 206});
+  EXPECT_EQ(d.meanDay, 186.08551f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "  186.086");
+  // Days 141, 364 and 278 (negative angle): -49.0048402 degrees is kept as the float32
+  // -49.0048409, and 360 is added in float32: 310.9951477 degrees, day 315.5304871 (315.531 when
+  // the angle stays in double).
+  d = CircularMeanDate({141, 364, 278});
+  EXPECT_EQ(d.meanDay, 315.530487f);
+  EXPECT_EQ(Format("%9.3f", d.meanDay), "  315.530");
 }
 
 TEST(TimingDates, NoMeanDirectionGivesDayZeroAndTheWidestSpread) {
@@ -190,13 +239,79 @@ TEST(ColwellIndices, ColumnsCountValidDaysAndSkipTheLeapDay) {
 
 TEST(FloodSeasons, SeasonCountersOfEvents) {
   std::array<int, kSeasons> counters{};
-  // A flood from slot 55 to 70 starts in the first season and runs into the second.
-  CountEventSeasons({FlowEvent{55, 70, 16, 0.0f}}, counters);
+  // A flood from slot 55 to 70 (ended by a valid day on 71) starts in the first season and runs
+  // into the second.
+  CountEventSeasons({FlowEvent{55, 70, 16, 0.0f, 71}}, counters);
   EXPECT_EQ(counters, (std::array<int, kSeasons>{1, 1, 0, 0, 0, 0}));
   // A long event from 100 to 250 runs over the first slots of seasons 3, 4 and 5 (122, 183, 244).
   counters = {};
-  CountEventSeasons({FlowEvent{100, 250, 151, 0.0f}, FlowEvent{365, 365, 1, 0.0f}}, counters);
+  CountEventSeasons({FlowEvent{100, 250, 151, 0.0f, 251}, FlowEvent{365, 365, 1, 0.0f, kDaySlots}}, counters);
   EXPECT_EQ(counters, (std::array<int, kSeasons>{0, 1, 1, 1, 1, 1}));
+}
+
+// A year of 100 cfs with the given flows on the given slots (kMissing for a gap).
+YearFlows YearWith(std::initializer_list<std::pair<int, float>> days) {
+  YearFlows y;
+  y.fill(100.0f);
+  for (const auto& [slot, flow] : days) y[slot] = flow;
+  return y;
+}
+
+TEST(FloodSeasons, AnEventOpenBeforeAGapIsStillOpenOnTheSeasonsFirstSlot) {
+  auto count = [](const YearFlows& year) {
+    std::vector<FlowEvent> events;
+    ScanEvents(
+        year, [](float f) { return f > 300.0f; }, events);
+    std::array<int, kSeasons> counters{};
+    CountEventSeasons(events, counters);
+    return counters;
+  };
+  using Counters = std::array<int, kSeasons>;
+  // Flood on slots 58-59, gap 60-62 over the first slot of season 2 (61), 100 cfs from 63: the
+  // event is open on slot 61 and counts in both seasons.
+  YearFlows y = YearWith({{58, 500}, {59, 500}, {60, kMissing}, {61, kMissing}, {62, kMissing}});
+  EXPECT_EQ(count(y), (Counters{1, 1, 0, 0, 0, 0}));
+  // The same with a valid day of 100 cfs on slot 60: the event ends before the season begins.
+  y[60] = 100.0f;
+  EXPECT_EQ(count(y), (Counters{1, 0, 0, 0, 0, 0}));
+  // The valid day that ends it on the season's first slot itself: not open there either.
+  y = YearWith({{59, 500}, {60, kMissing}, {61, 100}});
+  EXPECT_EQ(count(y), (Counters{1, 0, 0, 0, 0, 0}));
+  // Flood days on both sides of the gap are one event, open on slot 61: counted in both.
+  y = YearWith({{59, 500}, {60, kMissing}, {61, kMissing}, {62, 500}});
+  EXPECT_EQ(count(y), (Counters{1, 1, 0, 0, 0, 0}));
+  // A record that stops inside the year while a flood is running: nothing ends the event
+  // before the year does, so it is open on the first slots of seasons 5 and 6 (244, 305).
+  y = YearWith({{240, 500}});
+  for (int s = 241; s < kDaySlots; ++s) y[s] = kMissing;
+  EXPECT_EQ(count(y), (Counters{0, 0, 0, 1, 1, 1}));
+}
+
+TEST(FloodSeasons, Ta3AndTl3CountAnEventOpenOverAGapInTheNewSeason) {
+  // TA3 (T167 = 251.19 cfs): a flood on slots 55-58 is open over the gap 59-64 that covers the
+  // first slot of season 2 (61) and ends on the valid day 65; a second flood starts on slot 100.
+  // W = 2; season 1 counts one start, season 2 one start and the open flood: TA3 = 2 / 2.
+  FlowRecord floods = ConstantRecord(2, 100.0f, 1991);
+  AddStraightLinePeaks(floods);
+  SetSlots(floods, 0, 55, 58, 500.0f);
+  SetSlots(floods, 0, 59, 64, kMissing);
+  SetSlots(floods, 0, 100, 102, 500.0f);
+  EXPECT_FLOAT_EQ(RunTiming(floods, WithPeaks())[TA(3)].value, 1.0f);
+  // A valid day of 100 cfs on slot 60 ends the first flood before the season: 1 / 2.
+  floods.flows[0][60] = 100.0f;
+  EXPECT_FLOAT_EQ(RunTiming(floods, WithPeaks())[TA(3)].value, 0.5f);
+
+  // TL3 (T5 = 1000 cfs): a dip on slots 115-119, gap 120-125 over the first slot of season 3
+  // (122), and a second dip on slots 150-155. Y = 2; season 3 counts the open dip and the
+  // start of the second: TL3 = 2 / 2.
+  FlowRecord dips = ConstantRecord(1, 2000.0f, 1992);
+  AddStraightLinePeaks(dips);
+  SetSlots(dips, 0, 115, 119, 500.0f);
+  SetSlots(dips, 0, 120, 125, kMissing);
+  SetSlots(dips, 0, 150, 155, 500.0f);
+  EXPECT_FLOAT_EQ(RunTiming(dips, WithPeaks())[TL(3)].value, 1.0f);
+  dips.flows[0][121] = 2000.0f;
+  EXPECT_FLOAT_EQ(RunTiming(dips, WithPeaks())[TL(3)].value, 0.5f);
 }
 
 TEST(FloodSeasons, SingleFloodAcrossTwoSeasons) {
@@ -255,6 +370,28 @@ TEST(LowFlowSeasons, EventsAtOrBelowTheFiveYearThreshold) {
   r.years[1] = 1992;
   const IndexResults shifted = RunTiming(r, WithPeaks());
   EXPECT_NEAR(shifted[TL(4)].value, 355.0f / 365.0f, 1e-6f);
+}
+
+TEST(LowFlowSeasons, TwoPeaksPutTheLineThroughBothPointsAndAFlowOnTheFiveYearThreshold) {
+  // Two peak pairs fit a line through both points. x5, percentile 0.8 of two values (rank 2.4),
+  // is the larger log peak, so log T5 = a x5 + b is the log of its day flow and T5 = 59,861 cfs.
+  // x*, percentile 0.6 (rank 1.8), lies 0.8 of the way from x1 to x2, so T167 is about
+  // 28,838^0.2 x 59,861^0.8 = 51,725.92 cfs (float32 logarithms: within a millionth).
+  // With a and b rounded to float32 first, T5 came out as 59,860.934 and the day below as a flow
+  // above it.
+  FlowRecord r = ConstantRecord(1, 100000.0f, 1991);
+  r.peakCount = 2;
+  r.peaks[0] = 39932.0f;
+  r.peakDayFlows[0] = 28838.0f;
+  r.peaks[1] = 78560.0f;
+  r.peakDayFlows[1] = 59861.0f;
+  r.flows[0][10] = 59861.0f;  // a day exactly on T5: a low-flow event of one day
+  const IndexResults res = RunTiming(r, WithPeaks());
+  EXPECT_EQ(res.threshold5, 59861.0f);
+  EXPECT_NEAR(res.threshold167, std::pow(28838.0, 0.2) * std::pow(59861.0, 0.8), 0.05);
+  EXPECT_EQ(FormatHiRow(TL(3), res), "TL3,NC,    1.000,NC, ,5 year threshold = 59861.000");
+  // 1991 counts 365 days; 365 of its 366 slots lie above T5.
+  EXPECT_EQ(res[TL(4)].value, 1.0f);
 }
 
 TEST(LowFlowSeasons, NoLowFlowEventMakesTl3NotComputed) {

@@ -85,6 +85,65 @@ TEST(ImportCommand, FailuresGiveTheMessageAndStatus1) {
   EXPECT_EQ(r.out, "first water year: 1990\nlast water year: 1991\npeaks: 0\n");
 }
 
+// Number of times `part` occurs in `text`.
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
+  return n;
+}
+
+TEST(ImportCommand, ComputeAndImportNoteMonthsWithoutAValidDay) {
+  ScratchFolder folder;
+  // Water years 1990-1992 complete, then 1 October 1992 to 15 March 1993: April to September of
+  // 1993 have no valid day.
+  std::string text = DailyYears(1990, 1992);
+  static constexpr int kDays[6] = {31, 30, 31, 31, 28, 15};
+  for (int m = 0; m < 6; ++m)
+    for (int d = 1; d <= kDays[m]; ++d) {
+      char date[48];
+      std::snprintf(date, sizeof date, "%04d-%02d-%02d", m < 3 ? 1992 : 1993, (m + 9) % 12 + 1, d);
+      text += Daily(date, "5");
+    }
+  const std::string partial = folder.Write("partial.txt", text);
+  const std::string dataSet = (folder / "dataset_1").string();
+  CliRun r = Cli("import " + partial + " -o " + dataSet, folder / "err.txt");
+  ASSERT_EQ(r.status, 0);
+  std::string err = ScratchFolder::Read(folder / "err.txt");
+  const std::string years = "zelvo-cli: note: Water year 1993 has a month without any valid day.";
+  const std::string groups = "which enter ML1-ML13 and MH1-MH13";
+  EXPECT_EQ(Occurrences(err, "zelvo-cli: note:"), 1u) << err;
+  EXPECT_NE(err.find(years), std::string::npos) << err;
+  EXPECT_NE(err.find(groups), std::string::npos) << err;
+  EXPECT_NE(err.find("To leave out every year with a missing day, import again with --keep complete.\n"),
+            std::string::npos)
+      << err;
+  EXPECT_EQ(r.out.find("note"), std::string::npos);  // standard output stays as scripts read it
+
+  // The results file is written as before; the note goes to standard error only.
+  r = Cli("compute " + dataSet + " -o " + (folder / "hi.csv").string(), folder / "err.txt");
+  ASSERT_EQ(r.status, 0);
+  err = ScratchFolder::Read(folder / "err.txt");
+  EXPECT_EQ(err.substr(0, years.size()), years);
+  EXPECT_EQ(Occurrences(err, "\n"), 1u) << err;
+  EXPECT_NE(err.find(groups), std::string::npos) << err;
+  EXPECT_NE(err.find("import the daily-value file again with --keep complete.\n"), std::string::npos) << err;
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(ScratchFolder::Read(folder / "hi.csv").find("note"), std::string::npos);
+
+  // Complete water years: no note from either command.
+  const std::string complete = folder.Write("complete.txt", DailyYears(1990, 1992));
+  r = Cli("import " + complete + " -o " + dataSet, folder / "err.txt");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt").find("note"), std::string::npos);
+  r = Cli("compute " + dataSet + " -o " + (folder / "hi.csv").string(), folder / "err.txt");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"), "");
+  // The partial file with its incomplete year left out: no note either.
+  r = Cli("import " + partial + " --keep complete -o " + dataSet, folder / "err.txt");
+  ASSERT_EQ(r.status, 0);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt").find("note"), std::string::npos);
+}
+
 TEST(ImportCsvCommand, WritesTheDataSetFile) {
   ScratchFolder folder;
   std::string text = "1991,1992,1993\n";

@@ -8,10 +8,12 @@
 
 namespace zelvo {
 
-std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress) {
+std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress,
+                                          FlowRecord* recordRead) {
   FlowRecord record;
   std::string error;
   if (!ReadDataSetFile(request.dataSetPath, request.peakFlag == 1, record, error)) return error;
+  if (recordRead != nullptr) *recordRead = record;
 
   EngineOptions options;
   options.drainageArea = request.drainageArea;

@@ -23,8 +23,10 @@ struct ComputeRequest {
 };
 
 // Runs the engine for one data set. Returns the message to show on failure: the data file
-// cannot be opened or read (nothing written), or the results file cannot be written.
-std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress = nullptr);
+// cannot be opened or read (nothing written), or the results file cannot be written. `recordRead`,
+// when given, receives the record as read from the data set file.
+std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress = nullptr,
+                                          FlowRecord* recordRead = nullptr);
 
 // The compute dialog ("Compute hydrologic indices for %s").
 struct ComputeForm : Form {

@@ -28,7 +28,7 @@ std::string DataSetWriteFailure(const std::filesystem::path& path) {
 }
 
 DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
-                                            const std::filesystem::path& dataSetPath) {
+                                            const std::filesystem::path& dataSetPath, FlowRecord* stored) {
   if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
     ui.Message(kEndingBeforeStartingMessage);
     return Failed(kFieldEndingYear);
@@ -92,6 +92,7 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
   result.peakFlag = peakFlag;
   form.beginningYear = result.firstWaterYear;
   form.endingYear = result.lastWaterYear;
+  if (stored != nullptr) *stored = record;
   return result;
 }
 

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
 #include "common/ui/Ui.h"
 
@@ -33,8 +34,10 @@ struct DailyValueImportResult {
 // (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, the peak pairing,
 // the missing-data screening, the data set file written to `dataSetPath`, the question about
 // fewer than 20 peaks and "Import successfully completed.". On success the form's beginning and
-// ending years are set to the first and last stored water year.
+// ending years are set to the first and last stored water year, and `stored`, when given,
+// receives the record as written.
 DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
-                                            const std::filesystem::path& dataSetPath);
+                                            const std::filesystem::path& dataSetPath,
+                                            FlowRecord* stored = nullptr);
 
 }  // namespace zelvo
