@@ -262,15 +262,13 @@ CircularDate CircularMeanDate(const std::vector<int>& days) {
   if (degrees < 0.0f) degrees += 360.0f;
 
   // The mean resultant length is kept as float32 like the means it comes from, so that dates
-  // that all fall on one day give r = 1 exactly rather than a spread made of the rounding of cos
-  // and sin. For 5 of the 365 day numbers (217, 224, 236, 311 and 331) the float32 cos and sin
-  // still leave r one float step below 1, a spread of 0.020 days: dates that all fall on one day
-  // have no spread, whatever the rounding.
+  // that all fall on one day give r = 1 exactly on most days rather than a spread made of the
+  // rounding of cos and sin. On 5 of the 365 day numbers (217, 224, 236, 311 and 331) the
+  // float32 cos and sin leave r one float step below 1: a spread of 0.020 days, which is what
+  // this arithmetic gives and is kept.
   const float r = static_cast<float>(std::sqrt(static_cast<double>(c) * c + static_cast<double>(s) * s));
-  const bool oneDay =
-      n > 0 && std::adjacent_find(days.begin(), days.end(), std::not_equal_to<>()) == days.end();
   // A rounding of r above 1 must not make the spread the square root of a negative number.
-  const double oneLessR = oneDay ? 0.0 : std::max(0.0, 1.0 - static_cast<double>(r));
+  const double oneLessR = std::max(0.0, 1.0 - static_cast<double>(r));
   CircularDate result;
   result.meanDay = static_cast<float>(static_cast<double>(degrees) * 365.25 / 360.0);
   result.spread = static_cast<float>(std::sqrt(2.0 * oneLessR) * 180.0 / kPi / 360.0 * 365.25);

@@ -63,8 +63,11 @@ TEST(MagnitudeConstantRecord, AllZeroFlowsMakeEveryRatioToMeanOrMedianNotCompute
   const IndexResults& r = ctx->results;
   for (int i : {3, 4, 5, 6, 9, 36, 39, 40, 42, 45}) EXPECT_TRUE(IsNc(r[MA(i)])) << "MA" << i;
   for (int i : {13, 18, 20, 21}) EXPECT_TRUE(IsNc(r[ML(i)])) << "ML" << i;
-  for (int i = 15; i <= 27; ++i)
-    if (i != 18 && i != 19 && i != 20) EXPECT_TRUE(IsNc(r[MH(i)])) << "MH" << i;
+  for (int i = 15; i <= 27; ++i) {
+    if (i != 18 && i != 19 && i != 20) {
+      EXPECT_TRUE(IsNc(r[MH(i)])) << "MH" << i;
+    }
+  }
   // Annual maxima of 0 count as log10(0.01) = -2: a mean of -2 without spread.
   EXPECT_FLOAT_EQ(r[MH(18)].value, 0.0f);
   ExpectResult(r[MA(12)], 0, 0, 0);
