@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/ColumnOption.h"
 #include "cli/ConsoleUi.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
 #include "zelvo/store/ImportDailyValues.h"
@@ -12,7 +13,8 @@ namespace zelvo::cli {
 namespace {
 
 constexpr const char* kImportUsage =
-    "import DAILY_FILE [--peak-file F] [--from Y] [--to Y] [--keep complete|all] -o DATASET_FILE";
+    "import DAILY_FILE [--peak-file F] [--from Y] [--to Y] [--keep complete|all] [--column mean|rule] "
+    "-o DATASET_FILE";
 constexpr const char* kImportCsvUsage = "import-csv CSV_FILE -o DATASET_FILE";
 
 // A whole-number option; `error` is set when present and not a whole number.
@@ -39,6 +41,7 @@ int RunImport(const std::vector<std::string>& argv) {
   form.peakFile = args.Get("--peak-file").value_or("");
   form.beginningYear = YearOption(args, "--from", error);
   form.endingYear = YearOption(args, "--to", error);
+  const FlowColumnChoice column = ColumnOption(args, error);
   if (!error.empty()) return Fail(error);
 
   ConsoleUi ui;
@@ -51,7 +54,7 @@ int RunImport(const std::vector<std::string>& argv) {
   } else {
     return Fail("the option --keep needs complete or all, not \"" + keep + "\"");
   }
-  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"));
+  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), column);
   if (!result.ok) return 1;
   PrintStored(result.firstWaterYear, result.lastWaterYear, result.peakCount);
   return 0;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/import/ImportForms.h"
+#include "common/import/ValueColumns.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -30,11 +31,14 @@ struct DailyValueImportResult {
 };
 
 // Runs the import in the order the user sees it: the year check, the daily file, the peak file
-// (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, the peak pairing,
-// the missing-data screening, the data set file written to `dataSetPath`, the question about
-// fewer than 20 peaks and "Import successfully completed.". On success the form's beginning and
-// ending years are set to the first and last stored water year.
+// (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, for a file whose
+// lines are read from another column than the daily mean discharge the column question (or,
+// with a preset `column`, the note), the peak pairing, the missing-data screening, the data set
+// file written to `dataSetPath`, the question about fewer than 20 peaks and "Import successfully
+// completed.". On success the form's beginning and ending years are set to the first and last
+// stored water year.
 DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
-                                            const std::filesystem::path& dataSetPath);
+                                            const std::filesystem::path& dataSetPath,
+                                            FlowColumnChoice column = FlowColumnChoice::Ask);
 
 }  // namespace zelvo
