@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "cli/CliCommand.h"
+#include "cli/ColumnOption.h"
 #include "cli/ConsoleUi.h"
 #include "common/engine/EmptyMonths.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
@@ -13,7 +14,8 @@ namespace zelvo::cli {
 namespace {
 
 constexpr const char* kImportUsage =
-    "import DAILY_FILE [--peak-file F] [--from Y] [--to Y] [--keep complete|all] -o DATASET_FILE";
+    "import DAILY_FILE [--peak-file F] [--from Y] [--to Y] [--keep complete|all] [--column mean|rule] "
+    "-o DATASET_FILE";
 constexpr const char* kImportCsvUsage = "import-csv CSV_FILE -o DATASET_FILE";
 
 // A whole-number option; `error` is set when present and not a whole number.
@@ -40,6 +42,7 @@ int RunImport(const std::vector<std::string>& argv) {
   form.peakFile = args.Get("--peak-file").value_or("");
   form.beginningYear = YearOption(args, "--from", error);
   form.endingYear = YearOption(args, "--to", error);
+  const FlowColumnChoice column = ColumnOption(args, error);
   if (!error.empty()) return Fail(error);
 
   ConsoleUi ui;
@@ -53,7 +56,7 @@ int RunImport(const std::vector<std::string>& argv) {
     return Fail("the option --keep needs complete or all, not \"" + keep + "\"");
   }
   FlowRecord stored;
-  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), &stored);
+  const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), column, &stored);
   if (!result.ok) return 1;
   PrintStored(result.firstWaterYear, result.lastWaterYear, result.peakCount);
   // A file that starts or ends inside a water year leaves months without a valid day in the

@@ -7,11 +7,43 @@
 
 #include "cli/CliCommand.h"
 
+namespace {
+
+// After the commands: what a user needs beyond the usage lines. The manual page is made from
+// this text too.
+constexpr const char* kHelpNotes =
+    "\nnotes:\n"
+    "  compute writes the results file of the 171 hydrologic indices of a data set file (the one\n"
+    "  zelvo keeps as hiout_N.csv): value, lower and upper limit of each index. --area is the\n"
+    "  drainage area in square miles (default 1), --lower and --upper the percentiles of the\n"
+    "  limits (default 25 and 75), --peaks uses the file's annual peaks, --median the median of\n"
+    "  the per-year values where zelvo's median option does.\n"
+    "\n"
+    "  import reads an agency daily-value file (with --peak-file, its annual peak-flow file) into a\n"
+    "  data set file as zelvo does. The missing-data report goes to standard output; --keep\n"
+    "  complete drops every year with a missing day, --keep all (the default) only the years\n"
+    "  without data; every other question is answered Yes. A file with several value columns may\n"
+    "  give a line's flow from another column than the daily mean discharge: a note on standard\n"
+    "  error names those columns, --column mean (the default) reads the daily mean discharge\n"
+    "  column, --column rule the third value of a line, else its first.\n"
+    "\n"
+    "  classify prints the 22 classifier inputs and the stream class of one file as tarvel\n"
+    "  computes them; batch runs a tarvel batch list (station id,class,first year,last year per\n"
+    "  line, station files in the list's folder) on N threads and writes the lines in input order.\n"
+    "  --csv reads alternative CSV files instead of agency daily-value files.\n"
+    "\n"
+    "exit status:\n"
+    "  0 on success; on failure the message on standard error and a non-zero status (2 for a\n"
+    "  command line that does not fit the usage).\n";
+
+}  // namespace
+
 int main(int argc, char** argv) {
   using zelvo::cli::CliCommands;
   if (argc < 2 || std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h") {
     std::cout << "zelvo-cli: hydrologic indices of daily stream-flow records\n\ncommands:\n";
     for (const auto& [name, command] : CliCommands()) std::cout << "  zelvo-cli " << command.usage << "\n";
+    std::cout << kHelpNotes;
     return argc < 2 ? 2 : 0;
   }
   const auto it = CliCommands().find(argv[1]);

@@ -1,5 +1,5 @@
-// Daily-value reader in both forms, then the screening on what it read. The first four bytes
-// choose the requested years and the answers.
+// Daily-value reader in both forms, then the column check, the reading of the column it names and
+// the screening on what was read. The first four bytes choose the requested years and the answers.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,6 +8,7 @@
 
 #include "common/import/DailyValueReader.h"
 #include "common/import/MissingDataScreening.h"
+#include "common/import/ValueColumns.h"
 #include "fuzz/FuzzUi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -21,8 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static FlowRecord record;
   for (ImportProgram program : {ImportProgram::Main, ImportProgram::Classification}) {
     std::istringstream in(text);
-    const DailyValueOutcome read = ReadDailyValues(in, program, begin, end, record, "fuzz");
+    DailyValueOutcome read = ReadDailyValues(in, program, begin, end, record, "fuzz");
     if (!read.ok) continue;
+    const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+    if (columns.ReadsOtherColumns()) {
+      if (OtherColumnsQuestion(columns, "fuzz", program).empty()) __builtin_trap();
+      std::istringstream again(text);
+      read = ReadDailyValues(again, program, begin, end, record, "fuzz", columns.meanField);
+      // The same lines and dates give the same years, whichever column holds the flow.
+      if (!read.ok) __builtin_trap();
+    }
     if (record.yearCount < 1 || record.yearCount > kMaxYears) __builtin_trap();
     fuzz::FuzzUi ui(data[2]);
     ScreeningRequest request;

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(build-essential cmake pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libqcustomplot-dev libqcustomplot2.1-qt6 libgl1-mesa-dev xvfb xauth
-          clang-format clang-tidy)
+          clang-format clang-tidy desktop-file-utils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

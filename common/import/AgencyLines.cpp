@@ -1,5 +1,7 @@
 #include "common/import/AgencyLines.h"
 
+#include <algorithm>
+
 #include "common/engine/FlowRecord.h"
 #include "common/engine/WaterYear.h"
 #include "common/import/LineScanner.h"
@@ -46,6 +48,43 @@ SlotAndYear SlotOfDate(const CalendarDate& date) {
   return s;
 }
 
+std::vector<std::string_view> SplitFields(std::string_view line) {
+  std::vector<std::string_view> fields;
+  if (line.find('\t') != std::string_view::npos) {
+    std::size_t start = 0;
+    while (true) {
+      const std::size_t tab = line.find('\t', start);
+      fields.push_back(
+          line.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+      if (tab == std::string_view::npos) break;
+      start = tab + 1;
+    }
+    return fields;
+  }
+  LineScanner scan(line);
+  std::string_view token;
+  while (scan.Token(token)) fields.push_back(token);
+  return fields;
+}
+
+std::size_t FieldCount(std::string_view line) {
+  if (line.find('\t') != std::string_view::npos)
+    return static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
+  return SplitFields(line).size();
+}
+
+int FieldAt(std::string_view line, std::size_t offset) {
+  const std::string_view before = line.substr(0, offset);
+  if (line.find('\t') != std::string_view::npos)
+    return static_cast<int>(std::count(before.begin(), before.end(), '\t'));
+  LineScanner scan(before);
+  std::string_view token;
+  int count = 0;
+  while (scan.Token(token)) ++count;
+  // `offset` is the start of a token, so the tokens before it are whole.
+  return count;
+}
+
 bool ParseDailyValueLine(std::string_view line, DailyValueLine& out) {
   LineScanner scan(line);
   std::string_view agency, flag;
@@ -53,9 +92,37 @@ bool ParseDailyValueLine(std::string_view line, DailyValueLine& out) {
   if (!scan.Token(agency) || !scan.Int(site) || !scan.Token(out.date)) return false;
   float value1 = 0.0f, value2 = 0.0f, value3 = 0.0f;
   out.flow = kMissing;
+  out.flowField = -1;
+  scan.SkipBlanks();
+  const std::size_t at1 = scan.Position();
   if (!scan.Float(value1)) return true;
   out.flow = value1;
-  if (scan.Token(flag) && scan.Float(value2) && scan.Token(flag) && scan.Float(value3)) out.flow = value3;
+  out.flowField = FieldAt(line, at1);
+  if (!scan.Token(flag) || !scan.Float(value2) || !scan.Token(flag)) return true;
+  scan.SkipBlanks();
+  const std::size_t at3 = scan.Position();
+  if (scan.Float(value3)) {
+    out.flow = value3;
+    out.flowField = FieldAt(line, at3);
+  }
+  return true;
+}
+
+bool ParseDailyValueLine(std::string_view line, int field, DailyValueLine& out) {
+  LineScanner scan(line);
+  std::string_view agency;
+  int site = 0;
+  if (!scan.Token(agency) || !scan.Int(site) || !scan.Token(out.date)) return false;
+  out.flow = kMissing;
+  out.flowField = -1;
+  const std::vector<std::string_view> fields = SplitFields(line);
+  if (field < 0 || field >= static_cast<int>(fields.size())) return true;
+  LineScanner value(fields[static_cast<std::size_t>(field)]);
+  float flow = 0.0f;
+  if (value.Float(flow)) {
+    out.flow = flow;
+    out.flowField = field;
+  }
   return true;
 }
 

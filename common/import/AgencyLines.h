@@ -2,8 +2,10 @@
 // The lines of the agency's daily-value and annual peak-flow files: header skipping, the data
 // line patterns and the YYYY-MM-DD dates.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zelvo {
 
@@ -39,15 +41,28 @@ struct SlotAndYear {
 };
 SlotAndYear SlotOfDate(const CalendarDate& date);
 
+// The fields of an agency line. The agency's files separate their columns by tabs, and an empty
+// field between two tabs is a value the agency did not give; a line without any tab is split at
+// its runs of blanks. Field 0 is the agency code, 1 the site number, 2 the date.
+std::vector<std::string_view> SplitFields(std::string_view line);
+// The number of fields of the line, and the field that holds the character at `offset`.
+std::size_t FieldCount(std::string_view line);
+int FieldAt(std::string_view line, std::size_t offset);
+
 // One daily-value line, read as agency code, site number, date, value 1, flag 1, value 2,
 // flag 2, value 3 ("%s %d %s %f %s %f %s %f"). The flow is value 3 when the line has a third
-// value, else value 1, else missing (999999.0).
+// value, else value 1, else missing (999999.0). The blanks of the pattern pass over empty
+// fields, so on a line with several value columns the value read may belong to any of them.
 struct DailyValueLine {
   std::string_view date;
   float flow = 0.0f;
+  int flowField = -1;  // the field the flow was read from; -1 when the flow is missing
 };
 // False when the line does not get as far as its date (blank lines, trailers, headers).
 bool ParseDailyValueLine(std::string_view line, DailyValueLine& out);
+// The same line with the flow taken from field `field` alone: an empty field, a field that is
+// not a number or a line without that field gives a missing flow.
+bool ParseDailyValueLine(std::string_view line, int field, DailyValueLine& out);
 
 // One annual peak line. First read as "%s%c%d%c%s%c%c%f"; when the character after the date's
 // separator is a tab (empty time field) the discharge of that reading is taken. Otherwise the

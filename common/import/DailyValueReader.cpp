@@ -41,7 +41,7 @@ std::string FewerThan20YearsQuestion(int years) {
 }
 
 DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
-                                  FlowRecord& record, const std::string& pathForMessages) {
+                                  FlowRecord& record, const std::string& pathForMessages, int flowField) {
   const bool classification = program == ImportProgram::Classification;
   // Every water year met so far, keyed by its number. Lines may come in any order; a repeated
   // date keeps the value of its last line. At most 150 keys: the span check comes first.
@@ -50,16 +50,26 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
   bool agencyLineSeen = false;
   bool skippedForYears = false;
   long stored = 0;
+  ValueColumnTally columns;
 
   std::string line;
   while (std::getline(in, line)) {
     TrimLineEnd(line);
     if (!agencyLineSeen) {
-      if (!StartsAgencyData(line)) continue;
+      if (!StartsAgencyData(line)) {
+        columns.NoteHeaderLine(line);
+        continue;
+      }
       agencyLineSeen = true;
     }
+    // A line the column-name line does not describe is read by the rule whatever was asked:
+    // which of its values is the daily mean is not known.
+    const bool described = columns.Describes(line);
     DailyValueLine value;
-    if (!ParseDailyValueLine(line, value)) continue;
+    const bool parsed = flowField != kReadingRuleField && described
+                            ? ParseDailyValueLine(line, flowField, value)
+                            : ParseDailyValueLine(line, value);
+    if (!parsed) continue;
     CalendarDate date;
     if (!ParseAgencyDate(value.date, date)) continue;  // no day slot: stored nowhere
     const SlotAndYear at = SlotOfDate(date);
@@ -82,6 +92,7 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
     first = newFirst;
     last = newLast;
     ++stored;
+    if (described && value.flowField >= 0) columns.CountLine(value.flowField, at.waterYear);
   }
 
   if (!agencyLineSeen) return Failure(NoAgencyLineMessage(pathForMessages), kFieldDailyFile);
@@ -110,25 +121,39 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
   o.beginYear = begin;
   o.endYear = end;
   o.storedLines = stored;
+  o.columns = std::move(columns);
   return o;
 }
 
 DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
-                                     int endYear, FlowRecord& record) {
+                                     int endYear, FlowRecord& record, int flowField) {
   if (endYear != 0 && endYear < beginYear) return Failure(kEndingBeforeStartingMessage, kFieldEndingYear);
   std::ifstream in(path, std::ios::binary);
   if (!in) return Failure(DailyFileOpenFailure(path.string()), kFieldDailyFile);
-  return ReadDailyValues(in, program, beginYear, endYear, record, path.string());
+  return ReadDailyValues(in, program, beginYear, endYear, record, path.string(), flowField);
 }
 
 int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
                                         bool batch, FlowRecord& record) {
   FlowRecord work;
-  const DailyValueOutcome read =
-      ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work);
+  DailyValueOutcome read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work);
   if (!read.ok) {
     ui.Message(read.message);
     return 1;
+  }
+  // A file read from another column than the daily mean discharge: asked, or in a batch (where
+  // nobody answers) the daily mean discharge column without a word.
+  const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+  const std::optional<int> field =
+      batch ? (columns.ReadsOtherColumns() ? columns.meanField : kReadingRuleField)
+            : ChooseFlowField(ui, columns, FlowColumnChoice::Ask, path, ImportProgram::Classification);
+  if (!field) return 1;
+  if (*field != kReadingRuleField) {
+    read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work, *field);
+    if (!read.ok) {
+      ui.Message(read.message);
+      return 1;
+    }
   }
   ScreeningRequest request;
   request.program = ImportProgram::Classification;

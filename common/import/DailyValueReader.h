@@ -8,6 +8,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
+#include "common/import/ValueColumns.h"
 
 namespace zelvo {
 
@@ -37,6 +38,8 @@ struct DailyValueOutcome {
   int beginYear = 0;
   int endYear = 0;
   long storedLines = 0;  // data lines that gave a value to a day slot
+  // The column-name line and, per field, the lines whose flow came from it (CheckValueColumns).
+  ValueColumnTally columns;
 };
 
 // Reads a daily-value file. `program` selects the main program's form (the whole file is read,
@@ -44,19 +47,23 @@ struct DailyValueOutcome {
 // beginning year are skipped, reading stops at the first line after a non-zero ending year).
 // On success `record` holds the cut-out years: flows of days without a line 999999.0, year
 // number 0 for water years without any line. On failure `record` is left as it was.
-// `pathForMessages` names the file in messages.
+// `pathForMessages` names the file in messages. `flowField` is kReadingRuleField for the
+// reading rule, or the field of every line that holds the flow (the daily mean discharge column).
 DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
-                                  FlowRecord& record, const std::string& pathForMessages = "");
+                                  FlowRecord& record, const std::string& pathForMessages = "",
+                                  int flowField = kReadingRuleField);
 
 // The same from a file path, after the check of the ending against the beginning year and the
 // open failure.
 DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
-                                     int endYear, FlowRecord& record);
+                                     int endYear, FlowRecord& record, int flowField = kReadingRuleField);
 
-// The classification program's whole read of a daily-value file: the reader, the screening
-// (in batch mode without the dialog, keeping the complete years) and, unless in batch mode,
-// the question about fewer than 20 years. Every message is shown through `ui`. Returns 0 when
-// `record` is filled, 1 on any failure or abort.
+// The classification program's whole read of a daily-value file: the reader; for a file whose
+// lines are read from a column other than the daily mean discharge, the question which column to
+// read (in batch mode none: the daily mean discharge column); the screening (in batch mode
+// without the dialog, keeping the complete years) and, unless in batch mode, the question about
+// fewer than 20 years. Every message is shown through `ui`. Returns 0 when `record` is filled, 1
+// on any failure or abort.
 int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
                                         bool batch, FlowRecord& record);
 

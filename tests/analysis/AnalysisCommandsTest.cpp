@@ -302,6 +302,29 @@ TEST_F(AnalysisSession, DataSetReportListsDataSetsProfilesAndBaseline) {
   EXPECT_EQ(ui.reports.back(), In("dump.txt").string());
 }
 
+TEST_F(AnalysisSession, DataSetReportGivesTheShareOfZeroFlowDaysFromEachDataFile) {
+  AddDataSet("Perennial", Record(1950, 1951, 2));
+  // A stream dry for 61 days of every summer; missing and negative days are no days with data.
+  FlowRecord dry = Record(1990, 1993);
+  for (int y = 0; y < 4; ++y)
+    for (int s = 300; s < 361; ++s) dry.flows[y][s] = 0.0f;
+  dry.flows[0][0] = kMissing;
+  dry.flows[0][1] = -5.0f;
+  AddDataSet("Intermittent", dry);
+  AddDataSet("Lost", Record(1990, 1991));
+  fs::remove(In("dataset_3"));
+  DisplayDataSetReport(app, ui);
+  const std::string dump = ReadWholeFile(In("dump.txt"));
+  EXPECT_NE(dump.find("     stream class = High Volume Stable\r\n     Includes peak flow data.\r\n"
+                      "     zero-flow days = 0 of 732 days with data (0.0%)\r\n\r\nDATA SET 2:"),
+            std::string::npos)
+      << dump;
+  EXPECT_NE(dump.find("     zero-flow days = 244 of 1462 days with data (16.7%)\r\n\r\nDATA SET 3:"),
+            std::string::npos);
+  EXPECT_NE(dump.find("     zero-flow days = not counted, the data file can not be read\r\n\r\n"),
+            std::string::npos);
+}
+
 TEST_F(AnalysisSession, CommandsWithoutTheirDataSayWhy) {
   CreateTimePeriodProfile(app, ui);
   DeleteTimePeriodProfile(app, ui);

@@ -191,6 +191,47 @@ TEST(DataSetReport, DescriptionLinesPeaksProfilesAndBaseline) {
   EXPECT_EQ(WithCrLf("a\nb\n"), "a\r\nb\r\n");
 }
 
+TEST(DataSetReport, ZeroFlowShareEndsEachDataSetAndNeverRoundsADryDayAway) {
+  DataSetEntry e;
+  e.title = "Creek";
+  e.SetWaterYears(1991, 1991);
+  e.fileName = "dataset_1";
+  const auto line = [&e](std::optional<ZeroFlowShare> share) {
+    const std::string text = FormatDataSetReport(std::vector<DataSetEntry>{e}, std::nullopt, 0, {share});
+    const std::size_t start = text.find("     stream class = Low Volume Stable\n") + 38;
+    return text.substr(start);
+  };
+  EXPECT_EQ(line(ZeroFlowShare{41958, 1068}),
+            "     zero-flow days = 1068 of 41958 days with data (2.5%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{365, 0}), "     zero-flow days = 0 of 365 days with data (0.0%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{365, 365}), "     zero-flow days = 365 of 365 days with data (100.0%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{40000, 1}),
+            "     zero-flow days = 1 of 40000 days with data (less than 0.1%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{40000, 39999}),
+            "     zero-flow days = 39999 of 40000 days with data (more than 99.9%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{2000, 1}), "     zero-flow days = 1 of 2000 days with data (0.1%)\n\n");
+  EXPECT_EQ(line(ZeroFlowShare{0, 0}), "     zero-flow days = 0 (no day with data)\n\n");
+  EXPECT_EQ(line(std::nullopt), "     zero-flow days = not counted, the data file can not be read\n\n");
+  // Without shares (or fewer than data sets) the block ends as before.
+  EXPECT_EQ(FormatDataSetReport(std::vector<DataSetEntry>{e}, std::nullopt, 0)
+                .substr(FormatDataSetReport(std::vector<DataSetEntry>{e}, std::nullopt, 0).size() - 39),
+            "     stream class = Low Volume Stable\n\n");
+}
+
+TEST(DataSetReport, ZeroFlowDaysAreCountedAmongTheDaysThatHaveAFlow) {
+  FlowRecord r;
+  r.Clear(kMissing);
+  r.yearCount = 2;
+  r.flows[0][0] = 0.0f;
+  r.flows[0][1] = 3.5f;
+  r.flows[0][2] = -1.0f;  // counts as missing
+  r.flows[1][365] = 0.0f;
+  r.flows[2][0] = 0.0f;  // beyond the record's years
+  const ZeroFlowShare share = CountZeroFlowDays(r);
+  EXPECT_EQ(share.daysWithData, 3);
+  EXPECT_EQ(share.zeroDays, 2);
+}
+
 TEST(DataSetReport, UnreadableDirectoriesLeaveTheirSectionsOut) {
   EXPECT_EQ(FormatDataSetReport(std::nullopt, std::nullopt, 0),
             "Data set and time period profile report:\n\n");

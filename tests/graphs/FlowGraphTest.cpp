@@ -296,6 +296,56 @@ TEST(FlowChart, DescriptionOfATimeGraph) {
   EXPECT_TRUE(BuildFlowGraph(in).chart.yAutomatic);
 }
 
+// A stream dry from 1 August (0-based slot 305) to 30 September in its first year and all
+// September (slots 336..365) in its second: 61 + 30 zero-flow days, no missing day.
+std::unique_ptr<FlowRecord> DrySummers() {
+  return MakeRecord(1991, 1992, [](int year, int slot) {
+    return (year == 1991 && slot >= 305) || (year == 1992 && slot >= 336) ? 0.0f : 5.0f;
+  });
+}
+
+TEST(FlowLogScale, ZeroFlowDaysLeftOutOfALogScaleAreCountedUnderTheChart) {
+  auto dry = DrySummers();
+  FlowGraphSettings s;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote, "");  // linear: all drawn
+  s.scale = 1;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "91 days of zero flow are not drawn on the log scale");
+  // Two curves: the zeros of both.
+  auto wet =
+      MakeRecord(1991, 1992, [](int year, int slot) { return year == 1991 && slot == 10 ? 0.0f : 9.0f; });
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry), Curve("Wet", *wet)})).logScaleNote,
+            "92 days of zero flow are not drawn on the log scale");
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Wet", *wet)})).logScaleNote,
+            "1 day of zero flow is not drawn on the log scale");
+  // The duration curve of the same days: the zeros are its last 91 positions.
+  s.exceedence = true;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "91 days of zero flow are not drawn on the log scale");
+  s.exceedence = false;
+  // Statistics of months and years count their values: August and September 1991 and September
+  // 1992 have a minimum of 0.
+  s.annualSeries = kAnnualMonthlyMin;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "3 monthly values of zero flow are not drawn on the log scale");
+  s.annualSeries = kAnnualAnnualMin;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "2 annual values of zero flow are not drawn on the log scale");
+  s.annualSeries = kAnnualAnnualAve;  // every annual mean is above 0: nothing left out
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote, "");
+  // The monthly basis, daily values of September: 30 in each year.
+  s.basis = FlowBasis::Monthly;
+  s.monthlySeries = kMonthlyDaily;
+  s.month = 11;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "60 days of zero flow are not drawn on the log scale");
+  s.monthlySeries = kMonthlyMonthlyAve;
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
+            "2 monthly values of zero flow are not drawn on the log scale");
+  EXPECT_EQ(ZeroFlowNote(1, SeriesPeriod::Year), "1 annual value of zero flow is not drawn on the log scale");
+  EXPECT_EQ(ZeroFlowNote(0, SeriesPeriod::Day), "");
+}
+
 TEST(CurveStyles, LinePatternsWrapAfterSevenWithLineStyleOn) {
   std::vector<int> patterns;
   for (const CurveStyle& s : PreferenceCurveStyles(Prefs(), 8, false, true)) patterns.push_back(s.pattern);

@@ -144,6 +144,45 @@ TEST(ImportCommand, ComputeAndImportNoteMonthsWithoutAValidDay) {
   EXPECT_EQ(ScratchFolder::Read(folder / "err.txt").find("note"), std::string::npos);
 }
 
+TEST(ImportCommand, ColumnOptionAndTheNoteOnStandardError) {
+  ScratchFolder folder;
+  // Daily mean, maximum and minimum discharge; on 2 October only the maximum and minimum (the
+  // rule reads the maximum, value 1), on 3 October all three (the rule reads the minimum, value 3).
+  const std::string daily = folder.Write(
+      "daily.txt",
+      "agency_cd\tsite_no\tdatetime\t1_00060_00003\t1_00060_00003_cd\t2_00060_00001\t2_00060_00001_cd\t"
+      "3_00060_00002\t3_00060_00002_cd\n"
+      "AGNC\t5\t1990-10-01\t10\tA\t\t\t\t\n"
+      "AGNC\t5\t1990-10-02\t\t\t14\tA\t9\tA\n"
+      "AGNC\t5\t1990-10-03\t12\tA\t15\tA\t8\tA\n");
+  const std::string note =
+      "zelvo-cli: The daily flow input data file, " + daily +
+      ", has more than one value column.  The daily mean discharge is in the column 1_00060_00003, but on 2 "
+      "lines the flow would be read from another column:\n\n     2_00060_00001:  1 line\n"
+      "     3_00060_00002:  1 line\n\n";
+  // The slot lines of 2 and 3 October in the data set file.
+  const auto secondAndThirdDay = [&folder]() {
+    const std::string stored = ScratchFolder::Read(folder / "ds");
+    const std::size_t line2 = stored.find("\r\n", stored.find("\r\n") + 2) + 2;
+    const std::size_t line4 = stored.find("\r\n", stored.find("\r\n", line2) + 2) + 2;
+    return stored.substr(line2, line4 - line2);
+  };
+  CliRun r = Cli("import " + daily + " -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 0);
+  std::string err = ScratchFolder::Read(folder / "err.txt");
+  EXPECT_EQ(err.substr(0, note.size() + 50), note + "The daily mean discharge column is read (a day wit");
+  EXPECT_EQ(secondAndThirdDay(), "   999999.000 \r\n       12.000 \r\n");
+  r = Cli("import " + daily + " --column rule --keep all -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 0);
+  err = ScratchFolder::Read(folder / "err.txt");
+  EXPECT_EQ(err.substr(0, note.size() + 26), note + "The file is read as before");
+  EXPECT_EQ(secondAndThirdDay(), "       14.000 \r\n        8.000 \r\n");
+  r = Cli("import " + daily + " --column median -o " + (folder / "ds").string(), folder / "err.txt");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(ScratchFolder::Read(folder / "err.txt"),
+            "zelvo-cli: the option --column needs mean or rule, not \"median\"\n");
+}
+
 TEST(ImportCsvCommand, WritesTheDataSetFile) {
   ScratchFolder folder;
   std::string text = "1991,1992,1993\n";

@@ -132,6 +132,50 @@ TEST(RealAgencyFiles, ThirdValueColumnIsTakenWhereTheLineHasOne) {
   EXPECT_GT(thirdValues, 0);
 }
 
+// The copies with every column the service delivered: the check names the columns the reading
+// rule takes instead of the daily mean discharge, and on how many lines. Read from the daily mean
+// discharge column they give exactly the record of the copy cut down to that column, which keeps
+// the full column-name line over its shorter lines and so finds nothing to note.
+TEST(RealAgencyFiles, AllColumnCopiesNameTheColumnsReadAndTheirMeanColumnGivesThePlainRecord) {
+  struct AllColumns {
+    const char* station;
+    std::vector<std::pair<std::string, long>> others;
+  };
+  const std::vector<AllColumns> cases = {
+      {"dv_04174500_HuronRiver_AnnArbor_MI", {{"04_00010_00002", 1712}}},
+      {"dv_08049500_WestForkTrinityRiver_GrandPrairie_TX",
+       {{"133234_00060_00002", 60}, {"133233_00060_00001", 39}}},
+      {"dv_08057000_TrinityRiver_Dallas_TX",
+       {{"133521_00065_00002", 99}, {"133520_00065_00001", 1}, {"133522_00065_00003", 1}}},
+      {"dv_05427718_YaharaRiver_Windsor_WI", {}},
+      {"dv_05427910_SixmileCreek_Waunakee_WI", {}},
+      {"dv_05427930_DornCreek_Waunakee_WI", {}},
+      {"dv_05427948_PheasantBranch_Middleton_WI", {}}};
+  for (const AllColumns& c : cases) {
+    const auto all = RealFile(std::string(c.station) + "_allcols.txt");
+    const auto plain = RealFile(std::string(c.station) + ".txt");
+    if (!std::filesystem::exists(all)) GTEST_SKIP() << "no real data at " << all;
+    FlowRecord rule, mean, cut;
+    const DailyValueOutcome o = ReadDailyValueFile(all, ImportProgram::Main, 0, 0, rule);
+    ASSERT_TRUE(o.ok) << o.message;
+    const ValueColumnCheck check = CheckValueColumns(o.columns, o.beginYear, o.endYear);
+    std::vector<std::pair<std::string, long>> others;
+    for (const ColumnLines& other : check.others) others.emplace_back(other.name, other.lines);
+    EXPECT_EQ(others, c.others) << c.station;
+    EXPECT_TRUE(check.meanField == kReadingRuleField || check.mean.name.ends_with("_00060_00003"));
+
+    const int field = check.ReadsOtherColumns() ? check.meanField : kReadingRuleField;
+    ASSERT_TRUE(ReadDailyValueFile(all, ImportProgram::Main, 0, 0, mean, field).ok);
+    const DailyValueOutcome p = ReadDailyValueFile(plain, ImportProgram::Main, 0, 0, cut);
+    ASSERT_TRUE(p.ok) << p.message;
+    EXPECT_FALSE(CheckValueColumns(p.columns, p.beginYear, p.endYear).ReadsOtherColumns()) << c.station;
+    ASSERT_EQ(mean.yearCount, cut.yearCount) << c.station;
+    EXPECT_EQ(mean.years, cut.years) << c.station;
+    EXPECT_TRUE(mean.flows == cut.flows) << c.station;
+    EXPECT_EQ(check.ReadsOtherColumns(), !(rule.flows == cut.flows)) << c.station;
+  }
+}
+
 // Every peak of a real file pairs with a record complete over all its years.
 void CheckPeaks(const char* file, int expectedPeaks) {
   const auto path = RealFile(file);

@@ -167,6 +167,8 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
 class Responder {
  public:
   std::map<QString, std::function<void(QWidget*)>> byCaption;
+  // Runs on each message box before its Yes (or OK) is pressed.
+  std::function<void(QMessageBox*)> beforeAnswer;
   std::vector<std::string> messages;
   std::vector<QString> captions;
 
@@ -182,6 +184,7 @@ class Responder {
     handled_.insert(modal);
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       messages.push_back(box->text().toStdString());
+      if (beforeAnswer) beforeAnswer(box);
       QAbstractButton* b =
           box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
       QTimer::singleShot(0, b, &QAbstractButton::click);
@@ -263,6 +266,63 @@ TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
   EXPECT_TRUE(reports[0]->ShownText().contains("Sample Creek"));
   Screenshot(reports[0], "data_set_report");
   reports[0]->close();
+}
+
+// An agency file with every column the service delivered: the import asks which column to read
+// before anything is stored, and Yes reads the daily mean discharge.
+TEST(Flow, ImportOfAFileWithSeveralValueColumnsAsksWhichColumnToRead) {
+  const std::filesystem::path daily =
+      std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_08057000_TrinityRiver_Dallas_TX_allcols.txt";
+  if (!std::filesystem::exists(daily)) GTEST_SKIP() << "no real data at " << daily;
+  zelvo::testing::TempFolder start;
+  AppState app;
+  StartApplication(app, start.Path());
+  CommandTable table;
+  BindProgramCommands(table);
+  QtUi ui(QStringLiteral("ZELVO"));
+  CMainFrame frame(app, table, ui);
+  frame.show();
+
+  Responder user;
+  user.byCaption["Enter project name and description"] = [](QWidget* d) {
+    d->findChild<QLineEdit*>()->setText("Trinity");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Enter dataset title and description"] = [](QWidget* d) {
+    d->findChild<QLineEdit*>()->setText("Trinity at Dallas");
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Select the stream class"] = [](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); };
+  user.byCaption["Import AGNC Data"] = [&daily](QWidget* d) {
+    d->findChild<QLineEdit*>("dailyFile")->setText(QString::fromStdString(daily.string()));
+    QTest::keyClick(d, Qt::Key_Return);
+  };
+  user.byCaption["Missing Peak Flow File"] = [](QWidget* d) { QTest::keyClick(d, Qt::Key_Return); };
+  bool screenedAfterTheQuestion = false;
+  user.byCaption["Missing  Data"] = [&user, &screenedAfterTheQuestion](QWidget* d) {
+    screenedAfterTheQuestion = !user.messages.empty();
+    for (QPushButton* b : d->findChildren<QPushButton*>())
+      if (b->text() == "Import All Data") b->click();
+  };
+  QStringList buttons;
+  user.beforeAnswer = [&buttons](QMessageBox* box) {
+    if (!box->text().startsWith("The daily flow input data file")) return;
+    for (QAbstractButton* b : box->buttons()) buttons << b->text();
+    Screenshot(box, "value_columns_question");
+  };
+
+  frame.Action(kCmdNewProject)->trigger();
+  frame.Action(kCmdImportAgncData)->trigger();
+  ASSERT_EQ(app.dataSets.size(), 1u);
+  ASSERT_EQ(user.messages.size(), 2u);
+  EXPECT_TRUE(user.messages[0].starts_with("The daily flow input data file, " + daily.string() +
+                                           ", has more than one value column."));
+  EXPECT_NE(
+      user.messages[0].find("     133521_00065_00002:  99 lines\n          Gage height, feet (Minimum)\n"),
+      std::string::npos);
+  EXPECT_EQ(user.messages[1], "Import successfully completed.");
+  EXPECT_TRUE(screenedAfterTheQuestion);
+  EXPECT_EQ(buttons.size(), 3);
 }
 
 TEST(SelectionDialogs, TheHiGroupHidesItsManualControlsAndFollowsTheMonthlyRules) {

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPrinter>
 #include <QSpinBox>
@@ -366,6 +367,35 @@ TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
   dialog.Redraw();
   Save(dialog, "real_median_hydrograph");
   EXPECT_TRUE(ui.messages.empty());
+}
+
+// The Trinity at Dallas ran dry on 1,068 days in 1910-1919: on a log scale those days are not
+// drawn, and the window says so under the chart.
+TEST_F(GraphWindows, ZeroFlowDaysOnALogScaleAreNamedUnderTheChart) {
+  const std::filesystem::path daily =
+      std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_08057000_TrinityRiver_Dallas_TX.txt";
+  if (!std::filesystem::exists(daily)) GTEST_SKIP() << "real data not at hand";
+  FlowRecord record;
+  const DailyValueOutcome read = ReadDailyValueFile(daily, ImportProgram::Main, 1905, 1925, record);
+  ASSERT_TRUE(read.ok) << read.message;
+  DataSetEntry e;
+  e.title = "Trinity at Dallas";
+  e.SetWaterYears(record.FirstYear(), record.LastYear());
+  e.fileName = DataSetFileName(1);
+  app.dataSets.push_back(e);
+  ASSERT_TRUE(WriteDataSetFile(folder_ / e.fileName, record, false));
+  FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
+  dialog.SelectEntries({0});
+  dialog.Window().settings.scale = 1;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  Save(dialog, "zero_flow_log_scale");
+  EXPECT_FALSE(dialog.Note()->isHidden());
+  EXPECT_EQ(dialog.Note()->text(), QStringLiteral("1068 days of zero flow are not drawn on the log scale"));
+  dialog.Window().settings.scale = 0;
+  dialog.ShowSettings();
+  dialog.Redraw();
+  EXPECT_TRUE(dialog.Note()->isHidden());
 }
 
 }  // namespace

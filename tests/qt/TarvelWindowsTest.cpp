@@ -271,3 +271,45 @@ TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
 
 }  // namespace
 }  // namespace zelvo::tarvel
+
+namespace zelvo::tarvel {
+namespace {
+
+// A file with every column the service delivered: outside a batch tarvel asks which column to
+// read, and Cancel stops the run without a result.
+TEST(TarvelWindowQt, SeveralValueColumnsAskWhichColumnToRead) {
+  App();
+  const std::filesystem::path daily =
+      std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_04174500_HuronRiver_AnnArbor_MI_allcols.txt";
+  if (!std::filesystem::exists(daily)) GTEST_SKIP() << "no real data at " << daily;
+  TarvelWindow window(ReaderStationImporter());
+  window.show();
+  window.findChild<QLineEdit*>("fileName")->setText(QString::fromStdString(daily.string()));
+  QString question, result;
+  OnModals({
+      [&](QWidget* modal) {
+        question = qobject_cast<QMessageBox*>(modal)->text();
+        Screenshot(modal, "tarvel_value_columns_question");
+        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Cancel)->click();
+      },
+  });
+  window.findChild<QPushButton*>("ok")->click();
+  EXPECT_TRUE(question.contains(
+      "     04_00010_00002:  1712 lines\n          Temperature, water, degrees Celsius (Minimum)\n"));
+  EXPECT_TRUE(question.endsWith("Cancel:  stop the classification."));
+  EXPECT_TRUE(window.isVisible());
+
+  OnModals({
+      [&](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); },
+      [&](QWidget* modal) { modal->findChild<QPushButton*>("choice3")->click(); },
+      [&](QWidget* modal) {
+        if (auto* l = modal->findChild<QLabel*>("resultText")) result = l->text();
+        qobject_cast<QDialog*>(modal)->accept();
+      },
+  });
+  window.findChild<QPushButton*>("ok")->click();
+  EXPECT_FALSE(result.isEmpty());
+}
+
+}  // namespace
+}  // namespace zelvo::tarvel

@@ -7,6 +7,7 @@
 #include "zelvo/analysis/AnalysisForms.h"
 #include "zelvo/analysis/Reports.h"
 #include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/DataSetFile.h"
 #include "zelvo/files/ProfileDirectory.h"
 #include "zelvo/session/AppState.h"
 #include "zelvo/session/SelectionDialogs.h"
@@ -181,7 +182,19 @@ void DisplayDataSetReport(AppState& app, Ui& ui) {
   const std::optional<std::vector<ProfileEntry>> profiles = ReadProfileDirectory(app.projectFolder);
   const int baseline =
       app.baseline >= 1 && app.baseline <= static_cast<int>(app.dataSets.size()) ? app.baseline : 0;
-  WriteAndShow(app, ui, "dump.txt", FormatDataSetReport(dataSets, profiles, baseline));
+  // The share of zero-flow days of each data set, from its data file.
+  std::vector<std::optional<ZeroFlowShare>> zeroFlows;
+  if (dataSets) {
+    for (const DataSetEntry& e : *dataSets) {
+      FlowRecord record;
+      std::string error;
+      if (ReadDataSetFile(app.projectFolder / e.fileName, e.peakFlag == 1, record, error))
+        zeroFlows.emplace_back(CountZeroFlowDays(record));
+      else
+        zeroFlows.emplace_back(std::nullopt);
+    }
+  }
+  WriteAndShow(app, ui, "dump.txt", FormatDataSetReport(dataSets, profiles, baseline, zeroFlows));
 }
 
 }  // namespace zelvo

@@ -169,8 +169,39 @@ std::string FormatComparisonReport(bool alternatives, const std::string& reportT
   return out;
 }
 
+ZeroFlowShare CountZeroFlowDays(const FlowRecord& record) {
+  ZeroFlowShare share;
+  for (int i = 0; i < record.yearCount && i < kMaxYears; ++i) {
+    for (const float flow : record.flows[static_cast<std::size_t>(i)]) {
+      if (flow == kMissing || flow < 0.0f) continue;
+      ++share.daysWithData;
+      if (flow == 0.0f) ++share.zeroDays;
+    }
+  }
+  return share;
+}
+
+namespace {
+
+// "     zero-flow days = 1068 of 41958 days with data (2.5%)". A share that rounds to 0.0% or
+// 100.0% without being exactly that is written as a bound, so a single dry day is not hidden.
+std::string ZeroFlowLine(const std::optional<ZeroFlowShare>& share) {
+  if (!share) return "     zero-flow days = not counted, the data file can not be read\n";
+  if (share->daysWithData == 0) return "     zero-flow days = 0 (no day with data)\n";
+  const double percent =
+      100.0 * static_cast<double>(share->zeroDays) / static_cast<double>(share->daysWithData);
+  std::string shown = Format("%.1f%%", percent);
+  if (share->zeroDays > 0 && percent < 0.05) shown = "less than 0.1%";
+  if (share->zeroDays < share->daysWithData && percent >= 99.95) shown = "more than 99.9%";
+  return Format("     zero-flow days = %ld of %ld days with data (%s)\n", share->zeroDays,
+                share->daysWithData, shown.c_str());
+}
+
+}  // namespace
+
 std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& dataSets,
-                                const std::optional<std::vector<ProfileEntry>>& profiles, int baseline) {
+                                const std::optional<std::vector<ProfileEntry>>& profiles, int baseline,
+                                const std::vector<std::optional<ZeroFlowShare>>& zeroFlows) {
   std::string out = "Data set and time period profile report:\n\n";
   if (dataSets) {
     for (std::size_t n = 0; n < dataSets->size(); ++n) {
@@ -198,6 +229,7 @@ std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& 
       out += Format("     file name = %s\n", e.fileName.c_str());
       out += Format("     stream class = %s\n", StreamClassName(e.streamClass));
       if (e.peakFlag == 1) out += "     Includes peak flow data.\n";
+      if (n < zeroFlows.size()) out += ZeroFlowLine(zeroFlows[n]);
       out += "\n";
     }
   }

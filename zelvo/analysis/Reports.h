@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/engine/FlowRecord.h"
 #include "common/engine/HiOutputFile.h"
 #include "zelvo/files/DataSetEntry.h"
 #include "zelvo/files/ProfileEntry.h"
@@ -37,10 +38,20 @@ std::string FormatComparisonReport(bool alternatives, const std::string& reportT
                                    const std::string& projectName, const ComparisonSide& first,
                                    const ComparisonSide& second, const std::vector<int>& indices);
 
+// The days of a record that have a flow (neither missing nor negative) and those among them
+// whose flow is 0.
+struct ZeroFlowShare {
+  long daysWithData = 0;
+  long zeroDays = 0;
+};
+ZeroFlowShare CountZeroFlowDays(const FlowRecord& record);
+
 // dump.txt: every data set, every profile and the baseline. A directory that could not be read
-// (nullopt) leaves its section out.
+// (nullopt) leaves its section out. `zeroFlows` holds, per data set, the share of its zero-flow
+// days (nullopt: its data file could not be read); a data set beyond its end gets no such line.
 std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& dataSets,
-                                const std::optional<std::vector<ProfileEntry>>& profiles, int baseline);
+                                const std::optional<std::vector<ProfileEntry>>& profiles, int baseline,
+                                const std::vector<std::optional<ZeroFlowShare>>& zeroFlows = {});
 
 // Turns the "\n" line ends of a report into CR LF.
 std::string WithCrLf(const std::string& text);

@@ -294,7 +294,36 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
 
   for (std::size_t j = 0; j < g.values.size(); ++j)
     g.statistics.push_back(ComputeCurveStatistics(g.labels[j], g.values[j]));
+
+  // A logarithmic axis has no place for 0: an intermittent stream's dry days simply vanish from
+  // the picture, which then looks like a perennial stream. Say how many.
+  if (chart.logY) {
+    int zeros = 0;
+    for (const std::vector<float>& curve : g.values)
+      zeros += static_cast<int>(
+          std::count_if(curve.begin(), curve.end(), [](float v) { return v > kGraphHole && v <= 0.0f; }));
+    g.logScaleNote = ZeroFlowNote(zeros, layout.kind.period);
+  }
   return g;
+}
+
+std::string ZeroFlowNote(int zeroValues, SeriesPeriod period) {
+  if (zeroValues <= 0) return "";
+  const bool one = zeroValues == 1;
+  const char* what = nullptr;
+  switch (period) {
+    case SeriesPeriod::Month:
+      what = one ? "monthly value" : "monthly values";
+      break;
+    case SeriesPeriod::Year:
+      what = one ? "annual value" : "annual values";
+      break;
+    case SeriesPeriod::Day:
+    case SeriesPeriod::Hydrograph:
+      what = one ? "day" : "days";
+      break;
+  }
+  return Format("%d %s of zero flow %s not drawn on the log scale", zeroValues, what, one ? "is" : "are");
 }
 
 std::string FlowGraphExportText(const FlowGraph& g) {

@@ -59,7 +59,13 @@ struct FlowGraph {
   std::vector<float> errorLow, errorHigh;  // per year when error bars are drawn
   std::vector<CurveStatistics> statistics;
   ChartDescription chart;
+  // Under the chart: the zero flows a log scale cannot show ("" when nothing is left out).
+  std::string logScaleNote;
 };
+
+// "n days of zero flow are not drawn on the log scale" for the positions of the data set curves
+// whose value is 0; the series of months and years count their values instead of days.
+std::string ZeroFlowNote(int zeroValues, SeriesPeriod period);
 
 FlowGraph BuildFlowGraph(const FlowGraphInput& input);
 

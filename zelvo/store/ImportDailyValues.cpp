@@ -28,7 +28,8 @@ std::string DataSetWriteFailure(const std::filesystem::path& path) {
 }
 
 DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
-                                            const std::filesystem::path& dataSetPath, FlowRecord* stored) {
+                                            const std::filesystem::path& dataSetPath, FlowColumnChoice column,
+                                            FlowRecord* stored) {
   if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
     ui.Message(kEndingBeforeStartingMessage);
     return Failed(kFieldEndingYear);
@@ -48,13 +49,28 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
   }
 
   FlowRecord record;
-  const DailyValueOutcome read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear,
-                                                 form.endingYear, record, form.dailyFile);
-  daily.close();
+  DailyValueOutcome read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear,
+                                           record, form.dailyFile);
   if (!read.ok) {
     ui.Message(read.message);
     return Failed(read.field);
   }
+  // Several value columns: the reading rule may have taken a temperature or a gage height for
+  // the flow. The user decides before the peaks are paired with daily flows and anything is kept.
+  const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+  const std::optional<int> field = ChooseFlowField(ui, columns, column, form.dailyFile, ImportProgram::Main);
+  if (!field) return Failed(kFieldDailyFile);
+  if (*field != kReadingRuleField) {
+    daily.clear();
+    daily.seekg(0);
+    read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record,
+                           form.dailyFile, *field);
+    if (!read.ok) {
+      ui.Message(read.message);
+      return Failed(read.field);
+    }
+  }
+  daily.close();
   if (usePeaks && !ReadPeakFlowFile(ui, peakFile, form.peakFile, read.beginYear, record))
     return Failed(kFieldPeakFile);
 

@@ -8,6 +8,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
+#include "common/import/ValueColumns.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -31,13 +32,15 @@ struct DailyValueImportResult {
 };
 
 // Runs the import in the order the user sees it: the year check, the daily file, the peak file
-// (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, the peak pairing,
-// the missing-data screening, the data set file written to `dataSetPath`, the question about
-// fewer than 20 peaks and "Import successfully completed.". On success the form's beginning and
-// ending years are set to the first and last stored water year, and `stored`, when given,
-// receives the record as written.
+// (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, for a file whose
+// lines are read from another column than the daily mean discharge the column question (or,
+// with a preset `column`, the note), the peak pairing, the missing-data screening, the data set
+// file written to `dataSetPath`, the question about fewer than 20 peaks and "Import successfully
+// completed.". On success the form's beginning and ending years are set to the first and last
+// stored water year, and `stored`, when given, receives the record as written.
 DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
                                             const std::filesystem::path& dataSetPath,
+                                            FlowColumnChoice column = FlowColumnChoice::Ask,
                                             FlowRecord* stored = nullptr);
 
 }  // namespace zelvo

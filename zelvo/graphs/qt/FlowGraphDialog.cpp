@@ -113,6 +113,10 @@ FlowGraphDialog::FlowGraphDialog(const AppState& app, FlowWindowKind kind, Ui& u
   chart_ = new CChart2D;
   chart_->setMinimumSize(640, 420);
   right->addWidget(chart_, 1);
+  note_ = new QLabel;
+  note_->setObjectName(QStringLiteral("logScaleNote"));
+  note_->hide();
+  right->addWidget(note_);
   right->addWidget(new QLabel(kZoomHint));
   top->addLayout(right, 1);
 
@@ -228,6 +232,9 @@ void FlowGraphDialog::Redraw() {
     chart_->ClearChart();
   else
     chart_->Render(graph->chart);
+  const QString note = graph == nullptr ? QString() : QString::fromStdString(graph->logScaleNote);
+  note_->setText(note);
+  note_->setVisible(!note.isEmpty());
 }
 
 void FlowGraphDialog::ShowStatistics() {

@@ -1,6 +1,7 @@
 #pragma once
 // The flow graph window of data sets, time periods and alternatives: the controls on the left,
-// the chart on the right, the zoom hint under it. Every change of a control draws again.
+// the chart on the right, under it the note of zero flows a log scale leaves out and the zoom
+// hint. Every change of a control draws again.
 
 #include <QDialog>
 #include <memory>
@@ -12,6 +13,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QListWidget;
 class QRadioButton;
 class QStackedWidget;
@@ -27,6 +29,7 @@ class FlowGraphDialog : public QDialog {
 
   FlowGraphWindow& Window() { return window_; }
   CChart2D* Chart() const { return chart_; }
+  QLabel* Note() const { return note_; }
   // Moves the settings into the controls (for tests and when the window opens) and draws.
   void ShowSettings();
   void SelectEntries(const std::vector<int>& positions);
@@ -56,6 +59,7 @@ class FlowGraphDialog : public QDialog {
   QCheckBox* threshold_ = nullptr;
   QCheckBox* errorBars_ = nullptr;
   CChart2D* chart_ = nullptr;
+  QLabel* note_ = nullptr;
 };
 
 }  // namespace zelvo::qt

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "common/qt/ProgramIcons.h"
 #include "zelvo/session/CommandIds.h"
 
 namespace zelvo::qt {
@@ -12,28 +13,7 @@ namespace {
 
 const QColor kWater(40, 110, 190);
 const QColor kDeepWater(20, 70, 140);
-const QColor kPaper(250, 250, 245);
 const QColor kInk(40, 40, 40);
-
-// A daily-flow-like curve across a rectangle: a base flow with a few storm peaks.
-QPainterPath Hydrograph(const QRectF& r) {
-  QPainterPath path;
-  const int n = 120;
-  for (int i = 0; i <= n; ++i) {
-    const double t = static_cast<double>(i) / n;
-    double q = 0.15 + 0.05 * std::sin(t * 6.28);
-    for (double peak : {0.18, 0.42, 0.47, 0.75}) {
-      const double d = t - peak;
-      if (d >= 0) q += 0.55 * std::exp(-d * 28.0) * (peak == 0.42 ? 1.3 : 0.8);
-    }
-    const QPointF p(r.left() + t * r.width(), r.bottom() - std::min(q, 1.0) * r.height());
-    if (i == 0)
-      path.moveTo(p);
-    else
-      path.lineTo(p);
-  }
-  return path;
-}
 
 void DrawLandscape(QPainter& p, const QRectF& r) {
   QLinearGradient sky(r.topLeft(), r.bottomLeft());
@@ -90,7 +70,7 @@ QPixmap SplashPicture() {
   p.drawRoundedRect(panel, 8, 8);
   p.setPen(QPen(kDeepWater, 2.2));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(Hydrograph(panel.adjusted(14, 12, -14, -12)));
+  p.drawPath(HydrographPath(panel.adjusted(14, 12, -14, -12)));
   // Name and version.
   QFont big(QStringLiteral("DejaVu Sans"), 34, QFont::Bold);
   p.setFont(big);
@@ -123,29 +103,11 @@ QPixmap BackgroundPicture() {
   // A faint hydrograph in the sky.
   p.setPen(QPen(QColor(255, 255, 255, 170), 3));
   p.setBrush(Qt::NoBrush);
-  p.drawPath(Hydrograph(QRectF(60, 40, 680, 170)));
+  p.drawPath(HydrographPath(QRectF(60, 40, 680, 170)));
   return pm;
 }
 
-QIcon ProgramIcon() {
-  QPixmap pm = Canvas(32, 32);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kPaper);
-  p.drawRoundedRect(QRectF(1, 1, 30, 30), 5, 5);
-  QPainterPath drop;
-  drop.moveTo(16, 3);
-  drop.cubicTo(22, 12, 26, 16, 26, 20);
-  drop.arcTo(QRectF(6, 10, 20, 20), 0, -180);
-  drop.cubicTo(6, 16, 10, 12, 16, 3);
-  p.setBrush(kWater);
-  p.drawPath(drop);
-  p.setPen(QPen(Qt::white, 1.6));
-  p.setBrush(Qt::NoBrush);
-  p.drawPath(Hydrograph(QRectF(8, 14, 16, 12)));
-  return QIcon(pm);
-}
+QIcon ProgramIcon() { return ZelvoIcon(); }
 
 QIcon CommandIcon(int id) {
   QPixmap pm = Canvas(24, 24);
@@ -171,7 +133,7 @@ QIcon CommandIcon(int id) {
     p.drawRect(QRectF(2, 3, 20, 18));
     p.setPen(QPen(line, 1.8));
     p.setBrush(Qt::NoBrush);
-    p.drawPath(Hydrograph(QRectF(4, 6, 16, 13)));
+    p.drawPath(HydrographPath(QRectF(4, 6, 16, 13)));
   };
   auto arrowIn = [&]() {
     p.setPen(QPen(QColor(30, 130, 60), 2.2));

@@ -11,7 +11,7 @@ namespace zelvo::qt {
 QPixmap SplashPicture();
 // The background of the main window: a quiet landscape with a river and a gauging station.
 QPixmap BackgroundPicture();
-// The program icon (a drop over a hydrograph).
+// The program icon (a drop over a hydrograph), in every size a desktop uses.
 QIcon ProgramIcon();
 // The tool bar icon of a command id; a null icon for an id without one.
 QIcon CommandIcon(int commandId);
