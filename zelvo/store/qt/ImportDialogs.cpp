@@ -131,8 +131,9 @@ class MissingPeakFileDialog : public FormDialog {
 class AlternativeFileDialog : public FormDialog {
  public:
   AlternativeFileDialog(AlternativeFileForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
-    setWindowTitle(QString::fromUtf8(AlternativeFileForm::kCaption));
     auto* layout = new QVBoxLayout(this);
+    AddCaptionLabel(layout);
+    SetCaption(QString::fromUtf8(AlternativeFileForm::kCaption));
     layout->addWidget(PathRow(this, path_, "path"));
     AddOkCancel(layout);
     setMinimumWidth(520);

@@ -1,0 +1,99 @@
+// Windows say what they ask inside themselves, not only in a caption that many desktops show
+// small or not at all.
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <memory>
+
+#include "common/engine/IndexCatalogue.h"
+#include "common/qt/FormDialog.h"
+#include "qt/QtTestSupport.h"
+#include "zelvo/analysis/AnalysisForms.h"
+#include "zelvo/session/SelectionDialogs.h"
+#include "zelvo/store/ImportCommands.h"
+
+namespace zelvo::qt {
+namespace {
+
+// The dialog of `form` as it opens: its caption, and the label that repeats it above the field.
+struct Opened {
+  std::unique_ptr<FormDialog> dialog;
+  QLabel* label = nullptr;
+};
+
+Opened Open(Form& form) {
+  Opened o;
+  o.dialog.reset(CreateFormDialog(form, nullptr));
+  if (!o.dialog) return o;
+  o.dialog->Load();
+  o.dialog->show();
+  o.label = o.dialog->findChild<QLabel*>(QStringLiteral("captionLabel"));
+  return o;
+}
+
+// The label repeats the caption and stands above the widget `below` in the window.
+void ExpectCaptionAbove(const Opened& o, QWidget* below, const std::string& caption, const char* shot) {
+  ASSERT_NE(o.dialog, nullptr);
+  EXPECT_EQ(o.dialog->windowTitle().toStdString(), caption);
+  ASSERT_NE(o.label, nullptr) << caption;
+  EXPECT_EQ(o.label->text().toStdString(), caption);
+  EXPECT_TRUE(o.label->isVisible());
+  ASSERT_NE(below, nullptr);
+  EXPECT_LT(o.label->mapTo(o.dialog.get(), QPoint(0, 0)).y(), below->mapTo(o.dialog.get(), QPoint(0, 0)).y());
+  testing::Screenshot(o.dialog.get(), shot);
+}
+
+TEST(DialogTexts, SelectionListsSayWhatTheyAskAboveTheList) {
+  DataSetSelectionForm dataSets;
+  dataSets.mode = kSelectToCopy;
+  dataSets.caption = SelectionModeCaption(kSelectToCopy);
+  dataSets.entries = {"Upper Creek at Mill", "Upper Creek below Dam"};
+  dataSets.targets = {0, 1};
+  const Opened d = Open(dataSets);
+  ExpectCaptionAbove(d, d.dialog->findChild<QListWidget*>(QStringLiteral("entryList")),
+                     "Select a data set to copy.", "dataset_selection_copy");
+
+  AlternativesSelectionForm alternatives;
+  alternatives.maximum = 1;
+  alternatives.caption = "Select an alternative for comparison.";
+  alternatives.entries = {"Withdrawal 10%", "Reservoir"};
+  alternatives.targets = {1, 2};
+  alternatives.hi.shown = true;
+  for (int i = 0; i < kIndexCount; ++i) alternatives.hi.indexNames.emplace_back(IndexName(i));
+  const Opened a = Open(alternatives);
+  ExpectCaptionAbove(a, a.dialog->findChild<QListWidget*>(QStringLiteral("alternativeList")),
+                     "Select an alternative for comparison.", "alternatives_selection_one");
+}
+
+TEST(DialogTexts, ReportTitleAlternativeFileAndPeriodDialogsSayWhatTheyAsk) {
+  ReportTitleForm title;
+  const Opened t = Open(title);
+  ExpectCaptionAbove(t, t.dialog->findChild<QLineEdit*>(), "Enter a title for the report",
+                     "report_title_dialog");
+
+  AlternativeFileForm file;
+  const Opened f = Open(file);
+  ExpectCaptionAbove(f, f.dialog->findChild<QLineEdit*>(QStringLiteral("path")),
+                     "Enter the alternative import file name including the path.",
+                     "alternative_file_dialog_label");
+
+  PeriodChoiceForm period;
+  period.caption = "Second period of record";
+  period.label = "Select the second period of record for comparison:";
+  period.entries = {"After the dam"};
+  period.targets = {1};
+  const Opened p = Open(period);
+  ExpectCaptionAbove(p, p.dialog->findChild<QListWidget*>(), "Second period of record",
+                     "period_choice_dialog");
+  // The question of the list stays beneath the caption, as it was.
+  bool question = false;
+  for (QLabel* l : p.dialog->findChildren<QLabel*>())
+    question = question || l->text().toStdString() == period.label;
+  EXPECT_TRUE(question);
+}
+
+}  // namespace
+}  // namespace zelvo::qt
