@@ -41,6 +41,8 @@ class ProfileDialog : public FormDialog {
       titles_[k] = new QLineEdit(this);
       begin_[k]->setMaximumWidth(90);
       end_[k]->setMaximumWidth(90);
+      begin_[k]->setValidator(YearValidator(begin_[k]));
+      end_[k]->setValidator(YearValidator(end_[k]));
       titles_[k]->setMaxLength(40);
       titles_[k]->setMinimumWidth(260);
       grid->addWidget(begin_[k], k + 1, 1);

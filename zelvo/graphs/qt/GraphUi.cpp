@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -21,6 +20,7 @@
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "common/qt/FieldText.h"
 #include "zelvo/graphs/FlowSeries.h"
 #include "zelvo/graphs/GraphDialogs.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
@@ -46,17 +46,16 @@ bool EditThreshold(ThresholdForm& form, QWidget* parent, Ui& ui, const FormCheck
   d.setWindowTitle(QStringLiteral("Threshold"));
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(new QLabel(ThresholdForm::kPrompt));
-  auto* edit = new QLineEdit(QString::number(form.threshold));
-  edit->setValidator(new QDoubleValidator(edit));
+  auto* edit = new QLineEdit(Q(form.text));
+  edit->setObjectName(QStringLiteral("threshold"));
+  edit->setValidator(DecimalValidator(edit));
   layout->addWidget(edit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
   layout->addWidget(buttons);
   return RunChecked(d, ui, check, [&] {
-    bool ok = false;
-    const float v = edit->text().trimmed().isEmpty() ? 0.0f : edit->text().toFloat(&ok);
-    form.threshold = ok ? v : 0.0f;
+    form.text = edit->text().toStdString();
     return true;
   });
 }
@@ -67,8 +66,8 @@ bool EditYExtents(YAxisExtentsForm& form, QWidget* parent, Ui& ui, const FormChe
   auto* layout = new QFormLayout(&d);
   auto* minimum = new QLineEdit(QString::number(form.minimum, 'g', 10));
   auto* maximum = new QLineEdit(QString::number(form.maximum, 'g', 10));
-  minimum->setValidator(new QDoubleValidator(minimum));
-  maximum->setValidator(new QDoubleValidator(maximum));
+  minimum->setValidator(DecimalValidator(minimum));
+  maximum->setValidator(DecimalValidator(maximum));
   layout->addRow(QStringLiteral("Minimum Y Value"), minimum);
   layout->addRow(QStringLiteral("Maximum Y Value"), maximum);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);

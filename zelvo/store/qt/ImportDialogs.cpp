@@ -53,6 +53,8 @@ class ImportAgncDialog : public FormDialog {
     end_ = new QLineEdit(this);
     begin_->setMaximumWidth(100);
     end_->setMaximumWidth(100);
+    begin_->setValidator(YearValidator(begin_));
+    end_->setValidator(YearValidator(end_));
     fields->addRow(QString::fromUtf8(ImportAgncForm::kBeginningYearLabel), begin_);
     fields->addRow(QString::fromUtf8(ImportAgncForm::kEndingYearLabel), end_);
     layout->addLayout(fields);
