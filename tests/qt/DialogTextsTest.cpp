@@ -6,12 +6,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRadioButton>
 #include <memory>
 
 #include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "common/qt/FormDialog.h"
 #include "qt/QtTestSupport.h"
 #include "zelvo/analysis/AnalysisForms.h"
+#include "zelvo/analysis/DefaultIndexSets.h"
+#include "zelvo/session/AppState.h"
 #include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/ImportCommands.h"
 
@@ -93,6 +97,41 @@ TEST(DialogTexts, ReportTitleAlternativeFileAndPeriodDialogsSayWhatTheyAsk) {
   for (QLabel* l : p.dialog->findChildren<QLabel*>())
     question = question || l->text().toStdString() == period.label;
   EXPECT_TRUE(question);
+}
+
+TEST(DialogTexts, IndexListsTellWhatEachIndexMeasuresInTheirToolTips) {
+  AppState app;
+  AlternativesSelectionForm form;
+  form.caption = "Select up to 4 alternative data sets";
+  form.entries = {"Withdrawal 10%"};
+  form.targets = {1};
+  OpenHiGroup(form.hi, app);
+  const Opened o = Open(form);
+  ASSERT_NE(o.dialog, nullptr);
+  auto* list = o.dialog->findChild<QListWidget*>(QStringLiteral("indexList"));
+  ASSERT_NE(list, nullptr);
+  ASSERT_EQ(list->count(), kIndexCount);
+  for (int n = 0; n < kIndexCount; ++n) {
+    const std::string tip = list->item(n)->toolTip().toStdString();
+    EXPECT_EQ(tip, IndexToolTip(n));
+    EXPECT_NE(tip.find(std::string(IndexDefinitionOf(n).definition)), std::string::npos) << IndexName(n);
+    EXPECT_NE(tip.find(std::string(IndexDefinitionOf(n).units)), std::string::npos) << IndexName(n);
+  }
+
+  // The default index set of a stream class: each candidate's radio tells what it measures.
+  IndexSetForm set = MakeIndexSetForm(app.preferences, 1);
+  const Opened s = Open(set);
+  ASSERT_NE(s.dialog, nullptr);
+  int withTips = 0;
+  for (QRadioButton* radio : s.dialog->findChildren<QRadioButton*>()) {
+    if (radio->text().isEmpty()) continue;
+    const std::string name = radio->text().toStdString().substr(0, radio->text().toStdString().find(' '));
+    const int number = IndexNumber(name);
+    ASSERT_GE(number, 0) << radio->text().toStdString();
+    EXPECT_EQ(radio->toolTip().toStdString(), IndexToolTip(number));
+    ++withTips;
+  }
+  EXPECT_GT(withTips, 10);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/qt/CChart2D.h"
 #include "zelvo/graphs/qt/GraphDialogParts.h"
@@ -67,8 +68,10 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, 
   panel->addWidget(new QLabel(HiSelectionGroup::kListLabel));
   indexList_ = new QListWidget;
   indexList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  for (int n = 0; n < kIndexCount; ++n)
-    indexList_->addItem(QString::fromStdString(std::string(IndexName(n))));
+  for (int n = 0; n < kIndexCount; ++n) {
+    auto* item = new QListWidgetItem(QString::fromStdString(std::string(IndexName(n))), indexList_);
+    item->setToolTip(QString::fromStdString(IndexToolTip(n)));
+  }
   indexList_->setMinimumHeight(120);
   panel->addWidget(indexList_);
   auto* monthlyBox = new QGroupBox(HiSelectionGroup::kMonthlyCaption);

@@ -30,7 +30,10 @@ HiSelectionBox::HiSelectionBox(HiSelectionGroup& group, QWidget* parent)
   list_->setObjectName(QStringLiteral("indexList"));
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   list_->setMinimumHeight(180);
-  for (const std::string& name : group_.indexNames) list_->addItem(QString::fromStdString(name));
+  for (std::size_t i = 0; i < group_.indexNames.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(group_.indexNames[i]), list_);
+    if (i < group_.indexTips.size()) item->setToolTip(QString::fromStdString(group_.indexTips[i]));
+  }
   layout->addWidget(list_, 3, 0, 3, 1);
   monthly_ = new QGroupBox(QString::fromUtf8(HiSelectionGroup::kMonthlyCaption), this);
   auto* monthlyLayout = new QVBoxLayout(monthly_);
