@@ -6,8 +6,11 @@
 
 #include <QApplication>
 #include <QDir>
+#include <filesystem>
+#include <memory>
 #include <set>
 
+#include "common/import/DailyValueReader.h"
 #include "graphs/GraphTestRecords.h"
 #include "qcustomplot.h"
 #include "zelvo/graphs/FlowGraph.h"
@@ -100,37 +103,57 @@ TEST(ChartLegend, AWiderWindowGivesBackTheFullTitles) {
   EXPECT_EQ(item->plottable()->name().toStdString(), title);
 }
 
+// The year labels of `graph` drawn `width` pixels wide: four digits, each year once, none touching
+// the next.
+void ExpectDistinctYearsApart(const FlowGraph& graph, int width, std::size_t atLeast, const QString& shot) {
+  CChart2D chart;
+  chart.resize(width, 500);
+  chart.show();
+  chart.Render(graph.chart);
+  QApplication::processEvents();
+  QCustomPlot& p = *chart.Plot();
+  p.replot();
+  const QFontMetrics metrics(p.xAxis->tickLabelFont());
+  std::set<QString> seen;
+  double lastRight = -1e9;
+  const QVector<double> ticks = p.xAxis->tickVector();
+  const QVector<QString> labels = p.xAxis->tickVectorLabels();
+  for (int i = 0; i < ticks.size(); ++i) {
+    if (labels[i].isEmpty()) continue;
+    EXPECT_EQ(labels[i].size(), 4) << labels[i].toStdString();
+    EXPECT_TRUE(seen.insert(labels[i]).second) << labels[i].toStdString() << " twice";
+    const double centre = p.xAxis->coordToPixel(ticks[i]);
+    const double half = metrics.horizontalAdvance(labels[i]) / 2.0;
+    EXPECT_GT(centre - half, lastRight) << labels[i].toStdString() << " at width " << width;
+    lastRight = centre + half;
+  }
+  EXPECT_GE(seen.size(), atLeast) << "at width " << width;
+  chart.grab().save(QString(ZELVO_SCREENSHOT_DIR "/%1_%2.png").arg(shot).arg(width));
+}
+
 TEST(ChartAxis, YearsOfACenturyLongRecordAreDistinctAndApart) {
   auto record = zelvo::testing::MakeRecord(
       1904, 2019, [](int year, int slot) { return 100.0f + static_cast<float>((year * 7 + slot) % 50); });
   FlowGraphInput input;
   input.curves = {zelvo::testing::Curve("Trinity River at Dallas", *record)};
   const FlowGraph graph = BuildFlowGraph(input);
-  for (const int width : {620, 900, 1400}) {
-    CChart2D chart;
-    chart.resize(width, 500);
-    chart.show();
-    chart.Render(graph.chart);
-    QApplication::processEvents();
-    QCustomPlot& p = *chart.Plot();
-    p.replot();
-    const QFontMetrics metrics(p.xAxis->tickLabelFont());
-    std::set<QString> seen;
-    double lastRight = -1e9;
-    const QVector<double> ticks = p.xAxis->tickVector();
-    const QVector<QString> labels = p.xAxis->tickVectorLabels();
-    for (int i = 0; i < ticks.size(); ++i) {
-      if (labels[i].isEmpty()) continue;
-      EXPECT_EQ(labels[i].size(), 4) << labels[i].toStdString();
-      EXPECT_TRUE(seen.insert(labels[i]).second) << labels[i].toStdString() << " twice";
-      const double centre = p.xAxis->coordToPixel(ticks[i]);
-      const double half = metrics.horizontalAdvance(labels[i]) / 2.0;
-      EXPECT_GT(centre - half, lastRight) << labels[i].toStdString() << " at width " << width;
-      lastRight = centre + half;
-    }
-    EXPECT_GE(seen.size(), width < 800 ? 6u : 12u) << "at width " << width;
-    chart.grab().save(QString(ZELVO_SCREENSHOT_DIR "/chart_axis_116_years_%1.png").arg(width));
-  }
+  for (const int width : {620, 900, 1400})
+    ExpectDistinctYearsApart(graph, width, width < 800 ? 6u : 12u, "chart_axis_116_years");
+}
+
+TEST(ChartAxis, TrinityRiverAtDallasReadsItsCenturyOfYearsUnambiguously) {
+  const std::filesystem::path file =
+      std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_08057000_TrinityRiver_Dallas_TX.txt";
+  if (!std::filesystem::exists(file)) GTEST_SKIP() << "real data not at hand";
+  auto record = std::make_unique<FlowRecord>();
+  const DailyValueOutcome read = ReadDailyValueFile(file, ImportProgram::Main, 0, 0, *record);
+  ASSERT_TRUE(read.ok) << read.message;
+  ASSERT_GT(record->yearCount, 99);
+  FlowGraphInput input;
+  input.curves = {zelvo::testing::Curve("Trinity River at Dallas, TX", *record)};
+  input.settings.scale = 1;
+  const FlowGraph graph = BuildFlowGraph(input);
+  for (const int width : {700, 1100}) ExpectDistinctYearsApart(graph, width, 8, "real_trinity_daily_log");
 }
 
 }  // namespace
