@@ -64,6 +64,10 @@ AfterRun PressOk(TarvelState& state, Ui& ui, TarvelView& view, const StationImpo
 }
 
 void RunSingleStation(TarvelState& state, Ui& ui, TarvelView& view, const StationImporter& importer) {
+  if (state.fields.fileName.find_first_not_of(" \t") == std::string::npos) {
+    ui.Message(kNoFileNameMessage);
+    return;
+  }
   ui.SetBusy(true);
   ui.SetStatus("Importing " + state.fields.fileName);
   StationImportRequest request;
@@ -73,6 +77,8 @@ void RunSingleStation(TarvelState& state, Ui& ui, TarvelView& view, const Statio
   request.endYear = state.fields.endYear;
   request.batch = false;
   if (!importer(request, state.record, ui)) {
+    // A failed or abandoned import leaves no "Importing ..." behind.
+    ui.SetStatus("");
     ui.SetBusy(false);
     return;
   }
@@ -132,6 +138,7 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
     request.batch = true;
     if (!importer(request, state.record, ui)) {
       // A failed import ends the whole batch; the lines written so far stay in the output.
+      ui.SetStatus("");
       after = AfterRun::StayOpen;
       break;
     }

@@ -19,6 +19,8 @@ inline constexpr const char* kDailyFileTypeText = "AGNC flow files";
 inline constexpr const char* kCsvFileTypeText = "Comma Separated Variable (.csv) file";
 inline constexpr const char* kBrowseFilter = "Data Files (*.*)|*.*|All Files (*.*)|*.*||";
 inline constexpr const char* kBatchWord = "batch";
+// OK with an empty file name field: nothing to open, so no message with a blank path.
+inline constexpr const char* kNoFileNameMessage = "Please enter the name of a daily flow file.";
 
 enum FileType : int { kDailyFile = 0, kCsvFile = 1 };
 

@@ -70,15 +70,17 @@ HiTable ReadRows(std::istream& in, bool graphRule) {
   for (int i = 0; i < kIndexCount; ++i) {
     ReadLine(in, line);
     const RowFields f = SplitRow(line);
-    const float value = PlainNumber(f.value);
-    float lower = PlainNumber(f.lower);
-    float upper = PlainNumber(f.upper);
+    // A value that was not computed stays not computed: read as 0 it would pass for a measured
+    // zero in tables, reports and graphs. The upper field of the TL3 row runs on into its
+    // threshold text ("NC, ,5 year threshold = ..."), so an upper field is NC when it starts so.
+    const bool upperNc = f.upper.compare(0, 2, "NC") == 0;
+    const float value = f.value == "NC" ? kMissing : PlainNumber(f.value);
+    float lower = f.lower == "NC" ? kMissing : PlainNumber(f.lower);
+    float upper = upperNc ? kMissing : PlainNumber(f.upper);
     if (graphRule) {
-      if (f.lower == "NC" || lower == 0.0f) lower = value;
-      if (f.upper == "NC" || upper == 0.0f) upper = value;
-    } else {
-      if (f.lower == "NC") lower = kMissing;
-      if (f.upper == "NC") upper = kMissing;
+      // A missing limit collapses onto the value (and so stays missing with a missing value).
+      if (lower == kMissing || lower == 0.0f) lower = value;
+      if (upper == kMissing || upper == 0.0f) upper = value;
     }
     t.lower[i] = lower;
     t.value[i] = value;

@@ -37,10 +37,11 @@ struct HiTable {
   int medianMark = 0;  // 1 when computed with the median option (table reader only)
 };
 
-// Index table reader: a limit field that is exactly "NC" reads as 999999.0; the value field is
-// always converted as a number, so the value of an NC row reads as 0.
+// Index table reader: a lower or value field that is "NC", and an upper field that begins with
+// "NC" (the TL3 row continues with its threshold), read as not computed (999999.0).
 HiTable ReadHiTable(std::istream& in);
-// Graph reader: a limit that is "NC" or reads as 0 collapses onto the value.
+// Graph reader: as the table reader, but a limit that is NC or reads as 0 collapses onto the
+// value; a value that is NC stays 999999.0 (no point, no bar).
 HiTable ReadHiGraphValues(std::istream& in);
 
 // File conveniences; nullopt when the file cannot be opened (the caller shows

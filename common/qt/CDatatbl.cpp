@@ -2,15 +2,31 @@
 
 #include <QAbstractItemDelegate>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+
+#include "common/qt/FieldText.h"
 
 namespace zelvo::qt {
 namespace {
 // A cell keeps its full value beside the text it shows, so a cell that is not edited is read
 // back exactly and not rounded to the shown decimals.
 constexpr int kCellValue = Qt::UserRole + 1;
+
+// A cell's editor lets only a number be typed: digits, a sign and a decimal point.
+class NumberDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+    if (auto* line = qobject_cast<QLineEdit*>(editor)) line->setValidator(DecimalValidator(line));
+    return editor;
+  }
+};
 }  // namespace
 
 CDatatbl::CDatatbl(QWidget* parent) : QTableWidget(parent) {
@@ -18,6 +34,7 @@ CDatatbl::CDatatbl(QWidget* parent) : QTableWidget(parent) {
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                   QAbstractItemView::AnyKeyPressed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+  setItemDelegate(new NumberDelegate(this));
   connect(this, &QTableWidget::itemChanged, this, &CDatatbl::OnItemChanged);
 }
 

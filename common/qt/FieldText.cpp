@@ -1,11 +1,37 @@
 #include "common/qt/FieldText.h"
 
+#include <QDoubleValidator>
+#include <QIntValidator>
+#include <QLocale>
 #include <charconv>
 #include <cmath>
 
 #include "common/qt/CDatatbl.h"
 
 namespace zelvo::qt {
+
+namespace {
+
+QLocale NumberLocale() {
+  QLocale c = QLocale::c();
+  c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+  return c;
+}
+
+}  // namespace
+
+QValidator* YearValidator(QObject* parent) {
+  auto* v = new QIntValidator(0, 9999, parent);
+  v->setLocale(NumberLocale());
+  return v;
+}
+
+QValidator* DecimalValidator(QObject* parent) {
+  auto* v = new QDoubleValidator(parent);
+  v->setLocale(NumberLocale());
+  v->setNotation(QDoubleValidator::StandardNotation);
+  return v;
+}
 
 QString NumberText(float value) {
   char buffer[64];

@@ -4,10 +4,20 @@
 #include <QString>
 #include <optional>
 
+#include "common/ui/NumberFields.h"
+
+class QObject;
+class QValidator;
+
 namespace zelvo::qt {
 
-// The message of a number field whose text is not a number.
-inline constexpr const char* kNotANumberText = "Please enter a number.";
+using zelvo::kNotANumberText;
+
+// What a number field lets be typed, in the C locale whatever the desktop's language: a year
+// field whole numbers 0 to 9999, a decimal field an optionally signed number with a point.
+// Neither takes letters or group separators.
+QValidator* YearValidator(QObject* parent);
+QValidator* DecimalValidator(QObject* parent);
 
 // A float as the field shows it: shortest form that reads back the same ("75", "0.5", "123.25").
 QString NumberText(float value);

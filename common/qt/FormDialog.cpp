@@ -2,6 +2,7 @@
 
 #include <QBoxLayout>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <map>
@@ -51,6 +52,22 @@ QDialogButtonBox* FormDialog::AddOkCancel(QBoxLayout* layout) {
   connect(box, &QDialogButtonBox::rejected, this, &FormDialog::reject);
   layout->addWidget(box);
   return box;
+}
+
+QLabel* FormDialog::AddCaptionLabel(QBoxLayout* layout) {
+  captionLabel_ = new QLabel(windowTitle(), this);
+  captionLabel_->setObjectName(QStringLiteral("captionLabel"));
+  captionLabel_->setWordWrap(true);
+  QFont bold = captionLabel_->font();
+  bold.setBold(true);
+  captionLabel_->setFont(bold);
+  layout->addWidget(captionLabel_);
+  return captionLabel_;
+}
+
+void FormDialog::SetCaption(const QString& caption) {
+  setWindowTitle(caption);
+  if (captionLabel_) captionLabel_->setText(caption);
 }
 
 bool RegisterFormDialogFactory(const std::string& formName, FormDialogFactory factory) {

@@ -16,6 +16,7 @@
 
 class QDialogButtonBox;
 class QBoxLayout;
+class QLabel;
 
 namespace zelvo::qt {
 
@@ -48,9 +49,14 @@ class FormDialog : public QDialog {
  protected:
   // OK and Cancel in a row under the fields; Enter presses OK and Escape Cancel.
   QDialogButtonBox* AddOkCancel(QBoxLayout* layout);
+  // A label that says inside the window what the caption says: many desktops show captions
+  // small or not at all. SetCaption sets both.
+  QLabel* AddCaptionLabel(QBoxLayout* layout);
+  void SetCaption(const QString& caption);
   void ShowFieldMessage(const FieldMessage& message);
 
  private:
+  QLabel* captionLabel_ = nullptr;
   FormCheck check_;
   Ui* ui_ = nullptr;
   QString messageTitle_ = QStringLiteral("ZELVO");

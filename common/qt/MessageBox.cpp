@@ -5,14 +5,17 @@
 
 namespace zelvo::qt {
 
-Answer ShowMessageBox(QWidget* parent, const QString& title, const std::string& text, Buttons buttons) {
+namespace {
+
+Answer Show(QWidget* parent, const QString& title, const std::string& text, Buttons buttons,
+            bool information) {
   QMessageBox box(parent);
   box.setWindowTitle(title);
   box.setTextFormat(Qt::PlainText);
   box.setText(QString::fromStdString(text));
   switch (buttons) {
     case Buttons::Ok:
-      box.setIcon(QMessageBox::Warning);
+      box.setIcon(information ? QMessageBox::Information : QMessageBox::Warning);
       box.setStandardButtons(QMessageBox::Ok);
       box.setDefaultButton(QMessageBox::Ok);
       box.setEscapeButton(QMessageBox::Ok);
@@ -40,6 +43,16 @@ Answer ShowMessageBox(QWidget* parent, const QString& title, const std::string& 
     default:
       return buttons == Buttons::Ok ? Answer::Ok : buttons == Buttons::YesNo ? Answer::No : Answer::Cancel;
   }
+}
+
+}  // namespace
+
+Answer ShowMessageBox(QWidget* parent, const QString& title, const std::string& text, Buttons buttons) {
+  return Show(parent, title, text, buttons, false);
+}
+
+void ShowInformationBox(QWidget* parent, const QString& title, const std::string& text) {
+  Show(parent, title, text, Buttons::Ok, true);
 }
 
 }  // namespace zelvo::qt

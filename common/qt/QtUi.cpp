@@ -43,6 +43,8 @@ Answer QtUi::Message(const std::string& text, Buttons buttons) {
   return ShowMessageBox(DialogParent(), title_, text, buttons);
 }
 
+void QtUi::Inform(const std::string& text) { ShowInformationBox(DialogParent(), title_, text); }
+
 bool QtUi::Edit(Form& form, const FormCheck& check) {
   FormDialog* dialog = CreateFormDialog(form, DialogParent());
   if (!dialog) {

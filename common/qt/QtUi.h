@@ -29,6 +29,7 @@ class QtUi : public Ui {
   void SetWindow(QWidget* window, QStatusBar* statusBar);
 
   Answer Message(const std::string& text, Buttons buttons = Buttons::Ok) override;
+  void Inform(const std::string& text) override;
   bool Edit(Form& form, const FormCheck& check = {}) override;
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;

@@ -41,8 +41,12 @@ class Ui {
  public:
   virtual ~Ui() = default;
 
-  // A message box with the exact text; returns the button pressed.
+  // A message box with the exact text; returns the button pressed. With only OK it tells of a
+  // refusal or a failure, with Yes/No (and Cancel) it asks a question.
   virtual Answer Message(const std::string& text, Buttons buttons = Buttons::Ok) = 0;
+  // A message with only OK that tells of work done ("Import successfully completed."); the user
+  // must not take it for a warning.
+  virtual void Inform(const std::string& text) { Message(text, Buttons::Ok); }
 
   // Shows the dialog of `form` with its current values. On OK the typed values are written
   // into `form` and `check` runs: a FieldMessage keeps the dialog open (its text shown, its

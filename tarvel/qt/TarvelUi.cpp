@@ -32,13 +32,19 @@ void TarvelUi::SetStatusWidgets(QLabel* status, QProgressBar* progress) {
   progress_ = progress;
 }
 
-Answer TarvelUi::Message(const std::string& text, Buttons buttons) {
+Answer TarvelUi::Message(const std::string& text, Buttons buttons) { return Show(text, buttons, false); }
+
+void TarvelUi::Inform(const std::string& text) { Show(text, Buttons::Ok, true); }
+
+// A question carries the question icon, a refusal or failure the warning icon, news of work done
+// the information icon.
+Answer TarvelUi::Show(const std::string& text, Buttons buttons, bool information) {
   QMessageBox box(parent_);
   box.setWindowTitle("tarvel");
   box.setText(QString::fromStdString(text));
   switch (buttons) {
     case Buttons::Ok:
-      box.setIcon(QMessageBox::Warning);
+      box.setIcon(information ? QMessageBox::Information : QMessageBox::Warning);
       box.setStandardButtons(QMessageBox::Ok);
       break;
     case Buttons::YesNo:

@@ -24,6 +24,7 @@ class TarvelUi : public Ui, public EngineProgress {
   void SetStatusWidgets(QLabel* status, QProgressBar* progress);
 
   Answer Message(const std::string& text, Buttons buttons = Buttons::Ok) override;
+  void Inform(const std::string& text) override;
   bool Edit(Form& form, const FormCheck& check = {}) override;
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
@@ -34,6 +35,7 @@ class TarvelUi : public Ui, public EngineProgress {
   void SetPosition(int position) override;
 
  private:
+  Answer Show(const std::string& text, Buttons buttons, bool information);
   QPointer<QWidget> parent_;
   QPointer<QLabel> status_;
   QPointer<QProgressBar> progress_;

@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -14,6 +13,8 @@
 #include <QRadioButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include "common/qt/FieldText.h"
 
 namespace zelvo::tarvel {
 
@@ -82,7 +83,7 @@ TarvelWindow::TarvelWindow(StationImporter importer, QWidget* parent)
   endYear_ = new QLineEdit(this);
   endYear_->setObjectName("endYear");
   for (QLineEdit* year : {beginYear_, endYear_}) {
-    year->setValidator(new QIntValidator(-999999, 999999, year));
+    year->setValidator(zelvo::qt::YearValidator(year));
     year->setMaximumWidth(90);
   }
   grid->addWidget(new QLabel("Beginning Water Year:", this), 1, 0);

@@ -266,6 +266,44 @@ TEST_F(AnalysisSession, AlternativesTablesRefuseMismatchedLimitsAndComparisonIsW
   EXPECT_TRUE(ui.Finished());
 }
 
+TEST_F(AnalysisSession, PeakIndicesOfAnAlternativeWithoutPeaksAreNotComputedNotZero) {
+  AddDataSet("Natural", Record(1980, 1999, 20));
+  AddDataSet("Withdrawal", Record(1980, 1999));
+  for (int chosen : {0, 1}) {
+    ui.Fill<DataSetSelectionForm>([chosen](DataSetSelectionForm& f) { f.chosen = chosen; });
+    ComputeWith();
+    ComputeAlternativeIndices(app, ui);
+  }
+  ui.Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) { f.chosen = 0; });
+  SelectBaseline(app, ui);
+  auto chooseTl3 = [](AlternativesSelectionForm& f) {
+    f.selected = {0};
+    f.hi.manual = true;
+    f.hi.selected = {TL(3)};
+  };
+  ui.Fill<AlternativesSelectionForm>(chooseTl3);
+  DisplayAlternativeIndexTables(app, ui);
+  const std::string table = ReadWholeFile(In("table.txt"));
+  const std::size_t withdrawal = table.find("Withdrawal:\r\n");
+  ASSERT_NE(withdrawal, std::string::npos);
+  EXPECT_EQ(table.substr(withdrawal),
+            "Withdrawal:\r\n"
+            "        TL3                      NC                  NC                  NC    \r\n\r\n");
+  // With peaks the upper field of TL3 runs on into its threshold and is still NC.
+  EXPECT_NE(table.find("        TL3                      NC               "), std::string::npos);
+  EXPECT_EQ(table.find("     0.000\r\n"), std::string::npos);
+
+  ui.Fill<AlternativesSelectionForm>(chooseTl3);
+  ui.Fill<ReportTitleForm>();
+  GenerateAlternativeComparisonReport(app, ui);
+  const std::string report = ReadWholeFile(In("comprpt.txt"));
+  const std::size_t value = report.find("  HI Value                    ");
+  ASSERT_NE(value, std::string::npos);
+  EXPECT_EQ(report.substr(value + 40, 49), "           NC             N/A              N/A \r\n");
+  EXPECT_EQ(report.find("-100.0"), std::string::npos);
+  EXPECT_TRUE(ui.Finished());
+}
+
 TEST_F(AnalysisSession, ExportOfIndexValuesIsAByteCopyAndAsksBeforeOverwriting) {
   AddDataSet("Only", Record(1990, 1999));
   ComputeWith();

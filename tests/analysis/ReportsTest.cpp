@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "zelvo/analysis/Reports.h"
 
@@ -122,6 +123,82 @@ TEST(ComparisonReport, NcLimitsShowNcAndNoArithmeticOnTheMarker) {
       std::string::npos);
   EXPECT_EQ(text.find("999999"), std::string::npos);
   EXPECT_EQ(text.find("1000000"), std::string::npos);
+}
+
+// A data set's results as the index table reader gives them back from the file the engine wrote.
+HiTable ThroughTheFile(const IndexResults& r) {
+  std::ostringstream out;
+  WriteHiOutput(out, HiOutputHeader{"caption", false, 25.0f, 75.0f}, r);
+  std::istringstream in(out.str());
+  return ReadHiTable(in);
+}
+
+TEST(IndexTable, AValueThatWasNotComputedIsShownAsNc) {
+  IndexResults natural;
+  natural.peaksPresent = true;
+  natural[TL(3)] = IndexResult{kMissing, 0.87f, kMissing};
+  natural[TH(3)] = IndexResult{kMissing, 0.5f, kMissing};
+  natural[MA(1)] = IndexResult{0.0f, 0.0f, 0.0f};
+  natural.threshold5 = 2500.0f;
+  IndexResults withdrawal = natural;
+  withdrawal.peaksPresent = false;  // an alternative from a CSV file has no peaks
+  const std::string text =
+      FormatIndexTable("Alternative Hydrologic Index Values",
+                       {{"Natural", ThroughTheFile(natural)}, {"Withdrawal", ThroughTheFile(withdrawal)}},
+                       {MA(1), TL(3), TH(3)});
+  const std::string expected =
+      "Alternative Hydrologic Index Values\n\n"
+      "       Index                25.0th Percentile        Value         75.0th Percentile\n\n"
+      "Natural:\n"
+      "        MA1                       0.000               0.000               0.000\n"
+      "        TL3                      NC                   0.870              NC    \n"
+      "        TH3                      NC                   0.500              NC    \n"
+      "\n"
+      "Withdrawal:\n"
+      "        MA1                       0.000               0.000               0.000\n"
+      "        TL3                      NC                  NC                  NC    \n"
+      "        TH3                      NC                  NC                  NC    \n"
+      "\n";
+  EXPECT_EQ(text, expected);
+}
+
+TEST(ComparisonReport, AnIndexComputedOnOneSideOnlyIsNeitherALossNorAGain) {
+  IndexResults natural;
+  natural.peaksPresent = true;
+  natural[TL(3)] = IndexResult{kMissing, 0.87f, kMissing};
+  natural.threshold5 = 2500.0f;
+  IndexResults withdrawal = natural;
+  withdrawal.peaksPresent = false;
+  const HiTable a = ThroughTheFile(natural), b = ThroughTheFile(withdrawal);
+  const std::string head =
+      "\nIndex:  TL3\n\n"
+      "   Output Variable                Base             Altern.         Diff          % Diff\n\n";
+  const std::string text =
+      FormatComparisonReport(true, "t", "P", Side("Natural", a), Side("Withdrawal", b), {TL(3)});
+  EXPECT_EQ(text.substr(text.find("\nIndex:")),
+            head +
+                "  HI Value                          0.87           NC             N/A              N/A \n"
+                "  Upper Limit (75)                NC               NC             N/A              N/A \n"
+                "  Lower Limit (25)                NC               NC             N/A              N/A \n"
+                "  Range                           N/A              N/A            N/A              N/A \n"
+                "  Normalized HI Value               1.00           N/A            N/A              N/A \n"
+                "  Normalized Upper Limit          NC               N/A            N/A              N/A \n"
+                "  Normalized Lower Limit          NC               N/A            N/A              N/A \n"
+                "  Normalized Range                N/A              N/A            N/A              N/A \n");
+  // The other way round: nothing can be normalised by a value that does not exist.
+  const std::string back =
+      FormatComparisonReport(true, "t", "P", Side("Withdrawal", b), Side("Natural", a), {TL(3)});
+  EXPECT_EQ(back.substr(back.find("\nIndex:")),
+            head +
+                "  HI Value                        NC                 0.87         N/A              N/A \n"
+                "  Upper Limit (75)                NC               NC             N/A              N/A \n"
+                "  Lower Limit (25)                NC               NC             N/A              N/A \n"
+                "  Range                           N/A              N/A            N/A              N/A \n"
+                "  Normalized HI Value             N/A              N/A            N/A              N/A \n"
+                "  Normalized Upper Limit          N/A              N/A            N/A              N/A \n"
+                "  Normalized Lower Limit          N/A              N/A            N/A              N/A \n"
+                "  Normalized Range                N/A              N/A            N/A              N/A \n");
+  EXPECT_EQ(text.find("100.0"), std::string::npos);
 }
 
 TEST(ComparisonReport, NineIndicesGiveTwoPageBreaksWithRepeatedHeaders) {

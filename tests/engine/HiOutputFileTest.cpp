@@ -120,14 +120,32 @@ TEST(HiOutputReaders, TableReaderReadsEveryRowForm) {
   EXPECT_EQ(t.lower[MA(4)], kMissing);
   EXPECT_EQ(t.value[MA(4)], 12.5f);
   EXPECT_EQ(t.upper[MA(4)], kMissing);
-  // An NC row: limits 999999, value 0.
+  // An NC row: nothing in it was computed, the value no more than the limits.
   EXPECT_EQ(t.lower[MA(5)], kMissing);
-  EXPECT_EQ(t.value[MA(5)], 0.0f);
+  EXPECT_EQ(t.value[MA(5)], kMissing);
   EXPECT_EQ(t.upper[MA(5)], kMissing);
-  // The long rows: the upper field is the rest of the line, read from its start.
+  // The long rows: the upper field is the rest of the line, read from its start; TL3's upper
+  // field "NC, ,5 year threshold = ..." is NC, not 0.
   EXPECT_EQ(t.upper[FH(11)], 3.0f);
   EXPECT_EQ(t.value[TL(3)], 0.25f);
-  EXPECT_EQ(t.upper[TL(3)], 0.0f);
+  EXPECT_EQ(t.upper[TL(3)], kMissing);
+  EXPECT_EQ(t.lower[TL(3)], kMissing);
+}
+
+TEST(HiOutputReaders, PeakIndicesOfARunWithoutPeaksReadAsNotComputed) {
+  IndexResults r;
+  r.peaksPresent = false;
+  for (int i : {FH(11), DH(22), DH(23), DH(24), TA(3), TL(3), TL(4), TH(3)}) r[i] = Full(1.0f, 2.0f, 3.0f);
+  r[MA(1)] = Full(0.0f, 0.0f, 0.0f);  // a measured zero stays a zero
+  std::istringstream in(WholeFile(r, "Withdrawal", false));
+  const HiTable t = ReadHiTable(in);
+  for (int i : {FH(11), DH(22), DH(23), DH(24), TA(3), TL(3), TL(4), TH(3)}) {
+    EXPECT_EQ(t.value[i], kMissing) << IndexName(i);
+    EXPECT_EQ(t.lower[i], kMissing) << IndexName(i);
+    EXPECT_EQ(t.upper[i], kMissing) << IndexName(i);
+  }
+  EXPECT_EQ(t.value[MA(1)], 0.0f);
+  EXPECT_EQ(t.upper[MA(1)], 0.0f);
 }
 
 TEST(HiOutputReaders, GraphReaderCollapsesMissingLimitsOntoTheValue) {
@@ -138,11 +156,29 @@ TEST(HiOutputReaders, GraphReaderCollapsesMissingLimitsOntoTheValue) {
   const HiTable t = ReadHiGraphValues(in);
   EXPECT_EQ(t.lower[ML(13)], 12.5f);
   EXPECT_EQ(t.upper[ML(13)], 12.5f);
-  EXPECT_EQ(t.lower[MA(5)], 0.0f);
-  EXPECT_EQ(t.value[MA(5)], 0.0f);
-  EXPECT_EQ(t.upper[MA(5)], 0.0f);
+  // An NC row gives no point at all, not a point at 0.
+  EXPECT_EQ(t.lower[MA(5)], kMissing);
+  EXPECT_EQ(t.value[MA(5)], kMissing);
+  EXPECT_EQ(t.upper[MA(5)], kMissing);
   EXPECT_EQ(t.lower[MA(1)], 4.0f);  // a limit of 0 reads as missing
   EXPECT_EQ(t.medianMark, 0);
+}
+
+TEST(HiOutputReaders, GraphReaderCollapsesTheLongRowsAndNumericMarkersToo) {
+  IndexResults r;
+  r.peaksPresent = true;
+  r[TL(3)] = Full(kMissing, 0.25f, kMissing);
+  r[FH(11)] = Full(1.0f, 2.0f, 3.0f);
+  r[MH(21)] = Full(kMissing, 2.0f, 3.0f);  // written "MH21,999999.000,    2.000,    3.000"
+  r.threshold5 = 2500.0f;
+  r.threshold167 = 1500.0f;
+  std::istringstream in(WholeFile(r, "x", false));
+  const HiTable t = ReadHiGraphValues(in);
+  EXPECT_EQ(t.lower[TL(3)], 0.25f);
+  EXPECT_EQ(t.upper[TL(3)], 0.25f);  // not the threshold, not 0
+  EXPECT_EQ(t.upper[FH(11)], 3.0f);
+  EXPECT_EQ(t.lower[MH(21)], 2.0f);  // a bar down to the value, not up to 999999
+  EXPECT_EQ(t.upper[MH(21)], 3.0f);
 }
 
 TEST(HiOutputReaders, ShortOrEmptyInputReadsAsZerosWithoutFailing) {

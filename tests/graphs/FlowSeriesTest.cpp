@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "graphs/GraphTestRecords.h"
 #include "zelvo/graphs/ChartDescription.h"
 #include "zelvo/graphs/FlowGraph.h"
@@ -228,6 +230,20 @@ TEST(FlowAxis, YearLabelsFollowTheSpan) {
   ASSERT_EQ(sixty.labels.size(), 12u);
   EXPECT_EQ(sixty.labels[1].x, 1826.0);
   EXPECT_EQ(sixty.labels[1].text, "'05");
+
+  // 99 years still read unambiguously with two digits; beyond, the labels name the century.
+  const FlowXAxis ninetyNine = axisOf(1901, 1999);
+  EXPECT_EQ(ninetyNine.labels.back().text, "'96");
+  const FlowXAxis long116 = axisOf(1904, 2019);
+  const std::vector<std::string> texts = Texts(long116);
+  ASSERT_EQ(texts.size(), 24u);
+  EXPECT_EQ(texts[0], "1904");
+  EXPECT_EQ(texts[1], "1909");
+  EXPECT_EQ(texts[20], "2004");
+  EXPECT_EQ(texts[23], "2019");
+  EXPECT_EQ(std::set<std::string>(texts.begin(), texts.end()).size(), texts.size());
+  const FlowXAxis monthly116 = axisOf(1904, 2019, Monthly(kMonthlyMonthlyAve, 0));
+  EXPECT_EQ(monthly116.labels.at(20).text, "2004");
 
   const FlowXAxis days = axisOf(1990, 1990, Monthly(kMonthlyDaily, 4));
   EXPECT_EQ(days.title, "Days of Month");

@@ -135,9 +135,9 @@ TEST_F(GraphProject, ThresholdOfZeroOrCancelStaysOff) {
   FlowGraphWindow w(app, FlowWindowKind::DataSets);
   w.SetSelection({0});
   ScriptedUi ui;
-  ui.Fill<ThresholdForm>([](ThresholdForm& f) { f.threshold = 0.0f; })
+  ui.Fill<ThresholdForm>([](ThresholdForm& f) { f.text = "0"; })
       .Cancel<ThresholdForm>()
-      .Fill<ThresholdForm>([](ThresholdForm& f) { f.threshold = 12.5f; });
+      .Fill<ThresholdForm>([](ThresholdForm& f) { f.text = "12.5"; });
   EXPECT_FALSE(w.SwitchThreshold(ui, true));
   EXPECT_FALSE(w.SwitchThreshold(ui, true));
   EXPECT_TRUE(w.SwitchThreshold(ui, true));
@@ -147,6 +147,27 @@ TEST_F(GraphProject, ThresholdOfZeroOrCancelStaysOff) {
   EXPECT_EQ(g->chart.main.sets.back().y[0], 12.5);
   EXPECT_FALSE(w.SwitchThreshold(ui, false));
   EXPECT_EQ(w.Draw(ui)->chart.main.sets.size(), 1u);
+  EXPECT_TRUE(ui.Finished());
+}
+
+TEST_F(GraphProject, ThresholdThatIsNotANumberIsRefusedNotTakenAsZero) {
+  AddDataSet("A", 1990, 1991);
+  FlowGraphWindow w(app, FlowWindowKind::DataSets);
+  w.SetSelection({0});
+  ScriptedUi ui;
+  // Text that is no number keeps the dialog open until a number (or nothing) is typed.
+  ui.Fill<ThresholdForm>([](ThresholdForm& f) {
+      EXPECT_EQ(f.text, "0");  // the field opens with 0
+      f.text = "12,5";
+    })
+      .Fill<ThresholdForm>([](ThresholdForm& f) { f.text = "cfs"; })
+      .Fill<ThresholdForm>([](ThresholdForm& f) { f.text = " 250.5 "; })
+      .Fill<ThresholdForm>([](ThresholdForm& f) { f.text = "  "; });
+  EXPECT_TRUE(w.SwitchThreshold(ui, true));
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"Please enter a number.", "Please enter a number."}));
+  ASSERT_NE(w.Draw(ui), nullptr);
+  EXPECT_EQ(w.Last()->chart.main.sets.back().y[0], 250.5);
+  EXPECT_FALSE(w.SwitchThreshold(ui, true));  // an empty field is 0: the box goes off
   EXPECT_TRUE(ui.Finished());
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "common/engine/IndexCatalogue.h"
 #include "zelvo/graphs/IndexGraph.h"
 
@@ -134,6 +136,46 @@ TEST(IndexGraph, MissingResultsFileLeavesTheCurveWithoutPoints) {
   in.curves[1].table.reset();
   const IndexGraph g = BuildIndexGraph(in);
   for (double y : g.chart.main.sets[1].y) EXPECT_EQ(y, -99.0);
+}
+
+// The graph reader's view of a results file in which `nc` was not computed ("NC,NC,NC").
+HiTable ReadWithNotComputed(int nc, float scale) {
+  IndexResults r;
+  for (int n = 0; n < kIndexCount; ++n)
+    r[n] = IndexResult{scale * (n + 1) - 1, scale * (n + 1), scale * (n + 1) + 2};
+  r[nc] = IndexResult{};
+  std::ostringstream out;
+  WriteHiOutput(out, HiOutputHeader{"x", false, 25.0f, 75.0f}, r);
+  std::istringstream in(out.str());
+  return ReadHiGraphValues(in);
+}
+
+TEST(IndexGraph, AValueThatWasNotComputedIsAHoleNotAZero) {
+  IndexGraphInput in = Input(IndexGraphType::Value, 2);
+  in.curves[1].table = ReadWithNotComputed(ML(2), 2.0f);
+  IndexGraph g = BuildIndexGraph(in);
+  EXPECT_EQ(g.chart.main.sets[1].y, (std::vector<double>{2.0, -99.0, 342.0}));
+  EXPECT_EQ(g.chart.main.sets[0].y[1], 47.0);  // the other curve keeps its bar
+
+  // Range graph: no bar and no point, and the axis is not pulled down to 0 for it.
+  in.type = IndexGraphType::Range;
+  in.indices = {ML(2), RA(9)};
+  in.curves[0].table = ReadWithNotComputed(ML(2), 1.0f);
+  g = BuildIndexGraph(in);
+  for (int j = 0; j < 2; ++j) {
+    EXPECT_EQ(g.lower[j][0], -99.0f);
+    EXPECT_EQ(g.value[j][0], -99.0f);
+    EXPECT_EQ(g.upper[j][0], -99.0f);
+  }
+  EXPECT_EQ(g.chart.yMin, 171.0);  // RA9 has no limits: they collapse onto its value
+  EXPECT_EQ(g.chart.yMax, 343.0);
+
+  // Normalised by a base whose value was not computed: no point in any curve.
+  in.normalize = true;
+  in.curves[1].table = Table(2.0f);
+  g = BuildIndexGraph(in);
+  EXPECT_EQ(g.value[1][0], -99.0f);
+  EXPECT_EQ(g.value[1][1], 2.0f);
 }
 
 TEST(IndexGraphExport, ValueAndRangeFormatsToTheCharacter) {

@@ -47,6 +47,7 @@ TEST(ImportDailyValueFile, TwentyPeaksImportWithoutAQuestion) {
   const DailyValueImportResult r = c.Run();
   ASSERT_TRUE(r.ok);
   EXPECT_EQ(c.ui.messages, std::vector<std::string>{"Import successfully completed."});
+  EXPECT_EQ(c.ui.informed, std::vector<std::string>{"Import successfully completed."});  // not a warning
   EXPECT_EQ(r.firstWaterYear, 1980);
   EXPECT_EQ(r.lastWaterYear, 2001);
   EXPECT_EQ(r.peakCount, 20);
@@ -132,6 +133,7 @@ TEST(ImportDailyValueFile, FailuresKeepTheDialogOpenWithTheirField) {
                                                      kStartingYearNotInFileMessage,
                                                      BadPeakRecordsMessage(c.form.peakFile)}));
   EXPECT_EQ(c.ui.reports, std::vector<std::string>{c.form.peakFile});
+  EXPECT_TRUE(c.ui.informed.empty());  // refusals and failures are never told as news
   EXPECT_FALSE(std::filesystem::exists(c.dataSet));
 }
 

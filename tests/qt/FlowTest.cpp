@@ -170,6 +170,7 @@ class Responder {
   // Runs on each message box before its Yes (or OK) is pressed.
   std::function<void(QMessageBox*)> beforeAnswer;
   std::vector<std::string> messages;
+  std::vector<QMessageBox::Icon> icons;  // the icon of each message, in the same order
   std::vector<QString> captions;
 
   Responder() {
@@ -184,6 +185,7 @@ class Responder {
     handled_.insert(modal);
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       messages.push_back(box->text().toStdString());
+      icons.push_back(box->icon());
       if (beforeAnswer) beforeAnswer(box);
       QAbstractButton* b =
           box->button(QMessageBox::Yes) ? box->button(QMessageBox::Yes) : box->button(QMessageBox::Ok);
@@ -246,8 +248,12 @@ TEST(Flow, ImportTheSampleDailyFileComputeItsIndicesAndShowTheDataSetReport) {
   ASSERT_EQ(app.dataSets.size(), 1u);
   EXPECT_EQ(app.dataSets[0].title, "Sample Creek");
   EXPECT_TRUE(std::filesystem::exists(app.projectFolder / "dataset_1"));
-  EXPECT_NE(std::find(user.messages.begin(), user.messages.end(), "Import successfully completed."),
-            user.messages.end());
+  const auto completed =
+      std::find(user.messages.begin(), user.messages.end(), "Import successfully completed.");
+  ASSERT_NE(completed, user.messages.end());
+  // News of work done carries the information icon, not the warning of a failure.
+  EXPECT_EQ(user.icons[static_cast<std::size_t>(completed - user.messages.begin())],
+            QMessageBox::Information);
 
   frame.Action(kCmdComputeAlternativeIndices)
       ->trigger();  // Alternative Analysis > Compute Hydrologic Indices

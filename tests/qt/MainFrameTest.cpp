@@ -12,6 +12,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "qt/QtTestSupport.h"
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/CMainFrame.h"
@@ -192,6 +194,11 @@ TEST(MainFrame, HelpOpensAtTheContentsAndHasATopicForEveryMenuCommand) {
     EXPECT_TRUE(text.contains(QString::fromStdString(HelpTopicFor(c.id).does).left(40))) << c.text;
   }
   Screenshot(help, "help_window");
+  // The index catalogue, reached from the contents: every index with what it measures.
+  EXPECT_TRUE(text.contains(QStringLiteral("Index catalogue")));
+  EXPECT_TRUE(text.contains(QString::fromStdString(std::string(IndexDefinitionOf(RA(9)).definition))));
+  help->Browser()->scrollToAnchor(QString::fromStdString(IndexHelpAnchor(DL(16))));
+  Screenshot(help, "help_index_catalogue");
   help->close();
 }
 

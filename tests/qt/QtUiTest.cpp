@@ -77,6 +77,27 @@ TEST(QtUiMessage, ShowsTheExactTextAndReturnsTheButtonPressed) {
   EXPECT_EQ(ui.Message("Save new preferences?", Buttons::YesNoCancel), Answer::Cancel);
 }
 
+TEST(QtUiMessage, TheIconSaysWhetherItIsNewsARefusalOrAQuestion) {
+  QtUi ui(QStringLiteral("ZELVO"));
+  std::vector<QMessageBox::Icon> icons;
+  auto answer = [&](QWidget* w) {
+    auto* box = qobject_cast<QMessageBox*>(w);
+    ASSERT_NE(box, nullptr);
+    icons.push_back(box->icon());
+    QTest::keyClick(w, Qt::Key_Escape);
+  };
+  WhenModal(answer);
+  ui.Inform("Import successfully completed.");
+  WhenModal(answer);
+  EXPECT_EQ(ui.Message("There are no data sets to export."), Answer::Ok);
+  WhenModal(answer);
+  EXPECT_EQ(ui.Message("Are you sure you want to delete:  Dam ?", Buttons::YesNo), Answer::No);
+  WhenModal(answer);
+  EXPECT_EQ(ui.Message("Save new preferences?", Buttons::YesNoCancel), Answer::Cancel);
+  EXPECT_EQ(icons, (std::vector<QMessageBox::Icon>{QMessageBox::Information, QMessageBox::Warning,
+                                                   QMessageBox::Question, QMessageBox::Question}));
+}
+
 // Types into the compute dialog's three fields in their order and presses Enter.
 void TypeCompute(QWidget* dialog, const QString& area, const QString& upper, const QString& lower) {
   const QList<QLineEdit*> edits = dialog->findChildren<QLineEdit*>();

@@ -127,6 +127,34 @@ TEST(TarvelWindowQt, SingleStationShowsTheResultWindow) {
   Screenshot(&window, "tarvel_main_after_run");
 }
 
+TEST(TarvelWindowQt, AFailedOrNamelessRunLeavesNoImportingTextBehind) {
+  App();
+  TarvelWindow window(FakeImporter({}));
+  window.show();
+  auto* status = window.findChild<QLabel*>("status");
+  std::vector<std::string> messages;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  auto answer = [&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    messages.push_back(box->text().toStdString());
+    icon = box->icon();
+    box->button(QMessageBox::Ok)->click();
+  };
+  OnNextModal(answer);
+  window.findChild<QPushButton*>("ok")->click();  // nothing typed
+  OnNextModal(answer);
+  window.findChild<QLineEdit*>("fileName")->setText("/data/missing.txt");
+  window.findChild<QPushButton*>("ok")->click();
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"Please enter the name of a daily flow file.",
+                                      "Can not open the daily flow input data file:  /data/missing.txt"}));
+  EXPECT_EQ(icon, QMessageBox::Warning);
+  EXPECT_TRUE(status->text().isEmpty());
+  EXPECT_TRUE(window.isVisible());
+  Screenshot(&window, "tarvel_main_after_failed_run");
+}
+
 TEST(TarvelWindowQt, BatchDialogRunsTheBatchAndClosesTheWindow) {
   App();
   namespace fs = std::filesystem;

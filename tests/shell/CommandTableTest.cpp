@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "support/ScriptedUi.h"
 #include "zelvo/shell/CommandTable.h"
 #include "zelvo/shell/HelpTopics.h"
@@ -192,6 +194,31 @@ TEST(HelpTopics, EveryMenuCommandHasAFullTopicInThePage) {
   // Texts are escaped, and commands not available yet say so in their topic.
   EXPECT_NE(page.find("File &gt; Preferences... &gt; Graphics"), std::string::npos);
   EXPECT_NE(page.find("Graph Data Set is not available yet"), std::string::npos);
+}
+
+TEST(HelpTopics, TheIndexCatalogueListsEveryIndexWithItsDefinitionAndUnits) {
+  const CommandTable table;
+  const std::string page = HelpPageHtml(table);
+  const std::size_t contents = page.find("href=\"#indices\">Index catalogue</a>");
+  ASSERT_NE(contents, std::string::npos);
+  const std::size_t catalogue = page.find("<a name=\"indices\"></a>Index catalogue");
+  ASSERT_NE(catalogue, std::string::npos);
+  EXPECT_LT(contents, catalogue);
+  std::size_t last = catalogue;
+  for (int n = 0; n < kIndexCount; ++n) {
+    const IndexDefinition d = IndexDefinitionOf(n);
+    const std::string row = "<tr><td><a name=\"" + IndexHelpAnchor(n) + "\"></a>" +
+                            std::string(IndexName(n)) + "</td><td>" + std::string(d.definition) +
+                            "</td><td>" + std::string(d.units) + "</td></tr>";
+    const std::size_t at = page.find(row);
+    ASSERT_NE(at, std::string::npos) << IndexName(n);
+    EXPECT_GT(at, last) << IndexName(n) << " out of catalogue order";
+    last = at;
+  }
+  // One heading per group, in the order of the catalogue.
+  EXPECT_LT(page.find("<h3>Magnitude of average flow</h3>"), page.find("<h3>Magnitude of low flow</h3>"));
+  EXPECT_LT(page.find("<h3>Timing of high flow</h3>"), page.find("<h3>Rate of change</h3>"));
+  EXPECT_EQ(IndexHelpAnchor(RA(9)), "index_RA9");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "common/engine/HiOutputFile.h"
+#include "common/ui/NumberFields.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -284,6 +285,31 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
   EXPECT_FALSE(ParseCellText("1.5x").has_value());
   EXPECT_FALSE(ParseCellText("nan").has_value());
   EXPECT_EQ(*ParseCellText("-2"), -2.0f);
+}
+
+TEST(DataGrid, CancelAsksBeforeThrowingEditsAway) {
+  DataGridForm form;
+  form.years = {1991};
+  form.values = {std::vector<float>(366, 5.0f)};
+  ScriptedUi ui;
+  ui.Answer(Answer::No).Answer(Answer::Yes);
+  EXPECT_TRUE(MayDiscardGridEdits(ui, form, form.values));  // nothing edited: no question
+  std::vector<std::vector<float>> typed = form.values;
+  typed[0][200] = 999999.0f;
+  EXPECT_FALSE(MayDiscardGridEdits(ui, form, typed));
+  EXPECT_TRUE(MayDiscardGridEdits(ui, form, typed));
+  EXPECT_EQ(ui.messages, (std::vector<std::string>{"Discard your changes?", "Discard your changes?"}));
+  EXPECT_TRUE(ui.Finished());
+}
+
+TEST(NumberFields, DecimalTextIsReadWithAPointWhateverTheDesktopLanguage) {
+  EXPECT_EQ(*ParseDecimalText("12"), 12.0f);
+  EXPECT_EQ(*ParseDecimalText(" -0.5 "), -0.5f);
+  EXPECT_EQ(*ParseDecimalText("+3.25"), 3.25f);
+  EXPECT_EQ(*ParseDecimalText(".5"), 0.5f);
+  for (const char* bad : {"", "   ", "12,5", "1,000", "1e3", "abc", "12 cfs", "--1", "+", ".", "nan", "inf",
+                          "1e999", "99999999999999999999999999999999999999999"})
+    EXPECT_FALSE(ParseDecimalText(bad).has_value()) << bad;
 }
 
 TEST_F(DataSetSession, DeleteRefusesAProfilePeriodAndRenumbersBaselineAndProfiles) {

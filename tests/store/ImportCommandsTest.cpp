@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/import/CsvReader.h"
 #include "common/import/ImportForms.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
@@ -91,15 +92,48 @@ TEST_F(ImportSession, CsvWithAPeakSectionSetsThePeakFlag) {
 TEST_F(ImportSession, CsvThatCannotBeOpenedOrIsCancelledRegistersNothing) {
   ScriptedUi ui;
   const std::string missing = (temp.Path() / "none.csv").string();
-  ui.Fill<AlternativeFileForm>([&](AlternativeFileForm& f) { f.path = missing; });
-  Titles(ui, "x", 0);
-  ui.Fill<AlternativeFileForm>().Cancel<TitleDescriptionForm>().Cancel<AlternativeFileForm>();
+  const fs::path csv = temp.Path() / "alt.csv";
+  testing::WriteWholeFile(csv, Csv(2, 366));
+  // A path that does not open is told at once and the file dialog stays open; the user gives up.
+  ui.Fill<AlternativeFileForm>([&](AlternativeFileForm& f) {
+      f.path = missing;
+    }).Cancel<AlternativeFileForm>();
+  ui.Fill<AlternativeFileForm>([&](AlternativeFileForm& f) { f.path = csv.string(); })
+      .Cancel<TitleDescriptionForm>()
+      .Cancel<AlternativeFileForm>();
   ImportAlternativeCsv(app, ui);
   ImportAlternativeCsv(app, ui);
   ImportAlternativeCsv(app, ui);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Can not open the import file:  " + missing + "."});
+  EXPECT_EQ(ui.forms, (std::vector<std::string>{"AlternativeFile", "AlternativeFile", "TitleDescription",
+                                                "AlternativeFile"}));
   EXPECT_TRUE(app.dataSets.empty());
   EXPECT_FALSE(fs::exists(app.projectFolder / "ds_directory"));
+  EXPECT_TRUE(ui.Finished());
+}
+
+TEST_F(ImportSession, CsvPathIsCheckedBeforeTheTitleAndTheClassAreAskedFor) {
+  ScriptedUi ui;
+  const std::string mistyped = (temp.Path() / "withdrawl.csv").string();
+  const fs::path notCsv = temp.Path() / "notes.csv";
+  testing::WriteWholeFile(notCsv, "scenario notes\n");
+  const fs::path csv = temp.Path() / "withdrawal.csv";
+  testing::WriteWholeFile(csv, Csv(3, 366));
+  ui.Fill<AlternativeFileForm>([&](AlternativeFileForm& f) { f.path = mistyped; })
+      .Fill<AlternativeFileForm>([&](AlternativeFileForm& f) {
+        EXPECT_EQ(f.path, mistyped);  // the dialog keeps what was typed, for correction
+        f.path = notCsv.string();
+      })
+      .Fill<AlternativeFileForm>([&](AlternativeFileForm& f) { f.path = csv.string(); });
+  Titles(ui, "Withdrawal", 1);
+  ImportAlternativeCsv(app, ui);
+  EXPECT_EQ(ui.messages,
+            (std::vector<std::string>{CsvOpenFailure(mistyped), CsvNoYearsMessage(notCsv.string())}));
+  // The file dialog stayed open through both refusals; the steps of the script run in order, so
+  // neither the title nor the stream class was asked for before a file that reads.
+  EXPECT_EQ(ui.forms, (std::vector<std::string>{"AlternativeFile", "TitleDescription", "StreamClass"}));
+  ASSERT_EQ(app.dataSets.size(), 1u);
+  EXPECT_EQ(app.dataSets[0].title, "Withdrawal");
   EXPECT_TRUE(ui.Finished());
 }
 

@@ -63,6 +63,11 @@ class ScriptedUi : public Ui {
   }
 
   zelvo::Answer Message(const std::string& text, Buttons buttons) override;
+  // News of work done: recorded among the messages and, apart, in `informed`.
+  void Inform(const std::string& text) override {
+    informed.push_back(text);
+    messages.push_back(text);
+  }
   bool Edit(Form& form, const FormCheck& check) override;
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
@@ -73,6 +78,7 @@ class ScriptedUi : public Ui {
   bool Finished() const { return steps_.empty(); }
 
   std::vector<std::string> messages;  // every message text, questions included, in order
+  std::vector<std::string> informed;  // the messages that told of work done
   std::vector<std::string> forms;     // name of every dialog shown, in order
   std::vector<std::string> reports;   // paths handed to ShowReport
   std::vector<bool> reportWaits;

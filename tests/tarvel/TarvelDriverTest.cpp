@@ -132,6 +132,43 @@ TEST(TarvelSingleStation, FailedImportShowsNoResultAndKeepsTheFields) {
   EXPECT_TRUE(ui.forms.empty());
   EXPECT_TRUE(view.progressBar.empty());
   EXPECT_EQ(state.fields.fileName, "/data/missing.txt");
+  // The window does not go on saying "Importing ..." about a run that ended.
+  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Importing /data/missing.txt", ""}));
+  EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+}
+
+TEST(TarvelSingleStation, AnAbandonedImportClearsItsStatusToo) {
+  // The user answers No to the fewer-than-20-years question: the reader gives up.
+  TarvelState state;
+  state.fields = {"/data/short.txt", 0, 0, kDailyFile};
+  ProgressUi ui;
+  ui.Answer(Answer::No);
+  RecordingView view;
+  const StationImporter abandoning = [](const StationImportRequest&, FlowRecord&, Ui& u) {
+    return u.Message("The number of years (12) is less than 20.\n\nDo you wish to continue?",
+                     Buttons::YesNo) == Answer::Yes;
+  };
+  EXPECT_EQ(PressOk(state, ui, view, abandoning), AfterRun::StayOpen);
+  EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Importing /data/short.txt", ""}));
+  EXPECT_TRUE(ui.forms.empty());
+  EXPECT_TRUE(ui.Finished());
+}
+
+TEST(TarvelSingleStation, AnEmptyFileNameIsAskedForNotOpened) {
+  for (const char* empty : {"", "   "}) {
+    for (int type : {kDailyFile, kCsvFile}) {
+      FakeImporter importer;
+      TarvelState state;
+      state.fields = {empty, 0, 0, type};
+      ProgressUi ui;
+      RecordingView view;
+      EXPECT_EQ(PressOk(state, ui, view, importer.Bind()), AfterRun::StayOpen);
+      EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter the name of a daily flow file."});
+      EXPECT_TRUE(importer.requests.empty());
+      EXPECT_TRUE(ui.statuses.empty());  // no "Importing " with nothing after it
+      EXPECT_TRUE(ui.busyChanges.empty());
+    }
+  }
 }
 
 TEST(TarvelSingleStation, OnlyTheExactWordBatchStartsABatch) {
@@ -193,7 +230,7 @@ TEST(TarvelBatch, ThreeStationsWithTheSecondFailing) {
   ASSERT_EQ(run.view.shown.size(), 2u);
   EXPECT_EQ(run.ui.statuses, (std::vector<std::string>{"Importing " + dir.File("first"),
                                                        "Computing HI values for 3 years of data.", "",
-                                                       "Importing " + dir.File("second")}));
+                                                       "Importing " + dir.File("second"), ""}));
 }
 
 TEST(TarvelBatch, NormalEndClosesTheWindowAndWritesEveryStation) {

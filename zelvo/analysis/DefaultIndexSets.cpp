@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "zelvo/session/AppState.h"
 #include "zelvo/store/DataSetForms.h"
 
@@ -159,6 +160,7 @@ IndexSetForm MakeIndexSetForm(const Preferences& preferences, int group) {
     for (int p = 0; p < kCandidatePositions; ++p) {
       form.labels[c][p] = CandidateLabel(group, c, p);
       form.visible[c][p] = builtIn ? p < offered : true;
+      if (builtIn && p < offered) form.tips[c][p] = IndexToolTip(CandidateIndex(group, c, p));
     }
     const int choice = group >= 1 && group <= kIndexGroups ? preferences.indexChoice[group - 1][c] : 0;
     form.choice[c] = choice >= 0 && choice < kCandidatePositions ? choice : 0;

@@ -51,6 +51,7 @@ struct IndexSetForm : Form {
   std::string caption;  // the group name for groups 1 to 4, "" otherwise
   std::array<std::array<std::string, kCandidatePositions>, kFlowComponents> labels{};
   std::array<std::array<bool, kCandidatePositions>, kFlowComponents> visible{};
+  std::array<std::array<std::string, kCandidatePositions>, kFlowComponents> tips{};  // what each measures
   std::array<int, kFlowComponents> choice{};  // chosen position of each component, 0..4
 };
 IndexSetForm MakeIndexSetForm(const Preferences& preferences, int group);

@@ -49,8 +49,15 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
              ? "   Output Variable                Base             Altern.         Diff          % Diff\n\n"
              : "   Output Variable                POR 1            POR 2           Diff          % Diff\n\n";
 
-  out += Format("  HI Value                    %10.2f       %10.2f     %10.2f          %s\n", v1, v2, v2 - v1,
-                Percent(v2 - v1, v1).c_str());
+  // A value that was not computed is shown as NC, never as a number; nothing is formed from it.
+  const bool v1Nc = v1 == kMissing, v2Nc = v2 == kMissing, valueNc = v1Nc || v2Nc;
+  if (valueNc)
+    out += "  HI Value                    " + (v1Nc ? std::string(kNcFirst) : Number(v1)) +
+           (v2Nc ? std::string(kNcSecond) : "       " + Number(v2)) + "     " + kNa + "          " +
+           kNaPercent + "\n";
+  else
+    out += Format("  HI Value                    %10.2f       %10.2f     %10.2f          %s\n", v1, v2,
+                  v2 - v1, Percent(v2 - v1, v1).c_str());
 
   // A limit that was not computed is shown as NC; a difference with it would be arithmetic on
   // the marker, so Diff and % Diff show N/A there (and so does a range built on it).
@@ -77,8 +84,12 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
     out += Format("  Range                       %10.2f       %10.2f     %10.2f          %s\n", r1, r2,
                   r2 - r1, Percent(r2 - r1, r1).c_str());
 
+  // Normalising needs both values: without the first nothing can be normalised, without the
+  // second only the first data set's own column is left.
+  if (v1Nc) n1 = Normalised{kNoValue, kNoValue, kNoValue, kNoValue};
+  if (valueNc) n2 = Normalised{kNoValue, kNoValue, kNoValue, kNoValue};
   auto text = [](float v) { return v == kNoValue ? std::string(kNa) : Number(v); };
-  out += Format("  Normalized HI Value         %10.2f       %s     %s          %s\n", n1.value,
+  out += Format("  Normalized HI Value         %s       %s     %s          %s\n", text(n1.value).c_str(),
                 text(n2.value).c_str(), n2.value == kNoValue ? kNa : Number(n2.value - n1.value).c_str(),
                 n2.value == kNoValue ? kNaPercent : Percent(n2.value - n1.value, n1.value).c_str());
 
@@ -87,10 +98,10 @@ void WriteIndex(std::string& out, bool alternatives, int index, const HiTable& a
   auto normalisedRow = [&](const char* label, float first, bool firstNc, float second, bool secondNc,
                            bool isRange = false) {
     std::string row = label;
-    row += firstNc ? std::string(isRange ? kNa : kNcFirst) : text(first);
-    row += secondNc ? (isRange ? "       " + std::string(kNa) : std::string(kNcSecond))
-                    : "       " + text(second);
-    const bool noDiff = firstNc || secondNc || second == kNoValue;
+    row += firstNc && !v1Nc ? std::string(isRange ? kNa : kNcFirst) : text(first);
+    row += secondNc && !valueNc ? (isRange ? "       " + std::string(kNa) : std::string(kNcSecond))
+                                : "       " + text(second);
+    const bool noDiff = firstNc || secondNc || first == kNoValue || second == kNoValue;
     const std::string diff = noDiff ? std::string(kNa) : Number(second - first);
     const std::string pct =
         noDiff || first == 0.0f ? std::string(kNaPercent) : Percent(second - first, first);
@@ -129,7 +140,8 @@ std::string FormatIndexTable(const std::string& heading, const std::vector<Index
       const float up = block.table.upper[index];
       out += lo == kMissing ? std::string("                      NC    ")
                             : Format("                  %10.3f", lo);
-      out += Format("          %10.3f", block.table.value[index]);
+      const float value = block.table.value[index];
+      out += value == kMissing ? std::string("              NC    ") : Format("          %10.3f", value);
       out += up == kMissing ? std::string("              NC    ") : Format("          %10.3f", up);
       out += "\n";
     }

@@ -89,8 +89,8 @@ struct ChartDescription {
 
   bool grid = false;
   std::string headerFont = "Arial,10,bold";
-  std::string legendFont = "Times,8,bold";
-  std::string axisFont;  // empty: the chart's own
+  std::string legendFont = "Times,8,bold";  // its size and weight; the chart writes it in the axes' family
+  std::string axisFont;                     // empty: the chart's own
 };
 
 // Low 8 bits of each component: a component typed as 300 acts as 44.

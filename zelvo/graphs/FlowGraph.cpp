@@ -22,10 +22,12 @@ std::string TwoDigitYear(int year) {
 }
 
 // Year labels of an axis whose years are `length` X units long: at each year start and at the
-// end for short spans, every second or fifth year for long ones.
+// end for short spans, every second or fifth year for long ones. Over more than 99 years a
+// two-digit year would name two different years ('04 for 1904 and 2004), so such spans are
+// labelled with four digits.
 void AddYearLabels(FlowXAxis& axis, int y0, int span, double length) {
   int step = 1;
-  bool fourDigits = span <= 10;
+  const bool fourDigits = span <= 10 || span > 99;
   bool atEnd = true;
   if (span >= 58) {
     step = 5;

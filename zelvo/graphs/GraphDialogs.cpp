@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/engine/TextFormat.h"
+#include "common/ui/NumberFields.h"
 
 namespace zelvo {
 namespace {
@@ -65,9 +66,20 @@ bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart) {
   return true;
 }
 
+std::optional<FieldMessage> CheckThreshold(ThresholdForm& form) {
+  if (form.text.find_first_not_of(" \t") == std::string::npos) {
+    form.threshold = 0.0f;
+    return std::nullopt;
+  }
+  const std::optional<float> value = ParseDecimalText(form.text);
+  if (!value) return FieldMessage{kNotANumberText, "threshold"};
+  form.threshold = *value;
+  return std::nullopt;
+}
+
 std::optional<float> AskThreshold(Ui& ui) {
   ThresholdForm form;
-  if (!ui.Edit(form) || form.threshold == 0.0f) return std::nullopt;
+  if (!EditForm<ThresholdForm>(ui, form, CheckThreshold) || form.threshold == 0.0f) return std::nullopt;
   return form.threshold;
 }
 

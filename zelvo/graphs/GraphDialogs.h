@@ -13,12 +13,17 @@
 
 namespace zelvo {
 
-// Switching on Threshold asks for the flow.
+// Switching on Threshold asks for the flow: the dialog hands over the typed text, OK's check
+// reads it into `threshold`.
 struct ThresholdForm : Form {
   const char* FormName() const override { return "Threshold"; }
   static constexpr const char* kPrompt = "Enter a threshold in cfs";
+  std::string text = "0";
   float threshold = 0.0f;
 };
+// An empty field reads as 0 (the box goes off again); text that is not a number keeps the dialog
+// open with "Please enter a number.".
+std::optional<FieldMessage> CheckThreshold(ThresholdForm& form);
 
 // "Set Y Axis Extents": starts from the extents the chart used; "Use Defaults" closes like OK.
 struct YAxisExtentsForm : Form {

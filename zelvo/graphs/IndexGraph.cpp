@@ -59,9 +59,11 @@ IndexGraph BuildIndexGraph(const IndexGraphInput& input) {
         const int n = input.indices[k];
         if (n < 0 || n >= kIndexCount) continue;
         float l = c.table->lower[n], v = c.table->value[n], u = c.table->upper[n];
+        // A value that was not computed is a hole, as a missing flow is in the flow graphs.
+        if (v == kMissing) continue;
         if (input.normalize) {
           const float b = baseValue[k];
-          if (b == 0.0f) continue;  // no point for any curve
+          if (b == 0.0f || b == kMissing) continue;  // no point for any curve
           l /= b;
           v /= b;
           u /= b;

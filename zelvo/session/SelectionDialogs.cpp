@@ -4,6 +4,7 @@
 
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "common/engine/TextFormat.h"
 #include "zelvo/session/AppState.h"
 
@@ -26,7 +27,11 @@ void OpenHiGroup(HiSelectionGroup& hi, const AppState& app) {
   hi.shown = true;
   hi.manual = false;
   hi.indexNames.clear();
-  for (int i = 0; i < kIndexCount; ++i) hi.indexNames.emplace_back(IndexName(i));
+  hi.indexTips.clear();
+  for (int i = 0; i < kIndexCount; ++i) {
+    hi.indexNames.emplace_back(IndexName(i));
+    hi.indexTips.push_back(IndexToolTip(i));
+  }
   hi.selected.clear();
   for (int slot : app.rememberedIndices)
     if (slot >= 0 && slot < kIndexCount) hi.selected.push_back(slot);

@@ -67,6 +67,7 @@ struct HiSelectionGroup {
   bool shown = false;                   // the dialog carries the group at all
   bool manual = false;                  // "Manually Select" on; "Use Defaults" otherwise
   std::vector<std::string> indexNames;  // the 171 names in catalogue order, when shown
+  std::vector<std::string> indexTips;   // what each index measures, for its tool tip
   std::vector<int> selected;            // selected list positions (= index numbers), ascending
   int monthlyGroup = 0;
 

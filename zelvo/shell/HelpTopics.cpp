@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "zelvo/session/CommandIds.h"
 
 namespace zelvo {
@@ -193,6 +195,41 @@ HelpTopic HelpTopicFor(int commandId) {
 
 std::string HelpAnchor(int commandId) { return "cmd" + std::to_string(commandId); }
 
+std::string IndexHelpAnchor(int number) { return "index_" + std::string(IndexName(number)); }
+
+namespace {
+
+// The 171 indices in catalogue order, one table per group.
+std::string IndexCatalogueHtml() {
+  std::string html = std::string("<h2><a name=\"") + kIndexCatalogueAnchor + "\"></a>Index catalogue</h2>";
+  html +=
+      "<p>Every hydrologic index the program computes, in the order of the index tables. A value taken over "
+      "the water years is the mean of the yearly values; with the median option on (Preferences &gt; Modify "
+      "Indices) the indices listed there take the median instead. Percentiles of daily flows are taken over "
+      "the "
+      "days with flow above zero where the definition says so. An index that could not be computed (a "
+      "division "
+      "by zero, or an index of annual peak flows for a data set without them) reads NC in the tables.</p>";
+  std::string group;
+  for (int n = 0; n < kIndexCount; ++n) {
+    const IndexDefinition d = IndexDefinitionOf(n);
+    if (d.group != group) {
+      if (!group.empty()) html += "</table>";
+      group = d.group;
+      html += "<h3>" + Escape(group) + "</h3>";
+      html +=
+          "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">"
+          "<tr><th>Index</th><th>Definition</th><th>Units</th></tr>";
+    }
+    html += "<tr><td><a name=\"" + IndexHelpAnchor(n) + "\"></a>" + std::string(IndexName(n)) + "</td><td>" +
+            Escape(std::string(d.definition)) + "</td><td>" + Escape(std::string(d.units)) + "</td></tr>";
+  }
+  if (!group.empty()) html += "</table>";
+  return html;
+}
+
+}  // namespace
+
 std::string HelpPageHtml(const CommandTable& table) {
   std::string html =
       "<html><body>"
@@ -218,6 +255,7 @@ std::string HelpPageHtml(const CommandTable& table) {
     html += "<li><a href=\"#" + HelpAnchor(c.id) + "\">" + MenuTrail(c) + "</a></li>";
   }
   if (!lastMenu.empty()) html += "</ul></li>";
+  html += std::string("<li><a href=\"#") + kIndexCatalogueAnchor + "\">Index catalogue</a></li>";
   html += "</ul>";
 
   for (const Command& c : table.Commands()) {
@@ -230,6 +268,7 @@ std::string HelpPageHtml(const CommandTable& table) {
     html += "<p><b>What it asks.</b> " + Escape(topic.asks) + "</p>";
     html += "<p><b>What it writes.</b> " + Escape(topic.writes) + "</p>";
   }
+  html += IndexCatalogueHtml();
   html += "</body></html>";
   return html;
 }

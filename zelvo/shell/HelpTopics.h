@@ -19,9 +19,13 @@ HelpTopic HelpTopicFor(int commandId);
 
 // Anchor of a command's topic in the help page ("cmd32826").
 std::string HelpAnchor(int commandId);
+// Anchor of the index catalogue in the help page, and of one index in it ("index_MA1").
+inline constexpr const char* kIndexCatalogueAnchor = "indices";
+std::string IndexHelpAnchor(int number);
 
 // The whole help page: an introduction, the contents grouped by menu, then one section per menu
-// command of `table` in menu order. Commands not available yet say so.
+// command of `table` in menu order (commands not available yet say so), then the index catalogue:
+// every index with its group, definition and units.
 std::string HelpPageHtml(const CommandTable& table);
 
 }  // namespace zelvo

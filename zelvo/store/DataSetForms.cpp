@@ -68,6 +68,13 @@ std::string DataGridForm::ColumnCaption(int column) const { return Format("%4d",
 
 std::string DataGridForm::CellText(float value) { return Format("%.2f", static_cast<double>(value)); }
 
+bool MayDiscardGridEdits(Ui& ui, const DataGridForm& form, const std::vector<std::vector<float>>& typed) {
+  // Compared bit for bit: a cell that was not edited reads back exactly as it was stored, and a
+  // missing day (999999.0) typed in place of a flow is a change like any other.
+  if (typed == form.values) return true;
+  return ui.Message(kDiscardChangesQuestion, Buttons::YesNo) == Answer::Yes;
+}
+
 std::optional<float> ParseCellText(const std::string& text) {
   std::size_t first = text.find_first_not_of(" \t");
   std::size_t last = text.find_last_not_of(" \t");

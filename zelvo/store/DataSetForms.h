@@ -61,6 +61,10 @@ struct DataGridForm : Form {
   std::string ColumnCaption(int column) const;  // "%4d"
   static std::string CellText(float value);     // "0.00" number format
 };
+// Cancel or Escape in the grid: when a value `typed` differs from the one the grid opened with,
+// asks "Discard your changes?" (Yes/No). True when the grid may close without the edits.
+inline constexpr const char* kDiscardChangesQuestion = "Discard your changes?";
+bool MayDiscardGridEdits(Ui& ui, const DataGridForm& form, const std::vector<std::vector<float>>& typed);
 // What a grid cell accepts: a decimal number, blanks around it allowed. nullopt otherwise.
 std::optional<float> ParseCellText(const std::string& text);
 // Shown when a cell does not hold a number.

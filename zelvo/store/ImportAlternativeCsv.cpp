@@ -1,10 +1,19 @@
 #include "zelvo/store/ImportAlternativeCsv.h"
 
+#include <memory>
+
 #include "common/import/CsvReader.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/store/ImportDailyValues.h"
 
 namespace zelvo {
+
+std::optional<FieldMessage> CheckAlternativeCsvFile(const std::string& path) {
+  auto record = std::make_unique<FlowRecord>();
+  const CsvOutcome read = ReadAlternativeCsvFile(path, ImportProgram::Main, *record);
+  if (!read.ok) return FieldMessage{read.message, "path"};
+  return std::nullopt;
+}
 
 CsvImportResult ImportAlternativeCsvFile(Ui& ui, const std::filesystem::path& csvPath,
                                          const std::filesystem::path& dataSetPath) {

@@ -4,6 +4,7 @@
 // the new data set.
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "common/ui/Ui.h"
@@ -18,6 +19,11 @@ struct CsvImportResult {
   int peakCount = 0;
   int peakFlag = 0;  // 1 when the file had a peak section
 };
+
+// OK of the alternative file dialog: the file must open and begin with a water year, so that a
+// mistyped path is told before the title and the stream class are asked for. The reader's
+// message, and the dialog stays open.
+std::optional<FieldMessage> CheckAlternativeCsvFile(const std::string& path);
 
 // Opens and reads the CSV file (messages through `ui`), then writes the data set file with the
 // peak section when one was read. No screening, no year checks, no message of success.

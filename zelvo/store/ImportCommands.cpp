@@ -83,7 +83,8 @@ void ImportAlternativeCsv(AppState& app, Ui& ui) {
     return;
   }
   AlternativeFileForm file;
-  if (!ui.Edit(file)) return;
+  auto check = [](AlternativeFileForm& f) { return CheckAlternativeCsvFile(f.path); };
+  if (!EditForm<AlternativeFileForm>(ui, file, check)) return;
   TitleDescriptionForm titles;
   if (!AskTitleAndClass(app, ui, titles)) return;
   const fs::path dataSetPath = app.projectFolder / DataSetFileName(static_cast<int>(app.dataSets.size()) + 1);

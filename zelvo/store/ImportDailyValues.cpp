@@ -97,7 +97,7 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
     ui.Message(DataSetWriteFailure(dataSetPath));
     return Failed(kFieldDailyFile);
   }
-  ui.Message(kImportCompletedMessage);
+  ui.Inform(kImportCompletedMessage);
 
   DailyValueImportResult result;
   result.ok = true;

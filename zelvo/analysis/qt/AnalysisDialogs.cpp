@@ -41,6 +41,8 @@ class ProfileDialog : public FormDialog {
       titles_[k] = new QLineEdit(this);
       begin_[k]->setMaximumWidth(90);
       end_[k]->setMaximumWidth(90);
+      begin_[k]->setValidator(YearValidator(begin_[k]));
+      end_[k]->setValidator(YearValidator(end_[k]));
       titles_[k]->setMaxLength(40);
       titles_[k]->setMinimumWidth(260);
       grid->addWidget(begin_[k], k + 1, 1);
@@ -103,8 +105,9 @@ class ProfileDialog : public FormDialog {
 class ReportTitleDialog : public FormDialog {
  public:
   ReportTitleDialog(ReportTitleForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
-    setWindowTitle(QStringLiteral("Enter a title for the report"));
     auto* layout = new QVBoxLayout(this);
+    AddCaptionLabel(layout);
+    SetCaption(QStringLiteral("Enter a title for the report"));
     title_ = new QLineEdit(this);
     title_->setMinimumWidth(400);
     layout->addWidget(title_);
@@ -128,6 +131,7 @@ class PeriodChoiceDialog : public FormDialog {
  public:
   PeriodChoiceDialog(PeriodChoiceForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
     auto* layout = new QVBoxLayout(this);
+    AddCaptionLabel(layout);
     label_ = new QLabel(this);
     layout->addWidget(label_);
     list_ = new QListWidget(this);
@@ -137,7 +141,7 @@ class PeriodChoiceDialog : public FormDialog {
     connect(list_, &QListWidget::itemDoubleClicked, this, [this]() { accept(); });
   }
   void Load() override {
-    setWindowTitle(QString::fromStdString(form_.caption));
+    SetCaption(QString::fromStdString(form_.caption));
     label_->setText(QString::fromStdString(form_.label));
     for (const std::string& entry : form_.entries) list_->addItem(QString::fromStdString(entry));
     if (list_->count() > 0) list_->setCurrentRow(std::clamp(form_.chosen, 0, list_->count() - 1));

@@ -15,7 +15,10 @@ ComputeDialog::ComputeDialog(ComputeForm& form, QWidget* parent) : FormDialog(pa
   drainageArea_ = new QLineEdit(this);
   upper_ = new QLineEdit(this);
   lower_ = new QLineEdit(this);
-  for (QLineEdit* e : {drainageArea_, upper_, lower_}) e->setMinimumWidth(120);
+  for (QLineEdit* e : {drainageArea_, upper_, lower_}) {
+    e->setMinimumWidth(120);
+    e->setValidator(DecimalValidator(e));
+  }
   fields->addRow(QStringLiteral("Drainage Area (sq. miles):"), drainageArea_);
   fields->addRow(QStringLiteral("Upper Limit (percentile):"), upper_);
   fields->addRow(QStringLiteral("Lower Limit (percentile):"), lower_);

@@ -52,6 +52,7 @@ class IndexSetDialog : public FormDialog {
     for (int c = 0; c < kFlowComponents; ++c) {
       for (int p = 0; p < kCandidatePositions; ++p) {
         radios_[c][p]->setText(QString::fromStdString(form_.labels[c][p]));
+        radios_[c][p]->setToolTip(QString::fromStdString(form_.tips[c][p]));
         radios_[c][p]->setVisible(form_.visible[c][p]);
       }
       if (QAbstractButton* b = groups_[c]->button(form_.choice[c])) b->setChecked(true);

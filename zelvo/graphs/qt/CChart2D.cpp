@@ -5,6 +5,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -106,6 +107,42 @@ QCPRange AutomaticRange(const DataRange& r, bool logY) {
 
 void AddLegendless(QCPAbstractPlottable* p) { p->removeFromLegend(); }
 
+// Text labels at given positions that never write over one another: where the axis is too short
+// for all of them, a label that would touch the one before it is left out (its tick stays), so
+// a long record reads 1851, 1861, ... rather than a smear of digits.
+class SpacedTextTicker : public QCPAxisTickerText {
+ public:
+  explicit SpacedTextTicker(QCPAxis* axis) : axis_(axis) {}
+
+  void generate(const QCPRange& range, const QLocale& locale, QChar formatChar, int precision,
+                QVector<double>& ticks, QVector<double>* subTicks, QVector<QString>* tickLabels) override {
+    QCPAxisTickerText::generate(range, locale, formatChar, precision, ticks, subTicks, tickLabels);
+    if (tickLabels == nullptr || range.size() <= 0.0) return;
+    // Before the first layout the axis rect has no width yet; the plot's width is near it.
+    int pixels = axis_->axisRect()->width();
+    if (pixels < 50) pixels = axis_->parentPlot()->width() - 100;
+    if (pixels <= 0) return;
+    const QFontMetrics metrics(axis_->tickLabelFont());
+    const double perUnit = pixels / range.size();
+    const int gap = metrics.averageCharWidth();
+    double lastRight = -1e300;
+    for (int i = 0; i < ticks.size() && i < tickLabels->size(); ++i) {
+      QString& label = (*tickLabels)[i];
+      if (label.isEmpty()) continue;
+      const double centre = (ticks[i] - range.lower) * perUnit;
+      const double half = metrics.horizontalAdvance(label) / 2.0;
+      if (centre - half < lastRight + gap) {
+        label.clear();
+        continue;
+      }
+      lastRight = centre + half;
+    }
+  }
+
+ private:
+  QCPAxis* axis_;
+};
+
 }  // namespace
 
 QFont FontFromDescription(const std::string& description, const QFont& fallback) {
@@ -127,16 +164,20 @@ CChart2D::CChart2D(QWidget* parent) : QWidget(parent), plot_(new QCustomPlot(thi
   plot_->setPlottingHint(QCP::phFastPolylines, true);
   plot_->setBackground(Qt::white);
   plot_->legend->setVisible(false);
-  // The legend stands right of the axes, at their top, so that it never hides a curve.
-  auto* side = new QCPLayoutGrid;
-  plot_->plotLayout()->addElement(0, 1, side);
-  plot_->plotLayout()->setColumnStretchFactor(1, 0.001);
-  side->addElement(0, 0, plot_->legend);
-  side->addElement(1, 0, new QCPLayoutElement(plot_));
-  side->setRowStretchFactor(0, 0.001);
-  side->setRowStretchFactor(1, 1.0);
-  side->setMargins(QMargins(0, 0, 0, 0));
+  // The legend stands centred below the axes, so that it never hides a curve and takes no width
+  // from them; FitLegend lays its entries out in as many columns as the width holds.
+  auto* below = new QCPLayoutGrid;
+  plot_->plotLayout()->addElement(1, 0, below);
+  plot_->plotLayout()->setRowStretchFactor(1, 0.001);
+  below->addElement(0, 0, new QCPLayoutElement(plot_));
+  below->addElement(0, 1, plot_->legend);
+  below->addElement(0, 2, new QCPLayoutElement(plot_));
+  below->setColumnStretchFactors({1.0, 0.001, 1.0});
+  // The legend's frame is drawn on its outer edge: a few pixels below it keep it on the widget.
+  below->setMargins(QMargins(0, 0, 0, 3));
+  below->setColumnSpacing(0);
   plot_->legend->setBorderPen(QPen(Qt::gray));
+  plot_->legend->setFillOrder(QCPLayoutGrid::foColumnsFirst);
   plot_->axisRect()->setRangeZoomAxes(plot_->xAxis, plot_->yAxis);
 }
 
@@ -166,11 +207,66 @@ void CChart2D::RemoveAll() {
   plot_->clearPlottables();
   plot_->clearItems();
   plot_->legend->setVisible(false);
+  fullNames_.clear();
   // Header rows above the axis rect.
-  while (plot_->plotLayout()->rowCount() > 1) {
+  while (plot_->plotLayout()->element(0, 0) != plot_->axisRect()) {
     plot_->plotLayout()->removeAt(plot_->plotLayout()->rowColToIndex(0, 0));
     plot_->plotLayout()->simplify();
   }
+}
+
+void CChart2D::FitLegend() {
+  QCPLegend* legend = plot_->legend;
+  // The legend is a grid: once wrapped, some of its cells are empty.
+  std::vector<QCPAbstractLegendItem*> items;
+  std::vector<QCPAbstractPlottable*> plottables;
+  for (int i = 0; i < legend->itemCount(); ++i) {
+    QCPAbstractLegendItem* item = legend->item(i);
+    if (item == nullptr) continue;
+    auto* entry = qobject_cast<QCPPlottableLegendItem*>(item);
+    QCPAbstractPlottable* plottable = entry ? entry->plottable() : nullptr;
+    items.push_back(item);
+    plottables.push_back(plottable);
+    // Full titles back before measuring: a wider window may show what a narrower one elided.
+    if (plottable != nullptr && fullNames_.contains(plottable))
+      plottable->setName(fullNames_.value(plottable));
+  }
+  const int count = static_cast<int>(items.size());
+  if (count == 0) return;
+  const QFontMetrics metrics(legend->font());
+  int widest = 0, overhead = 0, rowHeight = 0;
+  for (int i = 0; i < count; ++i) {
+    const QSize hint = items[i]->minimumOuterSizeHint();
+    const int text = plottables[i] ? metrics.horizontalAdvance(plottables[i]->name()) : 0;
+    widest = std::max(widest, hint.width());
+    overhead = std::max(overhead, hint.width() - text);
+    rowHeight = std::max(rowHeight, hint.height() + legend->rowSpacing());
+  }
+  const QMargins outer = legend->margins();
+  const int spacing = legend->columnSpacing();
+  // Room inside the legend's frame, with a few pixels so its border stays on the widget.
+  const int room = std::max(1, plot_->width() - outer.left() - outer.right() - 4);
+  auto textRoom = [&](int columns) { return (room - (columns - 1) * spacing) / columns - overhead; };
+  auto rows = [count](int columns) { return (count + columns - 1) / columns; };
+  int columns = std::clamp((room + spacing) / (widest + spacing), 1, count);
+  // Many long titles: more, narrower columns (titles elided) rather than a legend that takes
+  // more than a quarter of the height.
+  const int minimumText = 10 * metrics.averageCharWidth();
+  while (columns < count && rows(columns) * rowHeight > plot_->height() / 4 &&
+         textRoom(columns + 1) >= minimumText)
+    ++columns;
+  const int fits = std::max(minimumText, textRoom(columns));
+  for (QCPAbstractPlottable* plottable : plottables)
+    if (plottable != nullptr && metrics.horizontalAdvance(plottable->name()) > fits)
+      plottable->setName(metrics.elidedText(plottable->name(), Qt::ElideRight, fits));
+  legend->setWrap(columns);
+  legend->setFillOrder(QCPLayoutGrid::foColumnsFirst, true);
+}
+
+void CChart2D::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  FitLegend();
+  plot_->replot(QCustomPlot::rpQueuedReplot);
 }
 
 void CChart2D::Render(const ChartDescription& c) {
@@ -178,7 +274,10 @@ void CChart2D::Render(const ChartDescription& c) {
   QCustomPlot& p = *plot_;
   const QFont baseFont = font();
   const QFont axisFont = FontFromDescription(c.axisFont, baseFont);
-  const QFont legendFont = FontFromDescription(c.legendFont, baseFont);
+  // The legend takes its size and weight from its description and the family of the axes, so
+  // the chart reads as one piece.
+  QFont legendFont = FontFromDescription(c.legendFont, baseFont);
+  legendFont.setFamily(axisFont.family());
 
   // Header lines, each its own row above the axes.
   int row = 0;
@@ -200,7 +299,7 @@ void CChart2D::Render(const ChartDescription& c) {
   p.xAxis->setTickLabelFont(axisFont);
   p.yAxis->setTickLabelFont(axisFont);
   if (c.valueLabels) {
-    QSharedPointer<QCPAxisTickerText> ticker(new QCPAxisTickerText);
+    QSharedPointer<QCPAxisTickerText> ticker(new SpacedTextTicker(p.xAxis));
     for (const ChartLabel& l : c.xLabels) ticker->addTick(l.x, QString::fromStdString(l.text));
     p.xAxis->setTicker(ticker);
     p.xAxis->setSubTicks(false);
@@ -343,6 +442,7 @@ void CChart2D::Render(const ChartDescription& c) {
       }
       if (legendItem != nullptr) {
         legendItem->setName(label);
+        fullNames_.insert(legendItem, label);
         if (!data.inLegend || label.isEmpty()) legendItem->removeFromLegend();
       }
     }
@@ -360,6 +460,7 @@ void CChart2D::Render(const ChartDescription& c) {
 
   p.legend->setFont(legendFont);
   p.legend->setVisible(p.legend->itemCount() > 0);
+  FitLegend();
 
   xMin_ = c.xMin;
   xMax_ = c.xMax > c.xMin ? c.xMax : c.xMin + 1.0;

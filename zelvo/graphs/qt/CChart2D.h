@@ -3,12 +3,15 @@
 // graphs; it turns holes into gaps, patterns and colours into pens, and gives back the Y extents
 // it used. Shift and drag zooms into a rectangle, R returns to the drawn extents.
 
+#include <QHash>
+#include <QString>
 #include <QWidget>
 
 #include "zelvo/graphs/BmpWriter.h"
 #include "zelvo/graphs/ChartDescription.h"
 
 class QCustomPlot;
+class QCPAbstractPlottable;
 class QPrinter;
 
 namespace zelvo::qt {
@@ -40,10 +43,15 @@ class CChart2D : public QWidget {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void RemoveAll();
+  // Lays the legend's entries out in columns that fit the chart's width, eliding titles only
+  // when the legend would otherwise take more than a quarter of the height.
+  void FitLegend();
   QCustomPlot* plot_;
+  QHash<QCPAbstractPlottable*, QString> fullNames_;  // legend titles as drawn before eliding
   double xMin_ = 0.0, xMax_ = 1.0, yMin_ = 0.0, yMax_ = 1.0;
 };
 

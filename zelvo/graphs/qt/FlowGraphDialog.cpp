@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -32,6 +33,23 @@ QButtonGroup* RadioGroup(QWidget* owner, QVBoxLayout* layout, const std::vector<
   return group;
 }
 
+// The radios in `columns` columns, read down each column first, so a long list of series takes
+// less height.
+QButtonGroup* RadioColumns(QWidget* owner, QVBoxLayout* layout, const std::vector<QString>& names,
+                           int columns) {
+  auto* group = new QButtonGroup(owner);
+  auto* grid = new QGridLayout;
+  grid->setVerticalSpacing(2);
+  const int rows = (static_cast<int>(names.size()) + columns - 1) / columns;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    auto* b = new QRadioButton(names[i]);
+    group->addButton(b, static_cast<int>(i));
+    grid->addWidget(b, static_cast<int>(i) % rows, static_cast<int>(i) / rows);
+  }
+  layout->addLayout(grid);
+  return group;
+}
+
 QGroupBox* Box(const QString& title, QVBoxLayout*& layout) {
   auto* box = new QGroupBox(title);
   layout = new QVBoxLayout(box);
@@ -53,17 +71,17 @@ FlowGraphDialog::FlowGraphDialog(const AppState& app, FlowWindowKind kind, Ui& u
 
   QVBoxLayout* l = nullptr;
   controls->addWidget(Box(QStringLiteral("Basis"), l));
-  basis_ = RadioGroup(this, l, {QStringLiteral("Annual"), QStringLiteral("Monthly")});
+  basis_ = RadioColumns(this, l, {QStringLiteral("Annual"), QStringLiteral("Monthly")}, 2);
 
   seriesStack_ = new QStackedWidget;
   std::vector<QString> annualNames, monthlyNames;
   for (int i = 0; i < kAnnualSeriesCount; ++i) annualNames.push_back(AnnualSeriesName(i));
   for (int i = 0; i < kMonthlySeriesCount; ++i) monthlyNames.push_back(MonthlySeriesName(i));
   QGroupBox* annualBox = Box(QStringLiteral("Series"), l);
-  annual_ = RadioGroup(this, l, annualNames);
+  annual_ = RadioColumns(this, l, annualNames, 2);
   seriesStack_->addWidget(annualBox);
   QGroupBox* monthlyBox = Box(QStringLiteral("Series"), l);
-  monthly_ = RadioGroup(this, l, monthlyNames);
+  monthly_ = RadioColumns(this, l, monthlyNames, 2);
   l->addWidget(new QLabel(QStringLiteral("Select Month:")));
   month_ = new QComboBox;
   for (int m = 0; m < 12; ++m) month_->addItem(WaterYearMonthName(m));

@@ -1,6 +1,7 @@
 #include "zelvo/graphs/qt/GraphCommands.h"
 
 #include <QApplication>
+#include <QScreen>
 
 #include "zelvo/graphs/GraphicsPreferences.h"
 #include "zelvo/graphs/qt/FlowGraphDialog.h"
@@ -8,6 +9,15 @@
 #include "zelvo/graphs/qt/IndexGraphDialog.h"
 
 namespace zelvo::qt {
+namespace {
+
+// The graph windows open large, but never larger than the screen's room for windows.
+void ResizeWithinScreen(QDialog& dialog, QSize wanted) {
+  if (const QScreen* screen = dialog.screen()) wanted = wanted.boundedTo(screen->availableGeometry().size());
+  dialog.resize(wanted);
+}
+
+}  // namespace
 
 void OpenFlowGraph(const AppState& app, Ui& ui, FlowWindowKind kind, QWidget* parent) {
   if (const std::optional<std::string> why = FlowGraphWindow::CannotOpen(app, kind)) {
@@ -15,7 +25,7 @@ void OpenFlowGraph(const AppState& app, Ui& ui, FlowWindowKind kind, QWidget* pa
     return;
   }
   FlowGraphDialog dialog(app, kind, ui, parent != nullptr ? parent : QApplication::activeWindow());
-  dialog.resize(1180, 760);
+  ResizeWithinScreen(dialog, QSize(1180, 760));
   dialog.exec();
 }
 
@@ -28,7 +38,7 @@ void OpenIndexGraph(AppState& app, Ui& ui, IndexWindowKind kind, QWidget* parent
     }
   }
   IndexGraphDialog dialog(app, kind, ui, parent != nullptr ? parent : QApplication::activeWindow());
-  dialog.resize(1180, 760);
+  ResizeWithinScreen(dialog, QSize(1180, 760));
   dialog.exec();
 }
 

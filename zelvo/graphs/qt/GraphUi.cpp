@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -17,10 +16,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QVBoxLayout>
 #include <cstring>
 
+#include "common/qt/FieldText.h"
 #include "zelvo/graphs/FlowSeries.h"
 #include "zelvo/graphs/GraphDialogs.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
@@ -46,17 +48,16 @@ bool EditThreshold(ThresholdForm& form, QWidget* parent, Ui& ui, const FormCheck
   d.setWindowTitle(QStringLiteral("Threshold"));
   auto* layout = new QVBoxLayout(&d);
   layout->addWidget(new QLabel(ThresholdForm::kPrompt));
-  auto* edit = new QLineEdit(QString::number(form.threshold));
-  edit->setValidator(new QDoubleValidator(edit));
+  auto* edit = new QLineEdit(Q(form.text));
+  edit->setObjectName(QStringLiteral("threshold"));
+  edit->setValidator(DecimalValidator(edit));
   layout->addWidget(edit);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::rejected, &d, &QDialog::reject);
   layout->addWidget(buttons);
   return RunChecked(d, ui, check, [&] {
-    bool ok = false;
-    const float v = edit->text().trimmed().isEmpty() ? 0.0f : edit->text().toFloat(&ok);
-    form.threshold = ok ? v : 0.0f;
+    form.text = edit->text().toStdString();
     return true;
   });
 }
@@ -67,8 +68,8 @@ bool EditYExtents(YAxisExtentsForm& form, QWidget* parent, Ui& ui, const FormChe
   auto* layout = new QFormLayout(&d);
   auto* minimum = new QLineEdit(QString::number(form.minimum, 'g', 10));
   auto* maximum = new QLineEdit(QString::number(form.maximum, 'g', 10));
-  minimum->setValidator(new QDoubleValidator(minimum));
-  maximum->setValidator(new QDoubleValidator(maximum));
+  minimum->setValidator(DecimalValidator(minimum));
+  maximum->setValidator(DecimalValidator(maximum));
   layout->addRow(QStringLiteral("Minimum Y Value"), minimum);
   layout->addRow(QStringLiteral("Maximum Y Value"), maximum);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -140,8 +141,16 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
   QDialog d(parent);
   d.setWindowTitle(GraphicsPreferencesForm::kCaption);
   auto* top = new QHBoxLayout(&d);
+  // Twenty colour rows are taller than a laptop's screen: they scroll inside their group.
   auto* colours = new QGroupBox(QStringLiteral("Curve Colours"));
-  auto* grid = new QGridLayout(colours);
+  auto* colourLayout = new QVBoxLayout(colours);
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName(QStringLiteral("colourRows"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  auto* rows = new QWidget;
+  auto* grid = new QGridLayout(rows);
   grid->addWidget(new QLabel(QStringLiteral("RED")), 0, 1);
   grid->addWidget(new QLabel(QStringLiteral("GREEN")), 0, 2);
   grid->addWidget(new QLabel(QStringLiteral("BLUE")), 0, 3);
@@ -169,41 +178,56 @@ bool EditGraphicsPreferences(GraphicsPreferencesForm& form, QWidget* parent, Ui&
   filling = false;
   // Rows keep their height; spare room goes below the last curve.
   grid->setRowStretch(kCurveColours + 1, 1);
+  scroll->setWidget(rows);
+  scroll->setMinimumWidth(rows->sizeHint().width() + scroll->verticalScrollBar()->sizeHint().width());
+  colourLayout->addWidget(scroll);
   top->addWidget(colours);
 
   auto* defaults = new QGroupBox(QStringLiteral("Graph Defaults"));
   auto* right = new QVBoxLayout(defaults);
-  auto radioGroup = [&](const QString& title, const std::vector<QString>& names, int chosen) {
+  // The radios of a group in `columns` columns, read down each column first; the group goes into
+  // `into`. Two columns keep the defaults beside the colours within a laptop's height.
+  auto radioGroup = [&](QBoxLayout* into, const QString& title, const std::vector<QString>& names, int chosen,
+                        int columns) {
     auto* box = new QGroupBox(title);
-    auto* l = new QVBoxLayout(box);
+    auto* l = new QGridLayout(box);
+    l->setVerticalSpacing(2);
+    const int rows = (static_cast<int>(names.size()) + columns - 1) / columns;
     std::vector<QRadioButton*> buttons;
     for (std::size_t i = 0; i < names.size(); ++i) {
       auto* b = new QRadioButton(names[i]);
       b->setChecked(static_cast<int>(i) == chosen);
-      l->addWidget(b);
+      l->addWidget(b, static_cast<int>(i) % rows, static_cast<int>(i) / rows);
       buttons.push_back(b);
     }
-    right->addWidget(box);
+    into->addWidget(box);
     return buttons;
   };
   std::vector<QString> annual, monthly;
   for (int i = 0; i < kAnnualSeriesCount; ++i) annual.push_back(AnnualSeriesName(i));
   for (int i = 0; i < kMonthlySeriesCount; ++i) monthly.push_back(MonthlySeriesName(i));
-  const auto annualButtons = radioGroup(QStringLiteral("Annual Resolution"), annual, form.annualSeries);
-  const auto monthlyButtons = radioGroup(QStringLiteral("Monthly Resolution"), monthly, form.monthlySeries);
-  const auto scaleButtons =
-      radioGroup(QStringLiteral("Scale"), {QStringLiteral("Linear"), QStringLiteral("Log")}, form.scale);
-  const auto typeButtons = radioGroup(QStringLiteral("Graph Type"),
-                                      {QStringLiteral("Line"), QStringLiteral("Bar")}, form.graphType);
+  const auto annualButtons =
+      radioGroup(right, QStringLiteral("Annual Resolution"), annual, form.annualSeries, 2);
+  const auto monthlyButtons =
+      radioGroup(right, QStringLiteral("Monthly Resolution"), monthly, form.monthlySeries, 2);
+  auto* pair = new QHBoxLayout;
+  const auto scaleButtons = radioGroup(pair, QStringLiteral("Scale"),
+                                       {QStringLiteral("Linear"), QStringLiteral("Log")}, form.scale, 1);
+  const auto typeButtons = radioGroup(pair, QStringLiteral("Graph Type"),
+                                      {QStringLiteral("Line"), QStringLiteral("Bar")}, form.graphType, 1);
+  right->addLayout(pair);
   auto* points = new QCheckBox(QStringLiteral("Plot Points"));
   auto* gridBox = new QCheckBox(QStringLiteral("Grid"));
   auto* lineStyle = new QCheckBox(QStringLiteral("Line Style"));
   points->setChecked(form.plotPoints);
   gridBox->setChecked(form.grid);
   lineStyle->setChecked(form.lineStyle);
-  right->addWidget(points);
-  right->addWidget(gridBox);
-  right->addWidget(lineStyle);
+  auto* boxes = new QHBoxLayout;
+  boxes->addWidget(points);
+  boxes->addWidget(gridBox);
+  boxes->addWidget(lineStyle);
+  boxes->addStretch();
+  right->addLayout(boxes);
   right->addStretch();
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   QObject::connect(buttons, &QDialogButtonBox::accepted, &d, &QDialog::accept);

@@ -16,6 +16,7 @@ class GraphUi : public Ui {
   Answer Message(const std::string& text, Buttons buttons = Buttons::Ok) override {
     return program_.Message(text, buttons);
   }
+  void Inform(const std::string& text) override { program_.Inform(text); }
   bool Edit(Form& form, const FormCheck& check = {}) override;
   std::optional<std::string> OpenFileName(const FileDialogRequest& request) override {
     return program_.OpenFileName(request);

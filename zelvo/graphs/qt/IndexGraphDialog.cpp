@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "common/engine/IndexCatalogue.h"
+#include "common/engine/IndexDefinitions.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/qt/CChart2D.h"
 #include "zelvo/graphs/qt/GraphDialogParts.h"
@@ -64,11 +65,19 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, 
   manualPanel_ = new QWidget;
   auto* panel = new QVBoxLayout(manualPanel_);
   panel->setContentsMargins(0, 0, 0, 0);
-  panel->addWidget(new QLabel(HiSelectionGroup::kListLabel));
+  // "Clear" stands beside the list's label, which leaves the chart more of a laptop's height.
+  auto* listHead = new QHBoxLayout;
+  listHead->addWidget(new QLabel(HiSelectionGroup::kListLabel), 1);
+  auto* clear = new QPushButton(QStringLiteral("Clear"));
+  clear->setAutoDefault(false);
+  listHead->addWidget(clear);
+  panel->addLayout(listHead);
   indexList_ = new QListWidget;
   indexList_->setSelectionMode(QAbstractItemView::MultiSelection);
-  for (int n = 0; n < kIndexCount; ++n)
-    indexList_->addItem(QString::fromStdString(std::string(IndexName(n))));
+  for (int n = 0; n < kIndexCount; ++n) {
+    auto* item = new QListWidgetItem(QString::fromStdString(std::string(IndexName(n))), indexList_);
+    item->setToolTip(QString::fromStdString(IndexToolTip(n)));
+  }
   indexList_->setMinimumHeight(120);
   panel->addWidget(indexList_);
   auto* monthlyBox = new QGroupBox(HiSelectionGroup::kMonthlyCaption);
@@ -77,12 +86,10 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, 
   for (int i = 0; i < kMonthlyGroups; ++i) {
     auto* b = new QRadioButton(MonthlyGroupText(i));
     monthly_->addButton(b, i);
-    monthlyGrid->addWidget(b, i == 0 ? 0 : 1 + (i - 1) / 2, i == 0 ? 0 : (i - 1) % 2);
+    // Two rows: "Not selected", MA12-23, MA24-35 above ML1-12, MH1-12.
+    monthlyGrid->addWidget(b, i / 3, i % 3);
   }
   panel->addWidget(monthlyBox);
-  auto* clear = new QPushButton(QStringLiteral("Clear"));
-  clear->setAutoDefault(false);
-  panel->addWidget(clear);
   sel->addWidget(manualPanel_);
   controls->addWidget(selectionBox);
 
@@ -94,7 +101,7 @@ IndexGraphDialog::IndexGraphDialog(AppState& app, IndexWindowKind kind, Ui& ui, 
   for (std::size_t i = 0; i < names.size(); ++i) {
     b.push_back(new QPushButton(names[i]));
     b.back()->setAutoDefault(false);
-    buttons->addWidget(b.back(), static_cast<int>(i) / 2, static_cast<int>(i) % 2);
+    buttons->addWidget(b.back(), static_cast<int>(i) / 3, static_cast<int>(i) % 3);
   }
   controls->addLayout(buttons);
   controls->addWidget(new QLabel(kMedianNote));

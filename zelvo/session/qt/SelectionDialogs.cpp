@@ -30,7 +30,10 @@ HiSelectionBox::HiSelectionBox(HiSelectionGroup& group, QWidget* parent)
   list_->setObjectName(QStringLiteral("indexList"));
   list_->setSelectionMode(QAbstractItemView::MultiSelection);
   list_->setMinimumHeight(180);
-  for (const std::string& name : group_.indexNames) list_->addItem(QString::fromStdString(name));
+  for (std::size_t i = 0; i < group_.indexNames.size(); ++i) {
+    auto* item = new QListWidgetItem(QString::fromStdString(group_.indexNames[i]), list_);
+    if (i < group_.indexTips.size()) item->setToolTip(QString::fromStdString(group_.indexTips[i]));
+  }
   layout->addWidget(list_, 3, 0, 3, 1);
   monthly_ = new QGroupBox(QString::fromUtf8(HiSelectionGroup::kMonthlyCaption), this);
   auto* monthlyLayout = new QVBoxLayout(monthly_);
@@ -97,6 +100,7 @@ class DataSetSelectionDialog : public FormDialog {
   DataSetSelectionDialog(DataSetSelectionForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
+    AddCaptionLabel(left);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("entryList"));
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -116,7 +120,7 @@ class DataSetSelectionDialog : public FormDialog {
     connect(list_, &QListWidget::itemDoubleClicked, this, [this]() { accept(); });
   }
   void Load() override {
-    setWindowTitle(QString::fromStdString(form_.caption));
+    SetCaption(QString::fromStdString(form_.caption));
     for (const std::string& entry : form_.entries) list_->addItem(QString::fromStdString(entry));
     if (list_->count() > 0) list_->setCurrentRow(std::clamp(form_.chosen, 0, list_->count() - 1));
     for (QLabel* note : notes_) note->setVisible(form_.showMarkNotes);
@@ -145,6 +149,7 @@ class AlternativesSelectionDialog : public FormDialog {
       : FormDialog(parent), form_(form) {
     auto* layout = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;
+    AddCaptionLabel(left);
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("alternativeList"));
     list_->setSelectionMode(QAbstractItemView::MultiSelection);
@@ -165,7 +170,7 @@ class AlternativesSelectionDialog : public FormDialog {
   }
   void Load() override {
     loading_ = true;
-    setWindowTitle(QString::fromStdString(form_.caption));
+    SetCaption(QString::fromStdString(form_.caption));
     for (const std::string& entry : form_.entries) list_->addItem(QString::fromStdString(entry));
     for (int row : form_.selected)
       if (row >= 0 && row < list_->count()) list_->item(row)->setSelected(true);

@@ -123,6 +123,8 @@ class NewDataSetDialog : public FormDialog {
     AddTitleAndDescription(this, fields, title_, description_);
     begin_ = new QLineEdit(this);
     end_ = new QLineEdit(this);
+    begin_->setValidator(YearValidator(begin_));
+    end_->setValidator(YearValidator(end_));
     fields->addRow(QStringLiteral("Beginning Water Year:"), begin_);
     fields->addRow(QStringLiteral("Ending Water Year:"), end_);
     layout->addLayout(fields);
@@ -212,17 +214,29 @@ class DataGridDialog : public FormDialog {
     table_->setFocus();
   }
   std::optional<FieldMessage> Store() override {
+    form_.values = Typed();
+    return std::nullopt;
+  }
+  // Cancel, Escape and the close box: edits are not thrown away without asking.
+  void reject() override {
+    if (UiOf() != nullptr && !MayDiscardGridEdits(*UiOf(), form_, Typed())) return;
+    FormDialog::reject();
+  }
+
+ private:
+  // The grid's values as they stand, the edit in progress included.
+  std::vector<std::vector<float>> Typed() {
     table_->CommitPendingEdit();
-    for (int c = 0; c < static_cast<int>(form_.values.size()); ++c) {
-      std::vector<float>& column = form_.values[static_cast<std::size_t>(c)];
+    std::vector<std::vector<float>> values = form_.values;
+    for (int c = 0; c < static_cast<int>(values.size()); ++c) {
+      std::vector<float>& column = values[static_cast<std::size_t>(c)];
       for (int r = 0; r < kRows && r < static_cast<int>(column.size()); ++r)
         if (const std::optional<double> v = table_->Value(r, c))
           column[static_cast<std::size_t>(r)] = static_cast<float>(*v);
     }
-    return std::nullopt;
+    return values;
   }
 
- private:
   static constexpr int kRows = 366;
   DataGridForm& form_;
   CDatatbl* table_;

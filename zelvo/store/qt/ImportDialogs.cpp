@@ -53,6 +53,8 @@ class ImportAgncDialog : public FormDialog {
     end_ = new QLineEdit(this);
     begin_->setMaximumWidth(100);
     end_->setMaximumWidth(100);
+    begin_->setValidator(YearValidator(begin_));
+    end_->setValidator(YearValidator(end_));
     fields->addRow(QString::fromUtf8(ImportAgncForm::kBeginningYearLabel), begin_);
     fields->addRow(QString::fromUtf8(ImportAgncForm::kEndingYearLabel), end_);
     layout->addLayout(fields);
@@ -131,8 +133,9 @@ class MissingPeakFileDialog : public FormDialog {
 class AlternativeFileDialog : public FormDialog {
  public:
   AlternativeFileDialog(AlternativeFileForm& form, QWidget* parent) : FormDialog(parent), form_(form) {
-    setWindowTitle(QString::fromUtf8(AlternativeFileForm::kCaption));
     auto* layout = new QVBoxLayout(this);
+    AddCaptionLabel(layout);
+    SetCaption(QString::fromUtf8(AlternativeFileForm::kCaption));
     layout->addWidget(PathRow(this, path_, "path"));
     AddOkCancel(layout);
     setMinimumWidth(520);
