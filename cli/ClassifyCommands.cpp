@@ -21,17 +21,16 @@ using namespace zelvo::tarvel;
 constexpr const char* kClassifyUsage = "classify FILE [--csv] [--from Y] [--to Y]";
 constexpr const char* kBatchUsage = "batch BATCH_FILE -o OUTPUT_FILE [--csv] [--jobs N]";
 
-// An integer option; `error` is set when present and not a whole number within `lo`..`hi`.
-std::optional<int> IntOption(const CliArgs& args, const std::string& name, int lo, int hi,
-                             std::string& error) {
-  const std::optional<double> v = args.Number(name, error);
-  if (!v) return std::nullopt;
-  if (*v != std::floor(*v) || *v < lo || *v > hi) {
-    error = "the option " + name + " needs a whole number from " + std::to_string(lo) + " to " +
-            std::to_string(hi);
-    return std::nullopt;
-  }
-  return static_cast<int>(*v);
+// An integer option into `value`; fails when present and not a whole number within `lo`..`hi`.
+Status IntOption(const CliArgs& args, const std::string& name, int lo, int hi, int& value) {
+  if (!args.Get(name)) return Status::Success();
+  double v = 0.0;
+  if (Status read = args.Number(name, v); !read) return read;
+  if (v != std::floor(v) || v < lo || v > hi)
+    return Status::Failure("the option " + name + " needs a whole number from " + std::to_string(lo) +
+                           " to " + std::to_string(hi));
+  value = static_cast<int>(v);
+  return Status::Success();
 }
 
 // The readers' messages go to standard error; with the batch flag no question is asked.
@@ -53,10 +52,12 @@ class StderrUi : public Ui {
 int RunClassify(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {"--csv"});
   if (!args.Error().empty() || args.Positionals().size() != 1) return Usage(kClassifyUsage);
-  std::string error;
-  const int from = IntOption(args, "--from", 0, 9999, error).value_or(0);
-  const int to = IntOption(args, "--to", 0, 9999, error).value_or(0);
-  if (!error.empty()) return Fail(error);
+  int from = 0;
+  int to = 0;
+  Status years = IntOption(args, "--from", 0, 9999, from);
+  if (Status read = IntOption(args, "--to", 0, 9999, to); !read)
+    years = std::move(read);  // the last bad one is named
+  if (!years) return Fail(years.Message());
 
   StationImportRequest request;
   request.path = args.Positionals()[0];
@@ -81,10 +82,9 @@ int RunClassify(const std::vector<std::string>& argv) {
 int RunBatch(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {"--csv"});
   if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kBatchUsage);
-  std::string error;
   const int cores = static_cast<int>(std::thread::hardware_concurrency());
-  const int jobs = IntOption(args, "--jobs", 1, 1024, error).value_or(cores > 0 ? cores : 1);
-  if (!error.empty()) return Fail(error);
+  int jobs = cores > 0 ? cores : 1;
+  if (const Status read = IntOption(args, "--jobs", 1, 1024, jobs); !read) return Fail(read.Message());
 
   const std::string batchPath = args.Positionals()[0];
   const std::string outputPath = *args.Get("-o");

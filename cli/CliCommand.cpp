@@ -33,16 +33,15 @@ std::optional<std::string> CliArgs::Get(const std::string& name) const {
   return it->second;
 }
 
-std::optional<double> CliArgs::Number(const std::string& name, std::string& error) const {
+Status CliArgs::Number(const std::string& name, double& value) const {
   const auto text = Get(name);
-  if (!text) return std::nullopt;
+  if (!text) return Status::Success();
   char* end = nullptr;
   const double v = std::strtod(text->c_str(), &end);
-  if (text->empty() || end == nullptr || *end != '\0') {
-    error = "the option " + name + " needs a number, not \"" + *text + "\"";
-    return std::nullopt;
-  }
-  return v;
+  if (text->empty() || end == nullptr || *end != '\0')
+    return Status::Failure("the option " + name + " needs a number, not \"" + *text + "\"");
+  value = v;
+  return Status::Success();
 }
 
 namespace {

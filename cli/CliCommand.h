@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/io/Status.h"
+
 namespace zelvo::cli {
 
 // Arguments after the subcommand: "--flag value" options, "--switch" flags and positionals.
@@ -17,8 +19,9 @@ class CliArgs {
   const std::vector<std::string>& Positionals() const { return positionals_; }
   bool Has(const std::string& name) const { return options_.count(name) != 0; }
   std::optional<std::string> Get(const std::string& name) const;
-  // A number option; `error` is set when present and not a number.
-  std::optional<double> Number(const std::string& name, std::string& error) const;
+  // A number option into `value`; fails when present and not a number. `value` changes only
+  // when the option is present and a number.
+  Status Number(const std::string& name, double& value) const;
   const std::string& Error() const { return error_; }
 
  private:

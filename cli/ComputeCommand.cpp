@@ -17,11 +17,15 @@ constexpr const char* kUsage =
 int RunCompute(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {"--peaks", "--median"});
   if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kUsage);
-  std::string error;
-  const double area = args.Number("--area", error).value_or(1.0);
-  const double lower = args.Number("--lower", error).value_or(25.0);
-  const double upper = args.Number("--upper", error).value_or(75.0);
-  if (!error.empty()) return Fail(error);
+  double area = 1.0;
+  double lower = 25.0;
+  double upper = 75.0;
+  Status numbers = Status::Success();
+  for (const auto& [name, value] :
+       {std::pair{"--area", &area}, std::pair{"--lower", &lower}, std::pair{"--upper", &upper}})
+    if (Status read = args.Number(name, *value); !read)
+      numbers = std::move(read);  // the last bad one is named
+  if (!numbers) return Fail(numbers.Message());
 
   ComputeForm form;
   form.drainageArea = static_cast<float>(area);
@@ -40,7 +44,8 @@ int RunCompute(const std::vector<std::string>& argv) {
   request.title =
       args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
   FlowRecord record;
-  if (const auto failure = ComputeIndices(request, nullptr, &record)) return Fail(*failure);
+  if (const Status computed = ComputeIndices(request, nullptr, &record); !computed)
+    return Fail(computed.Message());
   // Months without a valid day leave starting values in some indices; the file is written as
   // it is, the user hears of it here.
   const std::string note = StartingValueNote(record);

@@ -18,15 +18,14 @@ constexpr const char* kImportUsage =
     "-o DATASET_FILE";
 constexpr const char* kImportCsvUsage = "import-csv CSV_FILE -o DATASET_FILE";
 
-// A whole-number option; `error` is set when present and not a whole number.
-int YearOption(const CliArgs& args, const std::string& name, std::string& error) {
-  const auto value = args.Number(name, error);
-  if (!value) return 0;
-  if (*value != static_cast<double>(static_cast<int>(*value)) || *value < 0) {
-    error = "the option " + name + " needs a water year";
-    return 0;
-  }
-  return static_cast<int>(*value);
+// A water year option into `year` (0 when absent); fails when present and not a whole number.
+Status YearOption(const CliArgs& args, const std::string& name, int& year) {
+  double value = 0.0;
+  if (Status read = args.Number(name, value); !read) return read;
+  if (value != static_cast<double>(static_cast<int>(value)) || value < 0)
+    return Status::Failure("the option " + name + " needs a water year");
+  year = static_cast<int>(value);
+  return Status::Success();
 }
 
 void PrintStored(int first, int last, int peaks) {
@@ -36,14 +35,15 @@ void PrintStored(int first, int last, int peaks) {
 int RunImport(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {});
   if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o")) return Usage(kImportUsage);
-  std::string error;
   ImportAgncForm form;
   form.dailyFile = args.Positionals()[0];
   form.peakFile = args.Get("--peak-file").value_or("");
-  form.beginningYear = YearOption(args, "--from", error);
-  form.endingYear = YearOption(args, "--to", error);
-  const FlowColumnChoice column = ColumnOption(args, error);
-  if (!error.empty()) return Fail(error);
+  Status years = YearOption(args, "--from", form.beginningYear);
+  if (Status read = YearOption(args, "--to", form.endingYear); !read)
+    years = std::move(read);  // the last bad one is named
+  if (!years) return Fail(years.Message());
+  FlowColumnChoice column = FlowColumnChoice::Mean;
+  if (Status read = ColumnOption(args, column); !read) return Fail(read.Message());
 
   ConsoleUi ui;
   ui.peakFileNamed = !form.peakFile.empty();

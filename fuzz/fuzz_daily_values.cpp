@@ -22,24 +22,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static FlowRecord record;
   for (ImportProgram program : {ImportProgram::Main, ImportProgram::Classification}) {
     std::istringstream in(text);
-    DailyValueOutcome read = ReadDailyValues(in, program, begin, end, record, "fuzz");
-    if (!read.ok) continue;
-    const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+    DailyValueSpan span;
+    if (!ReadDailyValues(in, program, begin, end, record, span, "fuzz")) continue;
+    const ValueColumnCheck columns = CheckValueColumns(span.columns, span.beginYear, span.endYear);
     if (columns.ReadsOtherColumns()) {
       if (OtherColumnsQuestion(columns, "fuzz", program).empty()) __builtin_trap();
       std::istringstream again(text);
-      read = ReadDailyValues(again, program, begin, end, record, "fuzz", columns.meanField);
       // The same lines and dates give the same years, whichever column holds the flow.
-      if (!read.ok) __builtin_trap();
+      if (!ReadDailyValues(again, program, begin, end, record, span, "fuzz", columns.meanField))
+        __builtin_trap();
     }
     if (record.yearCount < 1 || record.yearCount > kMaxYears) __builtin_trap();
     fuzz::FuzzUi ui(data[2]);
     ScreeningRequest request;
     request.program = program;
     request.batch = (data[3] & 1) != 0;
-    request.firstWaterYear = read.beginYear;
-    const ScreeningOutcome screened = ScreenMissingData(ui, record, request);
-    if (screened.keep && (record.yearCount < 1 || record.yearCount > kMaxYears)) __builtin_trap();
+    request.firstWaterYear = span.beginYear;
+    const Status screened = ScreenMissingData(ui, record, request);
+    if (screened.Ok() && (record.yearCount < 1 || record.yearCount > kMaxYears)) __builtin_trap();
   }
   return 0;
 }

@@ -20,7 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return r;
   }();
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
-  const PeakFlowOutcome out = ReadPeakFlows(in, 1871, record, "fuzz");
-  if (record.peakCount < 0 || record.peakCount > kMaxPeaks || (out.ok && out.badLine != 0)) __builtin_trap();
+  PeakFlowCounts counts;
+  const Status read = ReadPeakFlows(in, 1871, record, counts, "fuzz");
+  if (record.peakCount < 0 || record.peakCount > kMaxPeaks || (read.Ok() && counts.badLine != 0))
+    __builtin_trap();
   return 0;
 }

@@ -15,7 +15,7 @@ if grep -rn --include='*.cpp' -E 'write\(\s*reinterpret_cast<const char\*>\(&' c
 fi
 
 # Folders include one another only downward:
-#   common/engine, common/ui -> common/import -> zelvo/files, tarvel -> zelvo/session
+#   common/io, common/engine, common/ui -> common/import -> zelvo/files, tarvel -> zelvo/session
 #   -> zelvo/store, zelvo/graphs -> zelvo/analysis -> zelvo/shell, cli
 # A folder's qt/ face may include what its folder may, its folder, common/qt and the qt/ faces of
 # the folders below it. zelvo and tarvel never include each other; cli includes no Qt.
@@ -24,7 +24,7 @@ edges=$(for f in $(git ls-files 'common/*' 'zelvo/*' 'tarvel/*' 'cli/*' | grep -
 done)
 bad=$(printf '%s\n' "$edges" | awk '
   function rank(d) {
-    if (d == "common/engine" || d == "common/ui") return 0
+    if (d == "common/io" || d == "common/engine" || d == "common/ui") return 0
     if (d == "common/import") return 1
     if (d == "zelvo/files" || d == "tarvel") return 2
     if (d == "zelvo/session") return 3
@@ -68,7 +68,7 @@ fi
 # installed and a configured build folder gives the compile commands.
 build="${1:-}"
 if [ -n "$build" ] && [ -f "$build/compile_commands.json" ] && command -v run-clang-tidy >/dev/null 2>&1; then
-  if ! run-clang-tidy -quiet -p "$build" -j 2 "$top/(common/(engine|import|ui)|zelvo/[a-z]+|tarvel|cli)/[A-Za-z]+\.cpp$" \
+  if ! run-clang-tidy -quiet -p "$build" -j 2 "$top/(common/(io|engine|import|ui)|zelvo/[a-z]+|tarvel|cli)/[A-Za-z]+\.cpp$" \
       > "$build/clang-tidy.log" 2>&1; then
     grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u | head -40
     echo "checks: clang-tidy found something (full output in $build/clang-tidy.log)"; status=1

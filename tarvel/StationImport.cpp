@@ -8,9 +8,9 @@ namespace zelvo::tarvel {
 StationImporter ReaderStationImporter() {
   return [](const StationImportRequest& request, FlowRecord& record, Ui& ui) {
     // The CSV reader takes no years: a batch line's years are read but not used for it.
-    if (request.fileType == kCsvFile) return ReadCsvFileForClassification(ui, request.path, record) == 0;
+    if (request.fileType == kCsvFile) return ReadCsvFileForClassification(ui, request.path, record);
     return ReadDailyValueFileForClassification(ui, request.path, request.beginYear, request.endYear,
-                                               request.batch, record) == 0;
+                                               request.batch, record);
   };
 }
 

@@ -87,7 +87,7 @@ void RunSingleStation(TarvelState& state, Ui& ui, TarvelView& view, const Statio
   ClassificationScoresForm result;
   result.resultText = ClassificationResultText(state.classCode);
   ui.Edit(result);
-  SetProgress(ui, 0);
+  SetProgress(ui, progress::kIdle);
 }
 
 AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImporter& importer) {
@@ -144,7 +144,7 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
     }
     ComputeAndClassify(state, ui, view);
     output << BatchOutputLine(station, state.classCode) << std::flush;
-    SetProgress(ui, 0);
+    SetProgress(ui, progress::kIdle);
     if (!output) {
       after = AfterRun::StayOpen;
       break;

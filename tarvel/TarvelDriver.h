@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/engine/FlowRecord.h"
+#include "common/io/Status.h"
 #include "common/ui/Ui.h"
 #include "tarvel/StreamClassifier.h"
 
@@ -48,7 +49,7 @@ class TarvelView {
 };
 
 // One import into the in-memory record: the daily-value reader (with the years and the batch
-// flag) or the CSV reader. Returns true on success; the reader shows its own messages.
+// flag) or the CSV reader. The reader shows its own messages through the Ui it is given.
 struct StationImportRequest {
   std::string path;
   int fileType = kDailyFile;
@@ -56,7 +57,7 @@ struct StationImportRequest {
   int endYear = 0;
   bool batch = false;  // no questions: years with missing days are dropped
 };
-using StationImporter = std::function<bool(const StationImportRequest&, FlowRecord&, Ui&)>;
+using StationImporter = std::function<Status(const StationImportRequest&, FlowRecord&, Ui&)>;
 
 // The program's state that lives as long as the main window.
 struct TarvelState {

@@ -82,10 +82,10 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   std::array<SummaryStats, 5> stats{};
   for (int i = 0; i < 5; ++i) {
     out[DL(1 + i)] = SeriesY(ctx, windows.min[i], n, Central::MedianOption, &stats[i]);
-    if (i % 2 == 0) ctx.Progress(64 + i / 2);  // DL1 64, DL3 65, DL5 66
+    if (i % 2 == 0) ctx.Progress(progress::kDl1 + i / 2);  // DL1, DL3, DL5
   }
   for (int i = 0; i < 5; ++i) out[DL(6 + i)] = FormV(stats[i].stdDev, stats[i].mean);
-  ctx.Progress(67);
+  ctx.Progress(progress::kDl10);
 
   PerYear copy = windows.min[k1Day];
   out[DL(11)] = FormR(ctx, copy.data(), n);
@@ -93,12 +93,12 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   out[DL(12)] = FormR(ctx, copy.data(), n);
   copy = windows.min[k30Day];
   out[DL(13)] = FormR(ctx, copy.data(), n);
-  ctx.Progress(68);
+  ctx.Progress(progress::kDl13);
 
   SortValues(0, ctx.flowList.data(), ctx.flowCount);
   out[DL(14)] = ExceedanceOverMedian(ctx, 0.75f);
   out[DL(15)] = ExceedanceOverMedian(ctx, 0.90f);
-  ctx.Progress(70);
+  ctx.Progress(progress::kDl15);
 
   // Low-pulse durations of FL1, only the years that had a low pulse; the median in any case.
   PerYear kept{};
@@ -106,7 +106,7 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   SummaryStats pulseStats;
   out[DL(16)] = SeriesY(ctx, kept, m, Central::Median, &pulseStats);
   out[DL(17)] = FormV(pulseStats.stdDev, pulseStats.mean);
-  ctx.Progress(72);
+  ctx.Progress(progress::kDl17);
 
   PerYear zeroDays{};
   for (int y = 0; y < n; ++y) {
@@ -118,11 +118,11 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   SummaryStats zeroStats;
   out[DL(18)] = SeriesY(ctx, zeroDays, n, Central::MedianOption, &zeroStats);
   out[DL(19)] = FormV(zeroStats.stdDev, zeroStats.mean);
-  ctx.Progress(73);
+  ctx.Progress(progress::kDl19);
 
   out[DL(20)] =
       FormS(n > 0 ? 100.0f * static_cast<float>(ctx.zeroSumMonthYears) / static_cast<float>(12 * n) : 0.0f);
-  ctx.Progress(74);
+  ctx.Progress(progress::kDl20);
 }
 
 void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durations,
@@ -134,9 +134,9 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
   std::array<SummaryStats, 5> stats{};
   for (int i = 0; i < 5; ++i)
     out[DH(1 + i)] = SeriesY(ctx, windows.max[i], n, Central::MedianOption, &stats[i]);
-  ctx.Progress(76);
+  ctx.Progress(progress::kDh5);
   for (int i = 0; i < 5; ++i) out[DH(6 + i)] = FormV(stats[i].stdDev, stats[i].mean);
-  ctx.Progress(77);
+  ctx.Progress(progress::kDh10);
 
   PerYear copy = windows.max[k1Day];
   out[DH(11)] = FormR(ctx, copy.data(), n);
@@ -144,10 +144,10 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
   out[DH(12)] = FormR(ctx, copy.data(), n);
   copy = windows.max[k30Day];
   out[DH(13)] = FormR(ctx, copy.data(), n);
-  ctx.Progress(78);
+  ctx.Progress(progress::kDh13);
 
   out[DH(14)] = MonthlyMeanExceedance(ctx);
-  ctx.Progress(79);
+  ctx.Progress(progress::kDh14);
 
   // High-pulse durations of FH1, only the years that had a high pulse; the median in any case.
   PerYear kept{};
@@ -155,34 +155,34 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
   SummaryStats pulseStats;
   out[DH(15)] = SeriesY(ctx, kept, m, Central::Median, &pulseStats);
   out[DH(16)] = FormV(pulseStats.stdDev, pulseStats.mean);
-  ctx.Progress(80);
+  ctx.Progress(progress::kDh16);
 
   out[DH(17)] = MeanDurationAbove(ctx, median);
   out[DH(18)] = MeanDurationAbove(ctx, 3.0f * median);
   out[DH(19)] = MeanDurationAbove(ctx, 7.0f * median);
-  ctx.Progress(81);
+  ctx.Progress(progress::kDh19);
 
   // Percentiles again, so the list goes back to ascending (and the timing group finds it so).
   SortValues(1, ctx.flowList.data(), ctx.flowCount);
   out[DH(20)] = MeanDurationAbove(ctx, FlowListPercentile(ctx, 0.75f));
   out[DH(21)] = MeanDurationAbove(ctx, FlowListPercentile(ctx, 0.25f));
-  ctx.Progress(82);
+  ctx.Progress(progress::kDh21);
 
   if (!HasFloodThreshold(ctx)) {
     out[DH(22)] = NotComputed();
     out[DH(23)] = NotComputed();
     out[DH(24)] = NotComputed();
-    ctx.Progress(85);
+    ctx.Progress(progress::kDh24);
     return;
   }
   const FloodFreeRuns runs = RunsBelowThreshold(ctx, ctx.threshold167);
   out[DH(22)] = SeriesY(ctx, runs.medianRun, n, Central::MedianOption);
-  ctx.Progress(83);
+  ctx.Progress(progress::kDh22);
   const int wet = KeepPositive(runs.daysAbove, n, kept);
   out[DH(23)] = SeriesY(ctx, kept, wet, Central::MedianOption);
-  ctx.Progress(84);
+  ctx.Progress(progress::kDh23);
   out[DH(24)] = SeriesY(ctx, runs.longestRun, n, Central::MedianOption);
-  ctx.Progress(85);
+  ctx.Progress(progress::kDh24);
 }
 
 }  // namespace zelvo

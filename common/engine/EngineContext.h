@@ -20,6 +20,11 @@ enum class Central {
   Median,        // always the median
 };
 
+// Starting values of the searches for a smallest and a largest flow. A month, year or window
+// without a valid day keeps them, and some indices read them back as they stand.
+inline constexpr float kMinimumSeed = 1.0e7f;
+inline constexpr float kMaximumSeed = -1.0e7f;
+
 using PerYear = std::array<float, kMaxYears>;
 using PerMonthYear = std::array<PerYear, 12>;  // [month 0 = October .. 11 = September][year]
 
@@ -63,8 +68,8 @@ struct EngineContext {
   float recordMedian = 0.0f;  // MA2
 
   // ---- monthly and annual tables (built once before MA36, read by later groups) -----------
-  PerMonthYear monthMin{};        // seeds 1.0e7 stay for a month without valid days
-  PerMonthYear monthMax{};        // seeds -1.0e7 likewise
+  PerMonthYear monthMin{};        // kMinimumSeed stays for a month without valid days
+  PerMonthYear monthMax{};        // kMaximumSeed likewise
   PerMonthYear monthMeanTable{};  // valid-day sum / count, no zero guard (0/0 -> NaN)
   PerYear annualMin{};            // smallest of the 12 monthly minima
   PerYear annualMax{};            // largest of the 12 monthly maxima

@@ -70,8 +70,8 @@ inline constexpr std::array<int, 5> kWindowLengths = {1, 3, 7, 30, 90};
 
 // Smallest and largest window mean of every year for each window length.
 struct WindowExtremes {
-  std::array<PerYear, 5> min{};  // seed 1.0e7 stays for a year without a valid day
-  std::array<PerYear, 5> max{};  // seed -1.0e7 likewise
+  std::array<PerYear, 5> min{};  // kMinimumSeed stays for a year without a valid day
+  std::array<PerYear, 5> max{};  // kMaximumSeed likewise
 };
 WindowExtremes ComputeWindowExtremes(const EngineContext& ctx);
 

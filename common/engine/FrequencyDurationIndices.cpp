@@ -41,8 +41,8 @@ WindowExtremes ComputeWindowExtremes(const EngineContext& ctx) {
           for (int k = 0; k < kBlock; ++k) sum[k] += value[d + k];
         for (int k = 0; k < kBlock; ++k) sums[first + k] = sum[k];
       }
-      float lo = 1.0e7f;
-      float hi = -1.0e7f;
+      float lo = kMinimumSeed;
+      float hi = kMaximumSeed;
       for (int start = 0; start < windows; ++start) {
         const int count = validBefore[start + w] - validBefore[start];
         // A window without any valid day has no mean and takes no part.

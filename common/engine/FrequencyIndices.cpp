@@ -33,7 +33,7 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   out[FL(1)] = EventCounts(ctx, low, &lowCounts);
   out[FL(2)] = CountVariability(ctx, lowCounts);
   out[FL(3)] = EventCounts(ctx, PulsesBelow(ctx, 0.05f * ctx.recordMean));
-  ctx.Progress(57);
+  ctx.Progress(progress::kFl3);
 
   // High pulses above the 75th percentile of the positive flows.
   const PulseSeries high = PulsesAbove(ctx, FlowListPercentile(ctx, 0.75f));
@@ -48,7 +48,7 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   const PulseSeries above7 = PulsesAbove(ctx, 7.0f * median);
   out[FH(3)] = SeriesY(ctx, above3.days, ctx.years, Central::MedianOption);
   out[FH(4)] = SeriesY(ctx, above7.days, ctx.years, Central::MedianOption);
-  ctx.Progress(60);
+  ctx.Progress(progress::kFh4);
   out[FH(5)] = EventCounts(ctx, above1);
   out[FH(6)] = EventCounts(ctx, above3);
   out[FH(7)] = EventCounts(ctx, above7);
@@ -57,7 +57,7 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   SortValues(0, ctx.flowList.data(), ctx.flowCount);
   out[FH(8)] = EventCounts(ctx, PulsesAbove(ctx, FlowListPercentile(ctx, 0.25f)));
   out[FH(9)] = EventCounts(ctx, PulsesAbove(ctx, FlowListPercentile(ctx, 0.75f)));
-  ctx.Progress(61);
+  ctx.Progress(progress::kFh9);
 
   PerYear annualMin = ctx.annualMin;
   const float medianAnnualMin = ComputeSummaryStats(ctx.years, annualMin.data()).median;
@@ -65,7 +65,7 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
 
   // Floods above the 1.67-year threshold of the fitted peak-flow line.
   out[FH(11)] = HasFloodThreshold(ctx) ? EventCounts(ctx, PulsesAbove(ctx, ctx.threshold167)) : NotComputed();
-  ctx.Progress(62);
+  ctx.Progress(progress::kFh11);
 }
 
 }  // namespace zelvo

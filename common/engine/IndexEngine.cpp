@@ -111,11 +111,11 @@ void BuildMonthlyTables(EngineContext& ctx) {
   ctx.zeroSumMonthYears = 0;
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
-    float annualMin = 1.0e7f;
-    float annualMax = -1.0e7f;
+    float annualMin = kMinimumSeed;
+    float annualMax = kMaximumSeed;
     for (int m = 0; m < 12; ++m) {
-      float lo = 1.0e7f;
-      float hi = -1.0e7f;
+      float lo = kMinimumSeed;
+      float hi = kMaximumSeed;
       float sum = 0.0f;
       int count = 0;
       for (int s = kMonthStart[m]; s < kMonthEnd[m]; ++s) {
@@ -199,7 +199,7 @@ void ComputeRecordMeanAndMedian(EngineContext& ctx) {
   SetLimits(ctx, ma2, ctx.flowList.data(), n);
   ctx.results[MA(1)] = ma1;
   ctx.results[MA(2)] = ma2;
-  ctx.Progress(1);
+  ctx.Progress(progress::kMa2);
 }
 
 IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& options,
@@ -211,7 +211,7 @@ IndexResults RunIndexEngine(const FlowRecord& record, const EngineOptions& optio
   FitPeakLine(ctx);
   ComputeFrequencyDurationIndices(ctx);
   ComputeTimingRateIndices(ctx);
-  ctx.Progress(100);
+  ctx.Progress(progress::kEnd);
   Spares() = SpareLists{std::move(ctx.flows), std::move(ctx.flowList), std::move(ctx.scratchA),
                         std::move(ctx.scratchB)};
   return ctx.results;

@@ -5,6 +5,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/engine/IndexResults.h"
+#include "common/engine/ProgressPositions.h"
 
 namespace zelvo {
 
@@ -17,7 +18,7 @@ struct EngineOptions {
   bool classifierMode = false;  // tarvel: every central value the mean, no limits
 };
 
-// Receives the progress positions 0..100 of a run, in rising order.
+// Receives the progress positions of a run (progress::kIdle to progress::kEnd), in rising order.
 class EngineProgress {
  public:
   virtual ~EngineProgress() = default;

@@ -32,29 +32,31 @@ void ComputeDurationSpread(EngineContext& ctx) {
   for (int i = 1; i <= 19; ++i) points[i - 1] = PercentileValue(static_cast<float>(i) / 20.0f, n, list);
   const SummaryStats s = ComputeSummaryStats(19, points);
   ctx.results[MA(4)] = FormV(s.stdDev, s.mean);
-  ctx.Progress(2);
+  ctx.Progress(progress::kMa4);
 
   ctx.results[MA(5)] = Ratio(ctx.recordMean, ctx.recordMedian);
-  ctx.Progress(3);
+  ctx.Progress(progress::kMa5);
 
   // Descending: the percentile at p is the flow exceeded p of the time.
   SortValues(0, list, n);
   ctx.results[MA(6)] = Ratio(PercentileValue(0.10f, n, list), PercentileValue(0.90f, n, list));
   ctx.results[MA(7)] = Ratio(PercentileValue(0.20f, n, list), PercentileValue(0.80f, n, list));
   ctx.results[MA(8)] = Ratio(PercentileValue(0.25f, n, list), PercentileValue(0.75f, n, list));
-  ctx.Progress(4);
+  ctx.Progress(progress::kMa8);
 
   SortValues(1, list, n);
   const float median = ctx.recordMedian;
   ctx.results[MA(9)] = Ratio(PercentileValue(0.90f, n, list) - PercentileValue(0.10f, n, list), median);
-  ctx.Progress(5);
+  ctx.Progress(progress::kMa9);
   ctx.results[MA(10)] = Ratio(PercentileValue(0.80f, n, list) - PercentileValue(0.20f, n, list), median);
   ctx.results[MA(11)] = Ratio(PercentileValue(0.75f, n, list) - PercentileValue(0.25f, n, list), median);
-  ctx.Progress(6);
+  ctx.Progress(progress::kMa11);
 }
 
 // MA12-MA35: per calendar month the mean of the per-year monthly means and of the per-year
-// coefficients of variation. Two progress steps per month, rising from 6 to 20.
+// coefficients of variation. Two progress steps per month, rising evenly from kMa11 to kMa35.
+int MonthlyMeanStep(int step) { return progress::kMa11 + step * (progress::kMa35 - progress::kMa11) / 24; }
+
 void ComputeMonthlyMeans(EngineContext& ctx) {
   float* days = ctx.scratchA.data();
   PerYear means{};
@@ -70,9 +72,9 @@ void ComputeMonthlyMeans(EngineContext& ctx) {
       cvs[y] = s.mean == 0.0f ? 0.0f : SpreadOf(s, count) * 100.0f / s.mean;
     }
     ctx.results[MA(12 + k)] = FormY(ctx, means.data(), ctx.years, Central::MedianOption);
-    ctx.Progress(6 + (2 * k + 1) * 14 / 24);
+    ctx.Progress(MonthlyMeanStep(2 * k + 1));
     ctx.results[MA(24 + k)] = FormY(ctx, cvs.data(), ctx.years, Central::MedianOption);
-    ctx.Progress(6 + (2 * k + 2) * 14 / 24);
+    ctx.Progress(MonthlyMeanStep(2 * k + 2));
   }
 }
 
@@ -82,8 +84,8 @@ void ComputeMonthlyMeans(EngineContext& ctx) {
 void ComputeMonthlyMeanPool(EngineContext& ctx) {
   float* pool = ctx.scratchA.data();
   int n = 0;
-  float largest = -1.0e7f;
-  float smallest = 1.0e7f;
+  float largest = kMaximumSeed;
+  float smallest = kMinimumSeed;
   for (int m = 0; m < 12; ++m)
     for (int y = 0; y < ctx.years; ++y) {
       const float v = ctx.monthMeanTable[m][y];
@@ -99,15 +101,15 @@ void ComputeMonthlyMeanPool(EngineContext& ctx) {
   ctx.results[MA(38)] = Ratio(PercentileValue(0.90f, n, pool) - PercentileValue(0.10f, n, pool), median);
   ctx.results[MA(39)] = Variability(s, n);
   ctx.results[MA(40)] = Ratio(s.mean - median, median);
-  ctx.Progress(23);
+  ctx.Progress(progress::kMa40);
 }
 
 // MA41-MA45: the annual means, per unit of drainage area and in their spread.
 void ComputeAnnualMeans(EngineContext& ctx, const YearSummaries& ys) {
   PerYear means = ys.mean;  // 0 for a year without valid days
   const int n = ctx.years;
-  float largest = -1.0e7f;
-  float smallest = 1.0e7f;
+  float largest = kMaximumSeed;
+  float smallest = kMinimumSeed;
   for (int y = 0; y < n; ++y) {
     if (means[y] > largest) largest = means[y];
     if (means[y] < smallest) smallest = means[y];
@@ -125,7 +127,7 @@ void ComputeAnnualMeans(EngineContext& ctx, const YearSummaries& ys) {
   ctx.results[MA(44)] =
       Ratio(PercentileValue(0.90f, n, means.data()) - PercentileValue(0.10f, n, means.data()), median);
   ctx.results[MA(45)] = Ratio(s.mean - median, median);
-  ctx.Progress(26);
+  ctx.Progress(progress::kMa45);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace zelvo::magnitude {
 namespace {
 
-// MH1-MH13: monthly maxima (seed -1.0e7 for a month without valid days) and their pool,
+// MH1-MH13: monthly maxima (seed kMaximumSeed for a month without valid days) and their pool,
 // gathered month by month (October first), year by year within a month.
 void ComputeMonthlyMaxima(EngineContext& ctx) {
   PerYear values{};
@@ -23,7 +23,7 @@ void ComputeMonthlyMaxima(EngineContext& ctx) {
   for (int m = 0; m < 12; ++m)
     for (int y = 0; y < ctx.years; ++y) pool[n++] = ctx.monthMax[m][y];
   ctx.results[MH(13)] = Variability(ComputeSummaryStats(n, pool), n);
-  ctx.Progress(46);
+  ctx.Progress(progress::kMh13);
 }
 
 // MH14-MH17: annual maximum over annual median, and high exceedance flows of the positive days.
@@ -44,7 +44,7 @@ void ComputeHighRatios(EngineContext& ctx, const YearSummaries& ys) {
 }
 
 // MH18, MH19: variability and skew of log10 of the annual maxima. A year without valid days has
-// no maximum (it keeps the seed -1.0e7, which has no logarithm) and is left out of both; a
+// no maximum (it keeps kMaximumSeed, which has no logarithm) and is left out of both; a
 // maximum of 0 counts as log10(0.01) = -2.
 void ComputeLogMaxima(EngineContext& ctx) {
   PerYear logs{};
@@ -63,7 +63,7 @@ void ComputeLogMaxima(EngineContext& ctx) {
   }
   const SummaryStats s = ComputeSummaryStats(n, logs.data());
   ctx.results[MH(18)] = Variability(s, n);
-  ctx.Progress(49);
+  ctx.Progress(progress::kMh18);
 
   // The sample skew divides by n - 2: with fewer than three years it is not defined.
   const float sd = s.stdDev;
@@ -141,7 +141,7 @@ void ComputeEvents(EngineContext& ctx) {
   const float median = ctx.recordMedian;
   ctx.results[MH(21)] = EventVolume(ctx, median);
   ctx.results[MH(22)] = EventVolume(ctx, 3.0f * median);
-  ctx.Progress(52);
+  ctx.Progress(progress::kMh22);
   ctx.results[MH(23)] = EventVolume(ctx, 7.0f * median);
   ctx.results[MH(24)] = EventPeaks(ctx, median);
   ctx.results[MH(25)] = EventPeaks(ctx, 3.0f * median);
@@ -150,7 +150,7 @@ void ComputeEvents(EngineContext& ctx) {
   // Ascending again: the groups after this one take their thresholds from this order.
   SortValues(1, ctx.flowList.data(), ctx.flowCount);
   ctx.results[MH(27)] = EventPeaks(ctx, PercentileValue(0.75f, ctx.flowCount, ctx.flowList.data()));
-  ctx.Progress(55);
+  ctx.Progress(progress::kMh27);
 }
 
 }  // namespace

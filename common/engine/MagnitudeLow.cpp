@@ -11,11 +11,11 @@ namespace {
 void ComputeMonthlyMinima(EngineContext& ctx) {
   PerYear values{};
   for (int k = 0; k < 12; ++k) {
-    values = ctx.monthMin[TableMonth(k)];  // a month without valid days keeps its seed 1.0e7
+    values = ctx.monthMin[TableMonth(k)];  // a month without valid days keeps kMinimumSeed
     ctx.results[ML(1 + k)] = FormY(ctx, values.data(), ctx.years, Central::MedianOption);
-    if (k == 5) ctx.Progress(29);
+    if (k == 5) ctx.Progress(progress::kMl6);
   }
-  ctx.Progress(32);
+  ctx.Progress(progress::kMl12);
 }
 
 // ML13: variability of the pool of all monthly minima, seeds included, gathered month by month
@@ -40,14 +40,14 @@ void ComputeMinimumRatios(EngineContext& ctx, const YearSummaries& ys) {
   ctx.results[ML(15)] = FormY(ctx, byMean.data(), ctx.years, Central::MedianOption);
   // Same per-year ratios as ML14, already sorted: the limits come out identical to ML14's.
   ctx.results[ML(16)] = FormY(ctx, byMedian.data(), ctx.years, Central::Median);
-  ctx.Progress(35);
+  ctx.Progress(progress::kMl16);
 }
 
 // The smallest mean of 7 consecutive slots in one year: 360 windows, the last one ending on the
 // final slot. A window without any valid day has no mean (0/0) and takes no part in the
 // minimum; a year without valid days keeps the seed, and its ratio falls back to 0 anyway.
 float SmallestSevenDayMean(const YearFlows& year) {
-  float smallest = 1.0e7f;
+  float smallest = kMinimumSeed;
   for (int start = 0; start < 360; ++start) {
     float sum = 0.0f;
     int count = 0;
@@ -87,20 +87,20 @@ void ComputeBaseFlow(EngineContext& ctx) {
   RefillPositiveFlows(ctx);
   const float ratio = BaseFlowRatio(ctx.flowList.data(), ctx.flowCount);
   ctx.results[ML(20)] = ratio == kMissing ? NotComputed() : FormS(ratio);
-  ctx.Progress(38);
+  ctx.Progress(progress::kMl20);
 }
 
-// ML21, ML22: the annual minima (1.0e7 for a year without valid days).
+// ML21, ML22: the annual minima (kMinimumSeed for a year without valid days).
 void ComputeAnnualMinima(EngineContext& ctx) {
   PerYear minima = ctx.annualMin;
   SummaryStats s;
   IndexResult ml22 = FormY(ctx, minima.data(), ctx.years, Central::MedianOption, &s);
   ctx.results[ML(21)] = Variability(s, ctx.years);
-  ctx.Progress(40);
+  ctx.Progress(progress::kMl21);
   const float area = ctx.drainageArea;
   Rescale(ctx, ml22, [area](float x) { return x / area; });
   ctx.results[ML(22)] = ml22;
-  ctx.Progress(43);
+  ctx.Progress(progress::kMl22);
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ float BaseFlowRatio(const float* flows, int n) {
   // block for the tail: the base flow is not defined, so the ratio is not computed.
   if (blocks < 2) return kMissing;
 
-  std::vector<float> minimum(blocks, 1.0e7f);
+  std::vector<float> minimum(blocks, kMinimumSeed);
   for (int b = 0; b < blocks; ++b)
     for (int i = 5 * b; i < 5 * b + 5; ++i)
       if (flows[i] < minimum[b]) minimum[b] = flows[i];

@@ -100,7 +100,7 @@ struct ExtremeSlots {
 };
 ExtremeSlots FindExtremeSlots(const YearFlows& year) {
   ExtremeSlots e;
-  float lowest = 1.0e7f;
+  float lowest = kMinimumSeed;
   float highest = 0.0f;
   for (int s = 0; s < kDaySlots; ++s) {
     const float f = year[s];
@@ -340,7 +340,7 @@ int CountReversals(const YearFlows& year) {
 void ComputeTimingRateIndices(EngineContext& ctx) {
   ComputeColwell(ctx);
   ComputeFloodSeasonality(ctx);
-  ctx.Progress(87);
+  ctx.Progress(progress::kTa3);
 
   std::vector<int> minimumDays, maximumDays;
   ComputeExtremeDates(ctx, minimumDays, maximumDays);
@@ -348,13 +348,13 @@ void ComputeTimingRateIndices(EngineContext& ctx) {
   ctx.results[TL(1)] = FormS(low.meanDay);
   ctx.results[TL(2)] = FormS(low.spread);
   ComputeLowFlowSeasonality(ctx);
-  ctx.Progress(90);
+  ctx.Progress(progress::kTl4);
 
   const CircularDate high = CircularMeanDate(maximumDays);
   ctx.results[TH(1)] = FormS(high.meanDay);
   ctx.results[TH(2)] = FormS(high.spread);
   ComputeFloodFreeSeason(ctx);
-  ctx.Progress(92);
+  ctx.Progress(progress::kTh3);
 
   ComputeRateOfChange(ctx);
 }

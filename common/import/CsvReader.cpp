@@ -40,9 +40,9 @@ std::string CsvNoYearsMessage(const std::string& path) {
   return "The import file, " + path + ", has no water year at the start of its first line.";
 }
 
-CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record,
-                              const std::string& pathForMessages) {
-  CsvOutcome out;
+Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record, CsvLayout& layout,
+                          const std::string& pathForMessages) {
+  CsvLayout out;
   std::string line;
   std::array<int, kMaxYears> years{};
   int n = 0;
@@ -51,10 +51,7 @@ CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecor
     const int read = ReadCommaFields(line, years.data(), kMaxYears, ReadInt);
     while (n < read && years[static_cast<std::size_t>(n)] != 0) ++n;
   }
-  if (n == 0) {
-    out.message = CsvNoYearsMessage(pathForMessages);
-    return out;
-  }
+  if (n == 0) return Status::Failure(CsvNoYearsMessage(pathForMessages));
   FlowRecord& r = record;
   r.Clear(0.0f);
   std::copy(years.begin(), years.begin() + n, r.years.begin());
@@ -87,26 +84,22 @@ CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecor
       }
     }
   }
-  out.ok = true;
-  return out;
+  layout = out;
+  return Status::Success();
 }
 
-CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program,
-                                  FlowRecord& record) {
+Status ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program, FlowRecord& record,
+                              CsvLayout& layout) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    CsvOutcome out;
-    out.message = CsvOpenFailure(path.string());
-    return out;
-  }
-  return ReadAlternativeCsv(in, program, record, path.string());
+  if (!in) return Status::Failure(CsvOpenFailure(path.string()));
+  return ReadAlternativeCsv(in, program, record, layout, path.string());
 }
 
-int ReadCsvFileForClassification(Ui& ui, const std::string& path, FlowRecord& record) {
-  const CsvOutcome out = ReadAlternativeCsvFile(path, ImportProgram::Classification, record);
-  if (out.ok) return 0;
-  ui.Message(out.message);
-  return 1;
+Status ReadCsvFileForClassification(Ui& ui, const std::string& path, FlowRecord& record) {
+  CsvLayout layout;
+  Status read = ReadAlternativeCsvFile(path, ImportProgram::Classification, record, layout);
+  if (!read) ui.Message(read.Message());
+  return read;
 }
 
 }  // namespace zelvo

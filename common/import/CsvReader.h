@@ -8,6 +8,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -18,9 +19,8 @@ std::string CsvOpenFailure(const std::string& path);
 // A years line that does not begin with a water year: the file has no column to use.
 std::string CsvNoYearsMessage(const std::string& path);
 
-struct CsvOutcome {
-  bool ok = false;
-  std::string message;       // on failure
+// How much of the layout a file held besides its years.
+struct CsvLayout {
   bool peakSection = false;  // main program: a line followed the 366 slot lines
   int slotLines = 0;         // slot lines present (fewer than 366 leave the rest at 0.0)
 };
@@ -30,12 +30,12 @@ struct CsvOutcome {
 // (kept within 0..150), the peaks and the peak-day flows when a further non-blank line exists;
 // the classification program reads nothing after the 366th slot line. A years line whose first
 // field is not a non-zero year fails with CsvNoYearsMessage and leaves `record` as it was.
-CsvOutcome ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record,
-                              const std::string& pathForMessages = "");
-CsvOutcome ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program,
-                                  FlowRecord& record);
+Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& record, CsvLayout& layout,
+                          const std::string& pathForMessages = "");
+Status ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program, FlowRecord& record,
+                              CsvLayout& layout);
 
-// The classification program's read: 0 when `record` is filled, 1 after showing the message.
-int ReadCsvFileForClassification(Ui& ui, const std::string& path, FlowRecord& record);
+// The classification program's read: the message of a failure has been shown through `ui`.
+Status ReadCsvFileForClassification(Ui& ui, const std::string& path, FlowRecord& record);
 
 }  // namespace zelvo

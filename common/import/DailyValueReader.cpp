@@ -13,11 +13,10 @@
 namespace zelvo {
 namespace {
 
-DailyValueOutcome Failure(std::string message, const char* field) {
-  DailyValueOutcome o;
-  o.message = std::move(message);
-  o.field = field;
-  return o;
+// A failure whose message is about the import dialog's `field`.
+Status FailureAt(DailyValueSpan& span, std::string message, const char* field) {
+  span.field = field;
+  return Status::Failure(std::move(message));
 }
 
 }  // namespace
@@ -40,8 +39,9 @@ std::string FewerThan20YearsQuestion(int years) {
   return Format("The number of years (%d) is less than 20.\n\nDo you wish to continue?", years);
 }
 
-DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
-                                  FlowRecord& record, const std::string& pathForMessages, int flowField) {
+Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
+                       FlowRecord& record, DailyValueSpan& span, const std::string& pathForMessages,
+                       int flowField) {
   const bool classification = program == ImportProgram::Classification;
   // Every water year met so far, keyed by its number. Lines may come in any order; a repeated
   // date keeps the value of its last line. At most 150 keys: the span check comes first.
@@ -85,7 +85,7 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
     }
     const int newFirst = table.empty() ? at.waterYear : std::min(first, at.waterYear);
     const int newLast = table.empty() ? at.waterYear : std::max(last, at.waterYear);
-    if (newLast - newFirst > kMaxYears - 1) return Failure(kSpanOver150YearsMessage, kFieldDailyFile);
+    if (newLast - newFirst > kMaxYears - 1) return FailureAt(span, kSpanOver150YearsMessage, kFieldDailyFile);
     auto [it, inserted] = table.try_emplace(at.waterYear);
     if (inserted) it->second.fill(kMissing);
     it->second[static_cast<std::size_t>(at.slot - 1)] = value.flow;
@@ -95,18 +95,20 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
     if (described && value.flowField >= 0) columns.CountLine(value.flowField, at.waterYear);
   }
 
-  if (!agencyLineSeen) return Failure(NoAgencyLineMessage(pathForMessages), kFieldDailyFile);
+  if (!agencyLineSeen) return FailureAt(span, NoAgencyLineMessage(pathForMessages), kFieldDailyFile);
   if (table.empty()) {
-    if (skippedForYears) return Failure(kStartingYearNotInFileMessage, kFieldBeginningYear);
-    return Failure(NoDailyValuesMessage(pathForMessages), kFieldDailyFile);
+    if (skippedForYears) return FailureAt(span, kStartingYearNotInFileMessage, kFieldBeginningYear);
+    return FailureAt(span, NoDailyValuesMessage(pathForMessages), kFieldDailyFile);
   }
 
   const int begin = beginYear != 0 ? beginYear : first;
   const int end = endYear != 0 ? endYear : last;
-  if (begin < first || begin > last) return Failure(kStartingYearNotInFileMessage, kFieldBeginningYear);
+  if (begin < first || begin > last)
+    return FailureAt(span, kStartingYearNotInFileMessage, kFieldBeginningYear);
   // An ending year before the file's first year (possible with an open beginning year) is not
   // in the file either.
-  if (last < end || end < first || end < begin) return Failure(kEndingYearNotInFileMessage, kFieldEndingYear);
+  if (last < end || end < first || end < begin)
+    return FailureAt(span, kEndingYearNotInFileMessage, kFieldEndingYear);
 
   record.Clear(kMissing);
   record.yearCount = end - begin + 1;
@@ -116,56 +118,57 @@ DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int b
     record.years[static_cast<std::size_t>(i)] = begin + i;
     record.flows[static_cast<std::size_t>(i)] = it->second;
   }
-  DailyValueOutcome o;
-  o.ok = true;
-  o.beginYear = begin;
-  o.endYear = end;
-  o.storedLines = stored;
-  o.columns = std::move(columns);
-  return o;
+  span.beginYear = begin;
+  span.endYear = end;
+  span.storedLines = stored;
+  span.field.clear();
+  span.columns = std::move(columns);
+  return Status::Success();
 }
 
-DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
-                                     int endYear, FlowRecord& record, int flowField) {
-  if (endYear != 0 && endYear < beginYear) return Failure(kEndingBeforeStartingMessage, kFieldEndingYear);
+Status ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
+                          int endYear, FlowRecord& record, DailyValueSpan& span, int flowField) {
+  if (endYear != 0 && endYear < beginYear)
+    return FailureAt(span, kEndingBeforeStartingMessage, kFieldEndingYear);
   std::ifstream in(path, std::ios::binary);
-  if (!in) return Failure(DailyFileOpenFailure(path.string()), kFieldDailyFile);
-  return ReadDailyValues(in, program, beginYear, endYear, record, path.string(), flowField);
+  if (!in) return FailureAt(span, DailyFileOpenFailure(path.string()), kFieldDailyFile);
+  return ReadDailyValues(in, program, beginYear, endYear, record, span, path.string(), flowField);
 }
 
-int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
-                                        bool batch, FlowRecord& record) {
+Status ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
+                                           bool batch, FlowRecord& record) {
   FlowRecord work;
-  DailyValueOutcome read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work);
-  if (!read.ok) {
-    ui.Message(read.message);
-    return 1;
+  DailyValueSpan span;
+  Status read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work, span);
+  if (!read) {
+    ui.Message(read.Message());
+    return read;
   }
   // A file read from another column than the daily mean discharge: asked, or in a batch (where
   // nobody answers) the daily mean discharge column without a word.
-  const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+  const ValueColumnCheck columns = CheckValueColumns(span.columns, span.beginYear, span.endYear);
   const std::optional<int> field =
       batch ? (columns.ReadsOtherColumns() ? columns.meanField : kReadingRuleField)
             : ChooseFlowField(ui, columns, FlowColumnChoice::Ask, path, ImportProgram::Classification);
-  if (!field) return 1;
+  if (!field) return Status::Failure("");
   if (*field != kReadingRuleField) {
-    read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work, *field);
-    if (!read.ok) {
-      ui.Message(read.message);
-      return 1;
+    read = ReadDailyValueFile(path, ImportProgram::Classification, beginYear, endYear, work, span, *field);
+    if (!read) {
+      ui.Message(read.Message());
+      return read;
     }
   }
   ScreeningRequest request;
   request.program = ImportProgram::Classification;
   request.batch = batch;
-  request.firstWaterYear = read.beginYear;
+  request.firstWaterYear = span.beginYear;
   request.dailyFilePath = path;
-  if (!ScreenMissingData(ui, work, request).keep) return 1;
+  if (Status screened = ScreenMissingData(ui, work, request); !screened) return screened;
   if (!batch && work.yearCount < 20 &&
       ui.Message(FewerThan20YearsQuestion(work.yearCount), Buttons::YesNo) != Answer::Yes)
-    return 1;
+    return Status::Failure("");
   record = std::move(work);
-  return 0;
+  return Status::Success();
 }
 
 }  // namespace zelvo

@@ -9,6 +9,7 @@
 #include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
 #include "common/import/ValueColumns.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -29,15 +30,14 @@ std::string NoAgencyLineMessage(const std::string& path);
 // A file whose data lines hold no dated value.
 std::string NoDailyValuesMessage(const std::string& path);
 
-struct DailyValueOutcome {
-  bool ok = false;
-  std::string message;  // on failure: the message for the user
-  std::string field;    // on failure: the import dialog field to focus
+// What a read found besides the flows.
+struct DailyValueSpan {
   // On success: the water years cut out (0 replaced by the first / last year of the file);
   // column i of the record is water year beginYear + i.
   int beginYear = 0;
   int endYear = 0;
   long storedLines = 0;  // data lines that gave a value to a day slot
+  std::string field;     // on failure: the import dialog field the message is about
   // The column-name line and, per field, the lines whose flow came from it (CheckValueColumns).
   ValueColumnTally columns;
 };
@@ -49,23 +49,24 @@ struct DailyValueOutcome {
 // number 0 for water years without any line. On failure `record` is left as it was.
 // `pathForMessages` names the file in messages. `flowField` is kReadingRuleField for the
 // reading rule, or the field of every line that holds the flow (the daily mean discharge column).
-DailyValueOutcome ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
-                                  FlowRecord& record, const std::string& pathForMessages = "",
-                                  int flowField = kReadingRuleField);
+Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, int endYear,
+                       FlowRecord& record, DailyValueSpan& span, const std::string& pathForMessages = "",
+                       int flowField = kReadingRuleField);
 
 // The same from a file path, after the check of the ending against the beginning year and the
 // open failure.
-DailyValueOutcome ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
-                                     int endYear, FlowRecord& record, int flowField = kReadingRuleField);
+Status ReadDailyValueFile(const std::filesystem::path& path, ImportProgram program, int beginYear,
+                          int endYear, FlowRecord& record, DailyValueSpan& span,
+                          int flowField = kReadingRuleField);
 
 // The classification program's whole read of a daily-value file: the reader; for a file whose
 // lines are read from a column other than the daily mean discharge, the question which column to
 // read (in batch mode none: the daily mean discharge column); the screening (in batch mode
 // without the dialog, keeping the complete years) and, unless in batch mode, the question about
-// fewer than 20 years. Every message is shown through `ui`. Returns 0 when `record` is filled, 1
-// on any failure or abort.
-int ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
-                                        bool batch, FlowRecord& record);
+// fewer than 20 years. Every message is shown through `ui`. Succeeds when `record` is filled;
+// fails on any failure or abort (with no message when the user ended it).
+Status ReadDailyValueFileForClassification(Ui& ui, const std::string& path, int beginYear, int endYear,
+                                           bool batch, FlowRecord& record);
 
 // "The number of years (%d) is less than 20.\n\nDo you wish to continue?"
 std::string FewerThan20YearsQuestion(int years);

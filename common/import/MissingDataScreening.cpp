@@ -90,36 +90,40 @@ void KeepScreenedYears(FlowRecord& record, int choice, int firstWaterYear) {
   record.yearsWithoutData = 0;
 }
 
-ScreeningOutcome ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request) {
-  ScreeningOutcome out;
-  out.totalMissing = CountMissingDays(record);
+Status ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request, ScreeningSteps& steps) {
+  steps = ScreeningSteps{};
+  steps.totalMissing = CountMissingDays(record);
   const bool main = request.program == ImportProgram::Main;
-  if (out.totalMissing == 0) {
-    out.choice = main ? MissingDataForm::kImportAll : MissingDataForm::kExcludeYearsWithMissingData;
+  if (steps.totalMissing == 0) {
+    steps.choice = main ? MissingDataForm::kImportAll : MissingDataForm::kExcludeYearsWithMissingData;
   } else if (!main && request.batch) {
-    out.choice = MissingDataForm::kExcludeYearsWithMissingData;
+    steps.choice = MissingDataForm::kExcludeYearsWithMissingData;
   } else {
     MissingDataForm form;
     form.report = MissingDataReport(record, request.firstWaterYear);
     form.showExplanation = HasYearsWithMissingDays(record);
     form.program = request.program;
-    out.dialogShown = true;
-    out.choice = ui.Edit(form) ? form.choice : MissingDataForm::kAbort;
-    if (out.choice < MissingDataForm::kEditFlowData || out.choice > MissingDataForm::kAbort)
-      out.choice = MissingDataForm::kAbort;
+    steps.dialogShown = true;
+    steps.choice = ui.Edit(form) ? form.choice : MissingDataForm::kAbort;
+    if (steps.choice < MissingDataForm::kEditFlowData || steps.choice > MissingDataForm::kAbort)
+      steps.choice = MissingDataForm::kAbort;
   }
-  if (out.choice == MissingDataForm::kEditFlowData) {
+  if (steps.choice == MissingDataForm::kEditFlowData) {
     ui.ShowReport(request.dailyFilePath, true);
-    return out;
+    return Status::Failure("");
   }
-  if (out.choice == MissingDataForm::kAbort) return out;
-  KeepScreenedYears(record, out.choice, request.firstWaterYear);
+  if (steps.choice == MissingDataForm::kAbort) return Status::Failure("");
+  KeepScreenedYears(record, steps.choice, request.firstWaterYear);
   if (record.yearCount == 0) {
     ui.Message(kNoYearLeftMessage);
-    return out;
+    return Status::Failure(kNoYearLeftMessage);
   }
-  out.keep = true;
-  return out;
+  return Status::Success();
+}
+
+Status ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request) {
+  ScreeningSteps steps;
+  return ScreenMissingData(ui, record, request, steps);
 }
 
 }  // namespace zelvo

@@ -7,6 +7,7 @@
 
 #include "common/engine/FlowRecord.h"
 #include "common/import/ImportForms.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -38,16 +39,18 @@ struct ScreeningRequest {
   std::string dailyFilePath;  // shown for "Edit AGNC Flow Data"
 };
 
-struct ScreeningOutcome {
+// How the screening went.
+struct ScreeningSteps {
   int choice = 0;  // 1..4
   bool dialogShown = false;
-  bool keep = false;  // the import goes on with the reduced record
   int totalMissing = 0;
 };
 
 // Counts, shows the dialog when a day is missing (not in batch mode), and acts on the choice:
 // 1 shows the daily file and ends, 4 ends, 2 and 3 reduce `record`. A choice that leaves no
-// year ends with kNoYearLeftMessage.
-ScreeningOutcome ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request);
+// year ends with kNoYearLeftMessage (shown through `ui`). Succeeds when the import goes on with
+// the reduced record; fails with no message when the user ended it.
+Status ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request, ScreeningSteps& steps);
+Status ScreenMissingData(Ui& ui, FlowRecord& record, const ScreeningRequest& request);
 
 }  // namespace zelvo

@@ -17,20 +17,19 @@ std::string TooManyPeaksMessage(const std::string& path) {
          ", has more than 150 peaks in the imported years.\n\nPlease delete some of them.";
 }
 
-PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record,
-                              const std::string& pathForMessages) {
-  PeakFlowOutcome out;
+Status ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record, PeakFlowCounts& counts,
+                     const std::string& pathForMessages) {
+  counts = PeakFlowCounts{};
   int count = 0;
   record.peakCount = 0;
   record.peaks.fill(0.0f);
   record.peakDayFlows.fill(0.0f);
   auto fail = [&](std::string message, long line) {
-    out.message = std::move(message);
-    out.badLine = line;
+    counts.badLine = line;
     record.peakCount = 0;
     record.peaks.fill(0.0f);
     record.peakDayFlows.fill(0.0f);
-    return out;
+    return Status::Failure(std::move(message));
   };
   bool agencyLineSeen = false;
   long lineNumber = 0;
@@ -46,7 +45,7 @@ PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& 
     if (!peak.hasDate) continue;  // a blank line or a trailer, not a record
     CalendarDate date;
     if (!IsValidPeak(peak, date)) return fail(BadPeakRecordsMessage(pathForMessages), lineNumber);
-    ++out.validRecords;
+    ++counts.validRecords;
     const SlotAndYear at = SlotOfDate(date);
     const long column = static_cast<long>(at.waterYear) - firstWaterYear;
     if (column < 0 || column >= record.yearCount) continue;
@@ -59,18 +58,18 @@ PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& 
     ++count;
   }
   record.peakCount = count;
-  out.ok = true;
-  return out;
+  return Status::Success();
 }
 
-bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
-                      FlowRecord& record) {
-  const PeakFlowOutcome out = ReadPeakFlows(in, firstWaterYear, record, path);
+Status ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
+                        FlowRecord& record) {
+  PeakFlowCounts counts;
+  Status read = ReadPeakFlows(in, firstWaterYear, record, counts, path);
   in.close();
-  if (out.ok) return true;
-  ui.Message(out.message);
+  if (read) return read;
+  ui.Message(read.Message());
   ui.ShowReport(path, true);
-  return false;
+  return read;
 }
 
 }  // namespace zelvo

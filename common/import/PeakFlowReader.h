@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/engine/FlowRecord.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -18,9 +19,8 @@ std::string BadPeakRecordsMessage(const std::string& path);
 // More pairs than the 150 peaks a record holds.
 std::string TooManyPeaksMessage(const std::string& path);
 
-struct PeakFlowOutcome {
-  bool ok = false;
-  std::string message;   // on failure
+// What a read counted besides the peaks.
+struct PeakFlowCounts {
   long badLine = 0;      // on failure: 1-based line of the first bad record (0 when none)
   int validRecords = 0;  // valid peak records read
 };
@@ -30,12 +30,12 @@ struct PeakFlowOutcome {
 // missing, is dropped without a word. The first invalid record (year outside 1800..2050, a date
 // that is not in the calendar, a discharge not above 0 or absent) ends the reading with
 // BadPeakRecordsMessage; the peaks of `record` are then left at 0.
-PeakFlowOutcome ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record,
-                              const std::string& pathForMessages = "");
+Status ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record, PeakFlowCounts& counts,
+                     const std::string& pathForMessages = "");
 
 // The main program's read of an opened peak file: on a failure the message, then the file is
-// closed and shown for the user to correct (waiting until it is closed). False on failure.
-bool ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
-                      FlowRecord& record);
+// closed and shown for the user to correct (waiting until it is closed).
+Status ReadPeakFlowFile(Ui& ui, std::ifstream& in, const std::string& path, int firstWaterYear,
+                        FlowRecord& record);
 
 }  // namespace zelvo

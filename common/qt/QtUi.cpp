@@ -7,7 +7,7 @@
 #include <QProgressBar>
 #include <QStatusBar>
 
-#include "common/engine/IndexCatalogue.h"
+#include "common/engine/ProgressPositions.h"
 #include "common/qt/FileFilter.h"
 #include "common/qt/FormDialog.h"
 #include "common/qt/MessageBox.h"
@@ -17,16 +17,14 @@ namespace zelvo::qt {
 
 QtUi::QtUi(QString programTitle) : title_(std::move(programTitle)) {}
 
-QtUi::~QtUi() {
-  while (busyDepth_ > 0) SetBusy(false);
-}
+QtUi::~QtUi() = default;
 
 void QtUi::SetWindow(QWidget* window, QStatusBar* statusBar) {
   window_ = window;
   statusBar_ = statusBar;
   if (statusBar_ && !progressBar_) {
     progressBar_ = new QProgressBar(statusBar_);
-    progressBar_->setRange(0, kIndexCount);
+    progressBar_->setRange(progress::kIdle, progress::kEnd);
     progressBar_->setMaximumWidth(200);
     progressBar_->setTextVisible(false);
     statusBar_->addPermanentWidget(progressBar_);
@@ -100,9 +98,9 @@ void QtUi::ShowReport(const std::string& path, bool wait) {
   const QString file = QString::fromStdString(path);
   if (wait) {
     TextWindow window(file, TextWindow::Mode::Edit, DialogParent());
-    QString error;
-    if (!window.Load(&error)) {
-      Message(error.toStdString(), Buttons::Ok);
+    window.SetMessageTitle(title_);
+    if (const Status loaded = window.Load(); !loaded) {
+      Message(loaded.Message(), Buttons::Ok);
       return;
     }
     window.exec();
@@ -111,10 +109,10 @@ void QtUi::ShowReport(const std::string& path, bool wait) {
   auto* window = new TextWindow(file, TextWindow::Mode::Report, window_);
   window->setAttribute(Qt::WA_DeleteOnClose);
   window->setModal(false);
-  QString error;
-  if (!window->Load(&error)) {
+  window->SetMessageTitle(title_);
+  if (const Status loaded = window->Load(); !loaded) {
     delete window;
-    Message(error.toStdString(), Buttons::Ok);
+    Message(loaded.Message(), Buttons::Ok);
     return;
   }
   reports_.emplace_back(window);
@@ -142,14 +140,7 @@ void QtUi::SetStatus(const std::string& text) {
 }
 
 void QtUi::SetBusy(bool busy) {
-  if (busy) {
-    if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else if (busyDepth_ > 0) {
-    if (--busyDepth_ == 0) {
-      QApplication::restoreOverrideCursor();
-      if (progressBar_) progressBar_->hide();
-    }
-  }
+  if (cursor_.Set(busy) && !busy && progressBar_) progressBar_->hide();
 }
 
 EngineProgress* QtUi::Progress() { return &progress_; }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/engine/IndexEngine.h"
+#include "common/qt/BusyCursor.h"
 #include "common/ui/Ui.h"
 
 class QWidget;
@@ -20,7 +21,7 @@ class TextWindow;
 
 class QtUi : public Ui {
  public:
-  // `programTitle` is the caption of message boxes ("ZELVO", "TARVEL").
+  // `programTitle` is the caption of message boxes ("ZELVO", "tarvel").
   explicit QtUi(QString programTitle);
   ~QtUi() override;
 
@@ -43,6 +44,11 @@ class QtUi : public Ui {
   // Report windows still open (modeless).
   std::vector<TextWindow*> OpenReports() const;
 
+ protected:
+  // The parent of a dialog shown now: the modal window on top, else the main window.
+  QWidget* DialogParent() const;
+  BusyCursor& Cursor() { return cursor_; }
+
  private:
   class ProgressSink : public EngineProgress {
    public:
@@ -53,7 +59,6 @@ class QtUi : public Ui {
     QtUi& ui_;
   };
 
-  QWidget* DialogParent() const;
   std::optional<std::string> RunFileDialog(const FileDialogRequest& request, bool save);
 
   QString title_;
@@ -61,7 +66,7 @@ class QtUi : public Ui {
   QPointer<QStatusBar> statusBar_;
   QPointer<QProgressBar> progressBar_;
   QString lastFolder_;
-  int busyDepth_ = 0;
+  BusyCursor cursor_;
   ProgressSink progress_{*this};
   std::vector<QPointer<TextWindow>> reports_;
 };

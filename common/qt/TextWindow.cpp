@@ -65,12 +65,10 @@ TextWindow::TextWindow(const QString& path, Mode mode, QWidget* parent)
   resize(900, 640);
 }
 
-bool TextWindow::Load(QString* error) {
+Status TextWindow::Load() {
   QFile file(path_);
-  if (!file.open(QIODevice::ReadOnly)) {
-    if (error) *error = QStringLiteral("Can not open the file:  %1").arg(path_);
-    return false;
-  }
+  if (!file.open(QIODevice::ReadOnly))
+    return Status::Failure(QStringLiteral("Can not open the file:  %1").arg(path_).toStdString());
   const QByteArray bytes = file.readAll();
   lineEnd_ = bytes.contains("\r\n") || !bytes.contains('\n') ? QStringLiteral("\r\n") : QStringLiteral("\n");
   endsWithLineEnd_ = bytes.isEmpty() || bytes.endsWith('\n');
@@ -81,7 +79,7 @@ bool TextWindow::Load(QString* error) {
   if (mode_ == Mode::Edit) {
     editor_->setPlainText(text);
     editor_->document()->setModified(false);
-    return true;
+    return Status::Success();
   }
   // One block per page; the block that starts a new page carries a rule above it on screen and
   // a page break in print.
@@ -111,7 +109,7 @@ bool TextWindow::Load(QString* error) {
     cursor.insertText(page);
   }
   viewer_->moveCursor(QTextCursor::Start);
-  return true;
+  return Status::Success();
 }
 
 QString TextWindow::ShownText() const {
@@ -120,34 +118,30 @@ QString TextWindow::ShownText() const {
 
 bool TextWindow::Modified() const { return editor_ && editor_->document()->isModified(); }
 
-bool TextWindow::Save(QString* error) {
-  if (mode_ != Mode::Edit) return false;
+Status TextWindow::Save() {
+  if (mode_ != Mode::Edit) return Status::Failure("A report window has nothing to save.");
   QString text = editor_->toPlainText();
   if (endsWithLineEnd_ && !text.isEmpty()) text += '\n';
   if (lineEnd_ != QStringLiteral("\n")) text.replace('\n', lineEnd_);
   QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.toLocal8Bit()) < 0 || !file.commit()) {
-    if (error) *error = QStringLiteral("Can not write the file:  %1").arg(path_);
-    return false;
-  }
+  if (!file.open(QIODevice::WriteOnly) || file.write(text.toLocal8Bit()) < 0 || !file.commit())
+    return Status::Failure(QStringLiteral("Can not write the file:  %1").arg(path_).toStdString());
   editor_->document()->setModified(false);
-  return true;
+  return Status::Success();
 }
 
 void TextWindow::SaveClicked() {
-  QString error;
-  if (!Save(&error)) ShowMessageBox(this, QStringLiteral("ZELVO"), error.toStdString(), Buttons::Ok);
+  if (const Status saved = Save(); !saved) ShowMessageBox(this, messageTitle_, saved.Message(), Buttons::Ok);
 }
 
 void TextWindow::reject() {
   if (Modified()) {
-    const Answer a = ShowMessageBox(this, QStringLiteral("ZELVO"),
-                                    "Save the changes to " + path_.toStdString() + "?", Buttons::YesNoCancel);
+    const Answer a = ShowMessageBox(this, messageTitle_, "Save the changes to " + path_.toStdString() + "?",
+                                    Buttons::YesNoCancel);
     if (a == Answer::Cancel) return;
     if (a == Answer::Yes) {
-      QString error;
-      if (!Save(&error)) {
-        ShowMessageBox(this, QStringLiteral("ZELVO"), error.toStdString(), Buttons::Ok);
+      if (const Status saved = Save(); !saved) {
+        ShowMessageBox(this, messageTitle_, saved.Message(), Buttons::Ok);
         return;
       }
     }

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "common/io/Status.h"
+
 class QPlainTextEdit;
 class QTextEdit;
 class QPushButton;
@@ -20,10 +22,12 @@ class TextWindow : public QDialog {
   enum class Mode { Report, Edit };
   TextWindow(const QString& path, Mode mode, QWidget* parent);
 
-  // Reads the file; false with a message text when it cannot be read.
-  bool Load(QString* error);
-  // Writes the edited text back (Edit mode). False with a message text on failure.
-  bool Save(QString* error);
+  // Reads the file; fails with the message to show when it cannot be read.
+  Status Load();
+  // Writes the edited text back (Edit mode); fails with the message to show.
+  Status Save();
+  // The caption of the window's own message boxes (the program's name).
+  void SetMessageTitle(const QString& title) { messageTitle_ = title; }
 
   QString Path() const { return path_; }
   Mode WindowMode() const { return mode_; }
@@ -48,6 +52,7 @@ class TextWindow : public QDialog {
   QString lineEnd_ = QStringLiteral("\r\n");
   bool endsWithLineEnd_ = true;
   int pages_ = 1;
+  QString messageTitle_ = QStringLiteral("ZELVO");
 };
 
 }  // namespace zelvo::qt

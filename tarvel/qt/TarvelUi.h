@@ -1,13 +1,13 @@
 #pragma once
-// The Ui of the classification program: message boxes, the open-file dialog, the result window
-// and the batch dialog, the text window for ShowReport, and the main window's status line and
-// progress bar for long work.
+// The Ui of the classification program: the shared Qt face (message boxes, file dialogs, the
+// text window behind ShowReport, the wait cursor) with the program's own result window and
+// batch dialog, and the main window's status line and progress bar for long work. A window that
+// waits for the user during long work shows the normal cursor.
 
 #include <QPointer>
-#include <QString>
 
 #include "common/engine/IndexEngine.h"
-#include "common/ui/Ui.h"
+#include "common/qt/QtUi.h"
 
 class QLabel;
 class QProgressBar;
@@ -15,31 +15,24 @@ class QWidget;
 
 namespace zelvo::tarvel {
 
-// "Data Files (*.*)|*.*|All Files (*.*)|*.*||" -> "Data Files (*.*);;All Files (*.*)".
-QString QtFileFilter(const std::string& filter);
+inline constexpr const char* kMessageTitle = "tarvel";
 
-class TarvelUi : public Ui, public EngineProgress {
+class TarvelUi : public qt::QtUi, public EngineProgress {
  public:
-  explicit TarvelUi(QWidget* parent) : parent_(parent) {}
+  explicit TarvelUi(QWidget* window);
   void SetStatusWidgets(QLabel* status, QProgressBar* progress);
 
   Answer Message(const std::string& text, Buttons buttons = Buttons::Ok) override;
   void Inform(const std::string& text) override;
   bool Edit(Form& form, const FormCheck& check = {}) override;
-  std::optional<std::string> OpenFileName(const FileDialogRequest& request) override;
-  std::optional<std::string> SaveFileName(const FileDialogRequest& request) override;
   void ShowReport(const std::string& path, bool wait) override;
   void SetStatus(const std::string& text) override;
-  void SetBusy(bool busy) override;
   EngineProgress* Progress() override { return this; }
   void SetPosition(int position) override;
 
  private:
-  Answer Show(const std::string& text, Buttons buttons, bool information);
-  QPointer<QWidget> parent_;
   QPointer<QLabel> status_;
   QPointer<QProgressBar> progress_;
-  bool busy_ = false;
 };
 
 }  // namespace zelvo::tarvel

@@ -99,7 +99,7 @@ TarvelWindow::TarvelWindow(StationImporter importer, QWidget* parent)
   layout->addWidget(status_);
   progress_ = new QProgressBar(this);
   progress_->setObjectName("progress");
-  progress_->setRange(0, 100);
+  progress_->setRange(progress::kIdle, progress::kEnd);
   progress_->setTextVisible(false);
   // The bar keeps its room while hidden, so the window does not jump when it appears.
   QSizePolicy keep = progress_->sizePolicy();
@@ -131,7 +131,7 @@ TarvelWindow::TarvelWindow(StationImporter importer, QWidget* parent)
   SetFileType(kDailyFile);
   ShowFields(state_.fields);
   status_->clear();
-  progress_->setValue(0);
+  progress_->setValue(progress::kIdle);
   progress_->hide();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/engine/HiOutputFile.h"
+#include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/AlternativeCommands.h"
@@ -97,18 +98,18 @@ TEST_F(AnalysisSession, ProfileWithRowsOneAndThreeMakesTwoPeriodDataSetsWithTheB
   EXPECT_EQ(app.dataSets[2].endDate, "09/30/1999");
   EXPECT_EQ(app.dataSets[2].streamClass, 2);
   EXPECT_EQ(app.dataSets[2].peakFlag, 1);
-  const auto profiles = ReadProfileDirectory(app.projectFolder);
-  ASSERT_TRUE(profiles && profiles->size() == 1u);
-  EXPECT_EQ((*profiles)[0].periodCount, 2);
-  EXPECT_EQ((*profiles)[0].periodDataSets[0], 2);
-  EXPECT_EQ((*profiles)[0].periodDataSets[1], 3);
+  const std::vector<ProfileEntry> profiles = testing::StoredProfiles(app.projectFolder);
+  ASSERT_EQ(profiles.size(), 1u);
+  EXPECT_EQ(profiles[0].periodCount, 2);
+  EXPECT_EQ(profiles[0].periodDataSets[0], 2);
+  EXPECT_EQ(profiles[0].periodDataSets[1], 3);
   FlowRecord after;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(In("dataset_3"), true, after, error)) << error;
+  const Status read = ReadDataSetFile(In("dataset_3"), true, after);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   EXPECT_EQ(after.yearCount, 5);
   EXPECT_EQ(after.years[0], 1995);
   EXPECT_EQ(after.peakCount, 25);  // every peak of the base, unfiltered
-  EXPECT_EQ(ReadDataSetDirectory(app.projectFolder)->size(), 3u);
+  EXPECT_EQ(testing::StoredDataSets(app.projectFolder).size(), 3u);
 }
 
 TEST_F(AnalysisSession, ProfileDialogStaysOpenUntilThePeriodsFitTheRecord) {
@@ -169,6 +170,7 @@ TEST_F(AnalysisSession, ComputeTablesAndComparisonOfAProfile) {
   DisplayProfileIndexTables(app, ui);
   ASSERT_EQ(ui.reports.size(), 1u);
   EXPECT_EQ(ui.reports[0], In("table.txt").string());
+  ASSERT_EQ(ui.reportWaits.size(), 1u);
   EXPECT_FALSE(ui.reportWaits[0]);
   const std::string table = ReadWholeFile(In("table.txt"));
   const std::string head = "Dam - Hydrologic Index Values\r\n\r\n       Index";
@@ -214,6 +216,7 @@ TEST_F(AnalysisSession, DeletingAProfileRemovesItsBlockAndRenumbersTheBaseline) 
   EXPECT_EQ(ReadBaseline(app.projectFolder), 4);
   EXPECT_FALSE(fs::exists(In("ip_directory")));
   EXPECT_FALSE(fs::exists(In("dataset_6")));
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), "Are you sure you want to delete:  Periods ?");
 }
 
@@ -231,6 +234,7 @@ TEST_F(AnalysisSession, AlternativesTablesRefuseMismatchedLimitsAndComparisonIsW
   AddDataSet("Baseline", Record(1990, 1999));
   AddDataSet("Scenario", Record(1990, 1999));
   SelectBaseline(app, ui);  // no data set has HI values yet
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), "There are no data sets for which HI values have been computed.");
 
   ui.Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) { f.chosen = 0; });
@@ -243,6 +247,7 @@ TEST_F(AnalysisSession, AlternativesTablesRefuseMismatchedLimitsAndComparisonIsW
   EXPECT_EQ(ReadWholeFile(In("hiout_2.csv")).substr(0, 10), "Scenario,0");
 
   DisplayAlternativeIndexTables(app, ui);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), "You must select a baseline before displaying the table.");
   ui.Fill<DataSetSelectionForm>([](DataSetSelectionForm& f) { f.chosen = 0; });
   SelectBaseline(app, ui);
@@ -251,6 +256,7 @@ TEST_F(AnalysisSession, AlternativesTablesRefuseMismatchedLimitsAndComparisonIsW
 
   ui.Fill<AlternativesSelectionForm>([](AlternativesSelectionForm& f) { f.selected = {0}; });
   DisplayAlternativeIndexTables(app, ui);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(
       ui.messages.back(),
       "The limits for alternative (Scenario) do not match the baseline.\n\nComparison can not be made.");
@@ -318,6 +324,7 @@ TEST_F(AnalysisSession, ExportOfIndexValuesIsAByteCopyAndAsksBeforeOverwriting) 
   ui.File(target);
   ui.Answer(Answer::No);
   ExportIndexValues(app, ui);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), "The file: " + target + " already exists.  Do you want to overwrite it?");
   EXPECT_EQ(ReadWholeFile(target), "older");
   EXPECT_TRUE(ui.Finished());
@@ -337,6 +344,7 @@ TEST_F(AnalysisSession, DataSetReportListsDataSetsProfilesAndBaseline) {
                       "year = 1960\r\n"),
             std::string::npos);
   EXPECT_NE(dump.find("The baseline line alternative is Base.\r\n"), std::string::npos);
+  ASSERT_FALSE(ui.reports.empty());
   EXPECT_EQ(ui.reports.back(), In("dump.txt").string());
 }
 

@@ -56,7 +56,8 @@ TEST(ComputeIndices, WritesTheResultsFileWithCaptionAndPercentiles) {
   req.lowerPercentile = 10.0f;
   req.upperPercentile = 90.0f;
   req.medianOption = true;
-  ASSERT_FALSE(ComputeIndices(req));
+  const Status computed = ComputeIndices(req);
+  ASSERT_TRUE(computed.Ok()) << computed.Message();
   const std::string text = ReadWholeFile(req.resultsPath);
   const std::string head = "Profile - Period,1\r\n10.000000,90.000000\r\nIndex,Lower Limit,";
   EXPECT_EQ(text.substr(0, head.size()), head);
@@ -68,9 +69,9 @@ TEST(ComputeIndices, MissingDataFileWritesNothing) {
   ComputeRequest req;
   req.dataSetPath = folder / "dataset_7";
   req.resultsPath = folder / "hiout_7.csv";
-  const auto failure = ComputeIndices(req);
-  ASSERT_TRUE(failure);
-  EXPECT_EQ(*failure, "Can not open the daily flow data file:  " + req.dataSetPath.string());
+  const Status failure = ComputeIndices(req);
+  ASSERT_FALSE(failure.Ok());
+  EXPECT_EQ(failure.Message(), "Can not open the daily flow data file:  " + req.dataSetPath.string());
   EXPECT_FALSE(std::filesystem::exists(req.resultsPath));
 }
 

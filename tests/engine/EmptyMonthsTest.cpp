@@ -94,7 +94,8 @@ TEST(EmptyMonths, RealRecordThatStartsAndEndsInsideAWaterYear) {
   const auto path = std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_04174500_HuronRiver_AnnArbor_MI.txt";
   if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
   FlowRecord r;
-  ASSERT_TRUE(ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r).ok);
+  DailyValueSpan span;
+  ASSERT_TRUE(ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r, span).Ok());
   const EmptyMonthYears found = FindEmptyMonthYears(r);
   EXPECT_EQ(found.withEmptyMonth, (std::vector<int>{1914, 1948, 2016}));
   EXPECT_TRUE(found.withoutValidDay.empty());

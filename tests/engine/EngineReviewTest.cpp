@@ -96,8 +96,9 @@ TEST(EngineReviewRealRecord, VerdeRiverRowsMatchAnIndependentComputation) {
       std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_09506000_VerdeRiver_CampVerde_AZ.txt";
   if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
   FlowRecord record;
-  const DailyValueOutcome read = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, record);
-  ASSERT_TRUE(read.ok) << read.message;
+  DailyValueSpan span;
+  const Status read = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, record, span);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   ASSERT_EQ(record.yearCount, 33);
   const IndexResults x = RunIndexEngine(record, WithLimits(100.0f));
   const std::vector<std::pair<int, std::string>> rows = {

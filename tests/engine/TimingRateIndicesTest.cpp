@@ -527,6 +527,7 @@ TEST(TimingGroup, ProgressAndTheRefilledFlowList) {
   EXPECT_EQ(progress.positions, (std::vector<int>{87, 90, 92}));
   // All 365 valid days, zero included, in record order.
   ASSERT_EQ(ctx->flowCount, 365);
+  ASSERT_GE(ctx->flowList.size(), 365u);
   EXPECT_EQ(ctx->flowList[0], 0.0f);
   EXPECT_EQ(ctx->flowList[1], 9.0f);
   EXPECT_EQ(ctx->flowList[2], 3.0f);

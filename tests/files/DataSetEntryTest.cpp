@@ -64,9 +64,9 @@ TEST(DataSetEntry, OverlongTitleIsCutToFortyCharacters) {
 
 TEST(DataSetDirectory, MissingFileIsAProjectWithoutDataSets) {
   TempFolder folder;
-  const auto entries = ReadDataSetDirectory(folder.Path());
-  ASSERT_TRUE(entries);
-  EXPECT_TRUE(entries->empty());
+  std::vector<DataSetEntry> entries{SampleEntry(1)};
+  ASSERT_TRUE(ReadDataSetDirectory(folder.Path(), entries).Ok());
+  EXPECT_TRUE(entries.empty());
 }
 
 TEST(DataSetDirectory, WriteThenReadKeepsEveryEntryInOrder) {
@@ -76,19 +76,19 @@ TEST(DataSetDirectory, WriteThenReadKeepsEveryEntryInOrder) {
   const std::string bytes = ReadWholeFile(folder / "ds_directory");
   EXPECT_EQ(bytes.size(), 4 + 3 * kDataSetEntrySize);
   EXPECT_EQ(bytes.substr(0, 4), std::string("\3\0\0\0", 4));
-  const auto back = ReadDataSetDirectory(folder.Path());
-  ASSERT_TRUE(back);
-  ASSERT_EQ(back->size(), 3u);
-  EXPECT_EQ((*back)[2].title, "Huron River 3");
+  std::vector<DataSetEntry> back;
+  ASSERT_TRUE(ReadDataSetDirectory(folder.Path(), back).Ok());
+  ASSERT_EQ(back.size(), 3u);
+  EXPECT_EQ(back[2].title, "Huron River 3");
   EXPECT_FALSE(std::filesystem::exists(folder / "ds_directory.tmp"));
 }
 
 TEST(DataSetDirectory, BytesAfterTheEntriesAreIgnored) {
   Bytes b = EncodeDataSetDirectory({SampleEntry(1)});
   b.insert(b.end(), 500, 0xab);
-  const auto entries = DecodeDataSetDirectory(b, nullptr);
-  ASSERT_TRUE(entries);
-  EXPECT_EQ(entries->size(), 1u);
+  std::vector<DataSetEntry> entries;
+  ASSERT_TRUE(DecodeDataSetDirectory(b, entries).Ok());
+  EXPECT_EQ(entries.size(), 1u);
 }
 
 TEST(DataSetDirectory, DamagedCountsAreRefusedWithAMessage) {
@@ -96,12 +96,34 @@ TEST(DataSetDirectory, DamagedCountsAreRefusedWithAMessage) {
     Bytes b = EncodeDataSetDirectory({SampleEntry(1)});
     b[0] = static_cast<unsigned char>(count & 0xff);
     b[1] = b[2] = b[3] = count < 0 ? 0xff : 0;
-    std::string error;
-    EXPECT_FALSE(DecodeDataSetDirectory(b, &error)) << count;
-    EXPECT_NE(error.find("ds_directory"), std::string::npos) << error;
+    std::vector<DataSetEntry> entries{SampleEntry(7), SampleEntry(8)};
+    const Status decoded = DecodeDataSetDirectory(b, entries);
+    EXPECT_FALSE(decoded.Ok()) << count;
+    EXPECT_NE(decoded.Message().find("ds_directory"), std::string::npos) << decoded.Message();
+    EXPECT_EQ(entries.size(), 2u);  // left as they were
   }
-  std::string error;
-  EXPECT_FALSE(DecodeDataSetDirectory(Bytes{1, 0}, &error));
+  std::vector<DataSetEntry> entries;
+  EXPECT_EQ(DecodeDataSetDirectory(Bytes{1, 0}, entries).Message(),
+            "The data set directory (ds_directory) is damaged:  it ends before its count.");
+}
+
+TEST(DataSetDirectory, FiftyWholeEntriesAreReadAndFiftyOneAreRefused) {
+  std::vector<DataSetEntry> fifty;
+  for (int n = 1; n <= kMaxDataSets; ++n) fifty.push_back(SampleEntry(n));
+  const Bytes full = EncodeDataSetDirectory(fifty);
+  ASSERT_EQ(full.size(), 4 + 50 * kDataSetEntrySize);
+  std::vector<DataSetEntry> back;
+  const Status read = DecodeDataSetDirectory(full, back);
+  ASSERT_TRUE(read.Ok()) << read.Message();
+  ASSERT_EQ(back.size(), 50u);
+  EXPECT_EQ(back[49].title, "Huron River 50");
+  EXPECT_EQ(back[49].fileName, "dataset_50");
+  // 51 whole entries: the count alone refuses the file.
+  fifty.push_back(SampleEntry(51));
+  const Status refused = DecodeDataSetDirectory(EncodeDataSetDirectory(fifty), back);
+  EXPECT_EQ(refused.Message(),
+            "The data set directory (ds_directory) is damaged:  its count is not between 0 and 50.");
+  EXPECT_EQ(back.size(), 50u);
 }
 
 TEST(DataSetDirectory, TheFiftyFirstDataSetIsRefused) {

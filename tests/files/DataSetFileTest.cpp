@@ -66,8 +66,8 @@ TEST(DataSetFile, ReadBackGivesTheSameRecordAndPeaks) {
   r.peakDayFlows[0] = 2.25f;
   std::istringstream in(Write(r, true));
   FlowRecord back;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(in, true, back, error)) << error;
+  const Status read = ReadDataSetFile(in, true, back);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   EXPECT_EQ(back.yearCount, 3);
   EXPECT_EQ(back.years[2], 1992);
   EXPECT_EQ(back.flows[2][10], 0.125f);
@@ -80,8 +80,8 @@ TEST(DataSetFile, ReadBackGivesTheSameRecordAndPeaks) {
 TEST(DataSetFile, ShortLinesAndAnEarlyEndLeaveZeros) {
   std::istringstream in("1990 1991 0 1993\n1.5 2.5\n3.5\n");
   FlowRecord r;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(in, false, r, error)) << error;
+  const Status read = ReadDataSetFile(in, false, r);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   EXPECT_EQ(r.yearCount, 2);  // reading of the years stops at the first 0
   EXPECT_EQ(r.flows[0][0], 1.5f);
   EXPECT_EQ(r.flows[1][0], 2.5f);
@@ -98,8 +98,8 @@ TEST(DataSetFile, OneHundredFiftyYearsAreStoredButNotMore) {
   }
   std::istringstream in(Write(r, false));
   FlowRecord back;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(in, false, back, error)) << error;
+  const Status read = ReadDataSetFile(in, false, back);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   EXPECT_EQ(back.yearCount, 150);
   EXPECT_EQ(back.flows[149][365], 149.0f);
 }
@@ -122,9 +122,9 @@ TEST(DataSetFile, DamagedFilesAreRefusedAndTheRecordIsUntouched) {
   for (const auto& [text, peaks] : cases) {
     FlowRecord r = ThreeYears();
     std::istringstream in(text);
-    std::string error;
-    EXPECT_FALSE(ReadDataSetFile(in, peaks, r, error)) << text.substr(0, 40);
-    EXPECT_NE(error.find("damaged"), std::string::npos);
+    const Status read = ReadDataSetFile(in, peaks, r);
+    EXPECT_FALSE(read.Ok()) << text.substr(0, 40);
+    EXPECT_NE(read.Message().find("damaged"), std::string::npos);
     EXPECT_EQ(r.yearCount, 3);
     EXPECT_EQ(r.flows[0][0], 123.0f);
   }
@@ -137,17 +137,16 @@ TEST(DataSetFile, PeakSectionIsPassedOverWhenPeaksAreNotWanted) {
   r.peakDayFlows[0] = 5.0f;
   std::istringstream in(Write(r, true));
   FlowRecord back;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(in, false, back, error)) << error;
+  const Status read = ReadDataSetFile(in, false, back);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   EXPECT_EQ(back.peakCount, 0);
   EXPECT_EQ(back.flows[2][365], 123.0f);
 }
 
 TEST(DataSetFile, MissingFileGivesTheOpenMessage) {
   FlowRecord r;
-  std::string error;
-  EXPECT_FALSE(ReadDataSetFile(std::filesystem::path("/nonexistent/dataset_1"), false, r, error));
-  EXPECT_EQ(error, "Can not open the daily flow data file:  /nonexistent/dataset_1");
+  EXPECT_EQ(ReadDataSetFile(std::filesystem::path("/nonexistent/dataset_1"), false, r).Message(),
+            "Can not open the daily flow data file:  /nonexistent/dataset_1");
 }
 
 // ---- deletion keeps the numbers dense ------------------------------------------------------
@@ -172,10 +171,9 @@ struct FourDataSets {
 
 TEST(DeleteDataSet, SecondOfFourMovesTheLaterFilesDown) {
   FourDataSets p;
-  std::string error;
   int hookCalledWith = 0;
-  ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 2, error, [&](int k) { hookCalledWith = k; }))
-      << error;
+  const Status deleted = DeleteDataSet(p.folder.Path(), p.entries, 2, [&](int k) { hookCalledWith = k; });
+  ASSERT_TRUE(deleted.Ok()) << deleted.Message();
   EXPECT_EQ(hookCalledWith, 2);
   EXPECT_EQ(ReadWholeFile(p.folder / "dataset_1"), "data of 1");
   EXPECT_EQ(ReadWholeFile(p.folder / "dataset_2"), "data of 3");
@@ -184,21 +182,23 @@ TEST(DeleteDataSet, SecondOfFourMovesTheLaterFilesDown) {
   EXPECT_EQ(ReadWholeFile(p.folder / "hiout_2.csv"), "hi of 3");
   EXPECT_EQ(ReadWholeFile(p.folder / "hiout_3.csv"), "hi of 4");
   EXPECT_FALSE(std::filesystem::exists(p.folder / "hiout_4.csv"));
-  const auto dir = ReadDataSetDirectory(p.folder.Path());
-  ASSERT_TRUE(dir);
-  ASSERT_EQ(dir->size(), 3u);
-  EXPECT_EQ((*dir)[1].title, "set 3");
-  EXPECT_EQ((*dir)[1].fileName, "dataset_2");
-  EXPECT_EQ((*dir)[2].fileName, "dataset_3");
+  std::vector<DataSetEntry> dir;
+  ASSERT_TRUE(ReadDataSetDirectory(p.folder.Path(), dir).Ok());
+  ASSERT_EQ(dir.size(), 3u);
+  EXPECT_EQ(dir[1].title, "set 3");
+  EXPECT_EQ(dir[1].fileName, "dataset_2");
+  EXPECT_EQ(dir[2].fileName, "dataset_3");
 }
 
 TEST(DeleteDataSet, TheOnlyDataSetLeavesNoDirectory) {
   FourDataSets p;
-  std::string error;
-  for (int i = 0; i < 4; ++i) ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 1, error));
+  for (int i = 0; i < 4; ++i) ASSERT_TRUE(DeleteDataSet(p.folder.Path(), p.entries, 1).Ok());
   EXPECT_FALSE(std::filesystem::exists(p.folder / "ds_directory"));
-  EXPECT_TRUE(ReadDataSetDirectory(p.folder.Path())->empty());
-  EXPECT_FALSE(DeleteDataSet(p.folder.Path(), p.entries, 1, error));
+  std::vector<DataSetEntry> dir{DataSetEntry{}};
+  ASSERT_TRUE(ReadDataSetDirectory(p.folder.Path(), dir).Ok());
+  EXPECT_TRUE(dir.empty());
+  EXPECT_EQ(DeleteDataSet(p.folder.Path(), p.entries, 1).Message(),
+            "There is no data set number 1 to delete.");
 }
 
 }  // namespace

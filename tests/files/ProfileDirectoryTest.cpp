@@ -29,37 +29,63 @@ TEST(ProfileDirectory, EntriesAre68BytesAndRoundTrip) {
   EXPECT_EQ(GetInt32(&b[4 + 48]), 4);
   EXPECT_EQ(GetInt32(&b[4 + 56]), 6);
   EXPECT_EQ(GetInt32(&b[4 + 60]), 0);
-  const auto back = DecodeProfileDirectory(b, nullptr);
-  ASSERT_TRUE(back.has_value());
-  EXPECT_EQ((*back)[0].periodDataSets[2], 6);
-  EXPECT_EQ((*back)[1].title, "B");
+  std::vector<ProfileEntry> back;
+  ASSERT_TRUE(DecodeProfileDirectory(b, back).Ok());
+  ASSERT_EQ(back.size(), 2u);
+  EXPECT_EQ(back[0].periodDataSets[2], 6);
+  EXPECT_EQ(back[1].title, "B");
+}
+
+TEST(ProfileDirectory, FiftyWholeProfilesAreReadAndFiftyOneAreRefused) {
+  std::vector<ProfileEntry> fifty;
+  for (int n = 1; n <= kMaxProfiles; ++n) fifty.push_back(Profile("Profile " + std::to_string(n), {n}));
+  const Bytes full = EncodeProfileDirectory(fifty);
+  ASSERT_EQ(full.size(), 4 + 50 * kProfileEntrySize);
+  std::vector<ProfileEntry> back;
+  const Status read = DecodeProfileDirectory(full, back);
+  ASSERT_TRUE(read.Ok()) << read.Message();
+  ASSERT_EQ(back.size(), 50u);
+  EXPECT_EQ(back[49].title, "Profile 50");
+  EXPECT_EQ(back[49].periodDataSets[0], 50);
+  fifty.push_back(Profile("Profile 51", {1}));
+  EXPECT_EQ(DecodeProfileDirectory(EncodeProfileDirectory(fifty), back).Message(),
+            "The time period profile list (ip_directory) is damaged:  its count is not between 0 and 50.");
+  EXPECT_EQ(back.size(), 50u);
 }
 
 TEST(ProfileDirectory, DamagedFilesAreReportedNotRead) {
   Bytes b = EncodeProfileDirectory({Profile("A", {1, 2})});
-  std::string error;
+  std::vector<ProfileEntry> profiles{Profile("Kept", {3})};
   Bytes badCount = b;
   badCount[0] = 51;
-  EXPECT_FALSE(DecodeProfileDirectory(badCount, &error).has_value());
-  EXPECT_NE(error.find("ip_directory"), std::string::npos);
+  const Status count = DecodeProfileDirectory(badCount, profiles);
+  EXPECT_FALSE(count.Ok());
+  EXPECT_NE(count.Message().find("ip_directory"), std::string::npos);
   Bytes badPeriods = b;
   badPeriods[4 + 44] = 6;
-  EXPECT_FALSE(DecodeProfileDirectory(badPeriods, &error).has_value());
+  EXPECT_EQ(DecodeProfileDirectory(badPeriods, profiles).Message(),
+            "The time period profile list (ip_directory) is damaged:  a profile has a period count outside 1 "
+            "to 5.");
   Bytes badNumber = b;
   badNumber[4 + 48] = 0;
-  EXPECT_FALSE(DecodeProfileDirectory(badNumber, &error).has_value());
+  EXPECT_FALSE(DecodeProfileDirectory(badNumber, profiles).Ok());
   Bytes cut = b;
   cut.resize(40);
-  EXPECT_FALSE(DecodeProfileDirectory(cut, &error).has_value());
+  EXPECT_FALSE(DecodeProfileDirectory(cut, profiles).Ok());
+  ASSERT_EQ(profiles.size(), 1u);  // left as they were
+  EXPECT_EQ(profiles[0].title, "Kept");
 }
 
 TEST(ProfileDirectory, WritingNoProfileRemovesTheFileAndDeletionLowersLaterPeriods) {
   testing::TempFolder t;
   ASSERT_TRUE(WriteProfileDirectory(t.Path(), {Profile("A", {1})}));
-  EXPECT_EQ(ReadProfileDirectory(t.Path())->size(), 1u);
+  std::vector<ProfileEntry> back;
+  ASSERT_TRUE(ReadProfileDirectory(t.Path(), back).Ok());
+  EXPECT_EQ(back.size(), 1u);
   ASSERT_TRUE(WriteProfileDirectory(t.Path(), {}));
   EXPECT_FALSE(fs::exists(t.Path() / "ip_directory"));
-  EXPECT_TRUE(ReadProfileDirectory(t.Path())->empty());
+  ASSERT_TRUE(ReadProfileDirectory(t.Path(), back).Ok());
+  EXPECT_TRUE(back.empty());
   std::vector<ProfileEntry> list{Profile("A", {1, 2}), Profile("B", {4, 5})};
   LowerPeriodNumbersAbove(list, 3);
   EXPECT_EQ(list[0].periodDataSets[1], 2);

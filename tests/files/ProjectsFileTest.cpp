@@ -24,6 +24,22 @@ TEST(ProjectsFile, RecordsAre1107BytesWithNulPaddedFields) {
   EXPECT_EQ(back[1].folder, "B");
 }
 
+TEST(ProjectsFile, OneHundredWholeProjectsAreReadAndOneHundredAndOneAreNot) {
+  std::vector<ProjectEntry> hundred;
+  for (int n = 1; n <= kMaxProjects; ++n) {
+    const std::string name = "Project " + std::to_string(n);
+    hundred.push_back({name, "gauge " + std::to_string(n), ProjectFolderName(name)});
+  }
+  const Bytes full = EncodeProjectsList(hundred);
+  ASSERT_EQ(full.size(), 4 + 100 * kProjectEntrySize);
+  const std::vector<ProjectEntry> back = DecodeProjectsList(full);
+  ASSERT_EQ(back.size(), 100u);
+  EXPECT_EQ(back[99].name, "Project 100");
+  EXPECT_EQ(back[99].folder, "Project_100");
+  hundred.push_back({"Project 101", "", "Project_101"});
+  EXPECT_TRUE(DecodeProjectsList(EncodeProjectsList(hundred)).empty());
+}
+
 TEST(ProjectsFile, DamagedCountsAndShortFilesGiveNoCrash) {
   Bytes b = EncodeProjectsList({{"A", "", "A"}, {"B", "", "B"}});
   Bytes wrongCount = b;

@@ -46,9 +46,12 @@ TEST(FlowExceedence, TenValuesArePlacedAtNinthsOfOneHundredPercent) {
   EXPECT_EQ(g.x[0], 0.0);
   EXPECT_NEAR(g.x[1], 11.11, 0.005);
   EXPECT_EQ(g.x[9], 100.0);
+  ASSERT_EQ(g.values.size(), 1u);
+  ASSERT_EQ(g.values[0].size(), 10u);
   EXPECT_EQ(g.values[0].front(), 100.0f);  // the largest flow is equalled or exceeded 0 % of the time
   EXPECT_EQ(g.values[0].back(), 10.0f);
   EXPECT_EQ(g.chart.xTitle, "Percent Of Time Equaled Or Exceeded");
+  ASSERT_FALSE(g.chart.header.empty());
   EXPECT_EQ(g.chart.header[0], "Annual Average Flow Exceedence");
   EXPECT_EQ(g.chart.xMax, 100.0);
 
@@ -81,12 +84,15 @@ TEST(FlowExceedence, CurvesWithFewerThanTwoValuesHaveNoDurationCurve) {
   FlowGraphSettings s = AnnualAverage();
   s.exceedence = true;
   const FlowGraph g = BuildFlowGraph(Input(s, {Curve("Ten", *ten), Curve("One", *one)}));
+  ASSERT_EQ(g.values.size(), 2u);
+  ASSERT_EQ(g.values[1].size(), g.x.size());
   for (float v : g.values[1]) EXPECT_EQ(v, -99.0f);
   for (double x : g.x) EXPECT_FALSE(std::isnan(x));
 
   const FlowGraph alone = BuildFlowGraph(Input(s, {Curve("One", *one)}));
   ASSERT_EQ(alone.x.size(), 1u);
   EXPECT_EQ(alone.x[0], 0.0);
+  ASSERT_EQ(alone.statistics.size(), 1u);
   EXPECT_EQ(alone.statistics[0].count, 0);
 }
 
@@ -104,10 +110,13 @@ TEST(FlowTrendLine, FitsTheValuesAndIgnoresHoles) {
   EXPECT_NEAR(g.trend.slope, 2.0, 1e-9);
   EXPECT_NEAR(g.trend.intercept, 5.0, 1e-6);
   ASSERT_EQ(g.chart.main.sets.size(), 2u);
+  ASSERT_EQ(g.chart.main.curveLabels.size(), 2u);
+  ASSERT_EQ(g.chart.main.curveStyles.size(), 2u);
   EXPECT_EQ(g.chart.main.curveLabels[1], "Trend Line");
   EXPECT_EQ(g.chart.main.curveStyles[1].pattern, 3);
   EXPECT_EQ(g.chart.main.curveStyles[1].lineColour.red, 0);
   // The line is drawn across the missing year too.
+  ASSERT_GT(g.chart.main.sets[1].y.size(), 400u);
   EXPECT_NEAR(g.chart.main.sets[1].y[400], 2.0 * 401 + 5.0, 1e-6);
   // Trend lines belong to single curves only.
   FlowGraphSettings two = s;
@@ -136,6 +145,8 @@ TEST(FlowThreshold, ConstantGreenCurveWithPatternFive) {
   const FlowGraph g = BuildFlowGraph(Input(s, {Curve("Ten", *r)}));
   ASSERT_EQ(g.chart.main.sets.size(), 2u);
   for (double y : g.chart.main.sets[1].y) EXPECT_EQ(y, 42.5);
+  ASSERT_EQ(g.chart.main.curveLabels.size(), 2u);
+  ASSERT_EQ(g.chart.main.curveStyles.size(), 2u);
   EXPECT_EQ(g.chart.main.curveLabels[1], "Threshold");
   EXPECT_EQ(g.chart.main.curveStyles[1].pattern, 5);
   EXPECT_EQ(g.chart.main.curveStyles[1].lineColour.green, 255);
@@ -156,8 +167,10 @@ TEST(FlowErrorBars, QuarterDeviationsNeverBelowZeroAndTheAxisCoversThem) {
   const FlowGraph g = BuildFlowGraph(Input(s, {Curve("A", *r)}));
   ASSERT_TRUE(g.chart.second.has_value());
   EXPECT_EQ(g.chart.second->type, ChartType::ErrorBars);
+  ASSERT_FALSE(g.chart.second->curveLabels.empty());
   EXPECT_EQ(g.chart.second->curveLabels[0], "Error Bars");
   ASSERT_EQ(g.errorLow.size(), 2u);
+  ASSERT_EQ(g.errorHigh.size(), 2u);
   for (float lo : g.errorLow) EXPECT_GE(lo, 0.0f);
   EXPECT_GT(g.errorHigh[0], 60.0f);
   EXPECT_FALSE(g.chart.yAutomatic);
@@ -287,6 +300,7 @@ TEST(FlowChart, DescriptionOfATimeGraph) {
   EXPECT_EQ(c.holeValue, -99.0);
   EXPECT_EQ(c.headerFont, "Arial,10,bold");
   EXPECT_EQ(c.legendFont, "Times,8,bold");
+  ASSERT_EQ(c.main.curveStyles.size(), 1u);
   EXPECT_EQ(c.main.curveStyles[0].pointStyle, kPointDefault);
   EXPECT_EQ(c.main.curveStyles[0].lineColour.blue, 44);  // 300 acts as 44
   EXPECT_EQ(c.main.curveStyles[0].lineWidth, 2);

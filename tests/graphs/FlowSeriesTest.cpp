@@ -40,6 +40,8 @@ TEST(FlowSeries, TwoDataSetsShareOneAxisWithGapsWhereACurveHasNoYears) {
 
   const std::vector<float> first = ComputeFlowSeries(l, curves[0]);
   const std::vector<float> second = ComputeFlowSeries(l, curves[1]);
+  ASSERT_EQ(first.size(), 21u * 365);
+  ASSERT_EQ(second.size(), 21u * 365);
   EXPECT_EQ(first[0], 10.0f);
   EXPECT_EQ(first[3649], 10.0f);
   EXPECT_EQ(first[3650], -99.0f);
@@ -86,6 +88,7 @@ TEST(FlowSeries, HydrographIsTheMedianOverYearsOfEachDay) {
   const std::vector<FlowCurveInput> curves = {Curve("A", *r)};
   const FlowLayout hydro = MakeFlowLayout(Annual(kAnnualMedianHydrograph), curves);
   const std::vector<float> median = ComputeFlowSeries(hydro, curves[0]);
+  ASSERT_EQ(median.size(), 365u);
   EXPECT_EQ(median[0], 4.0f);
   EXPECT_EQ(median[10], 4.0f);
 }
@@ -193,6 +196,7 @@ TEST(FlowAxis, OneWaterYearIsLabelledByMonths) {
   EXPECT_EQ(xs, (std::vector<double>{1, 31, 61, 92, 123, 151, 182, 212, 243, 273, 304, 335, 365}));
 
   const FlowXAxis hydro = MakeFlowXAxis(MakeFlowLayout(Annual(kAnnualMedianHydrograph), curves), false);
+  ASSERT_FALSE(hydro.labels.empty());
   EXPECT_EQ(hydro.labels.front().text, "Oct");
 }
 
@@ -215,10 +219,11 @@ TEST(FlowAxis, YearLabelsFollowTheSpan) {
   const FlowXAxis six = axisOf(1990, 1995);
   EXPECT_EQ(six.title, "Water Year");
   EXPECT_EQ(Texts(six), (std::vector<std::string>{"1990", "1991", "1992", "1993", "1994", "1995", "1996"}));
+  ASSERT_FALSE(six.labels.empty());
   EXPECT_EQ(six.labels.back().x, 6.0 * 365);
 
   const FlowXAxis twelve = axisOf(1990, 2001);
-  EXPECT_EQ(twelve.labels.size(), 13u);
+  ASSERT_EQ(twelve.labels.size(), 13u);
   EXPECT_EQ(twelve.labels[10].text, "'00");
 
   const FlowXAxis thirty = axisOf(1950, 1979);
@@ -251,6 +256,7 @@ TEST(FlowAxis, YearLabelsFollowTheSpan) {
   EXPECT_EQ(days.labels[27].text, "28");
   const FlowXAxis februaries = axisOf(1990, 1994, Monthly(kMonthlyDaily, 4));
   EXPECT_EQ(februaries.title, "Water Year");
+  ASSERT_GE(februaries.labels.size(), 2u);
   EXPECT_EQ(februaries.labels[1].x, 29.0);
 
   auto r = MakeRecord(1990, 1994, [](int, int) { return 1.0f; });

@@ -8,6 +8,7 @@
 #include "common/engine/TextFormat.h"
 #include "graphs/GraphTestRecords.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
@@ -22,14 +23,9 @@ using testing::ScriptedUi;
 class GraphProject : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("zelvo_graph_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
     app.projectName = "Graphs";
     app.projectFolder = folder_;
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   // Adds data set number N with the given years, every flow `flow`.
   int AddDataSet(const std::string& title, int first, int last, float flow = 10.0f, int streamClass = 0) {
@@ -56,7 +52,8 @@ class GraphProject : public ::testing::Test {
     }
   }
 
-  std::filesystem::path folder_;
+  testing::TempFolder temp_;
+  const std::filesystem::path folder_ = temp_.Path();
   AppState app;
 };
 
@@ -80,6 +77,8 @@ TEST_F(GraphProject, FlowWindowChoiceMessagesAndUnreadableFiles) {
   w.SetSelection({0, 1});
   const FlowGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
+  ASSERT_EQ(g->values.size(), 2u);
+  ASSERT_FALSE(g->values[0].empty());
   for (float v : g->values[1]) ASSERT_EQ(v, -99.0f);
   EXPECT_EQ(g->values[0][0], 10.0f);
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -123,6 +122,8 @@ TEST_F(GraphProject, TimePeriodWindowDrawsTheProfilesPeriods) {
   const FlowGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
   EXPECT_EQ(g->layout.span, 21);
+  ASSERT_EQ(g->values.size(), 2u);  // the two periods
+  ASSERT_EQ(g->values[0].size(), 21u * 365);
   EXPECT_EQ(g->values[0][3649], 10.0f);
   EXPECT_EQ(g->values[0][3650], -99.0f);
   w.SetSelection({1});
@@ -143,7 +144,10 @@ TEST_F(GraphProject, ThresholdOfZeroOrCancelStaysOff) {
   EXPECT_TRUE(w.SwitchThreshold(ui, true));
   const FlowGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
+  ASSERT_EQ(g->chart.main.sets.size(), 2u);
+  ASSERT_EQ(g->chart.main.curveLabels.size(), 2u);
   EXPECT_EQ(g->chart.main.curveLabels.back(), "Threshold");
+  ASSERT_FALSE(g->chart.main.sets.back().y.empty());
   EXPECT_EQ(g->chart.main.sets.back().y[0], 12.5);
   EXPECT_FALSE(w.SwitchThreshold(ui, false));
   EXPECT_EQ(w.Draw(ui)->chart.main.sets.size(), 1u);
@@ -199,12 +203,14 @@ TEST_F(GraphProject, ExportAsksBeforeOverwritingAndReportsABusyFile) {
   w.SetSelection({0});
   const std::string path = (folder_ / "flows.csv").string();
   { std::ofstream(path) << "old"; }
+  const std::string folderNamedCsv = (folder_ / "folder.csv").string();
+  std::filesystem::create_directory(folderNamedCsv);
   ScriptedUi ui;
   ui.File(path)
       .Answer(Answer::No)
       .File(path)
       .Answer(Answer::Yes)
-      .File(folder_.string())
+      .File(folderNamedCsv)
       .Answer(Answer::Yes)
       .File(std::nullopt);
   w.Export(ui);
@@ -215,15 +221,16 @@ TEST_F(GraphProject, ExportAsksBeforeOverwritingAndReportsABusyFile) {
   std::stringstream written;
   written << std::ifstream(path, std::ios::binary).rdbuf();
   EXPECT_EQ(written.str().substr(0, 12), "Daily Flow\r\n");
+  ASSERT_EQ(ui.fileRequests.size(), 2u);
   EXPECT_EQ(ui.fileRequests[0].filter, "Comma Separated Values Files (*.csv)|*.csv||");
   EXPECT_EQ(ui.fileRequests[0].defaultExtension, ".csv");
   // A folder cannot be written as a file.
   ui.messages.clear();
   w.Export(ui);
   w.ExportStatistics(ui);
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages.back(), "This file is being used by another program.");
-  EXPECT_EQ(ui.messages[0],
-            "The file: " + folder_.string() + " already exists.  Do you want to overwrite it?");
+  EXPECT_EQ(ui.messages[0], "The file: " + folderNamedCsv + " already exists.  Do you want to overwrite it?");
 }
 
 TEST_F(GraphProject, WindowsOpenWithThePreferredSeries) {
@@ -243,14 +250,30 @@ TEST_F(GraphProject, WindowsOpenWithThePreferredSeries) {
 
 TEST_F(GraphProject, CaptureWritesTheBitmapOrSaysWriteError) {
   const std::string path = (folder_ / "chart.bmp").string();
+  {
+    std::ofstream old(path, std::ios::binary);
+    old << std::string(5000, 'x');
+  }
+  const std::string nowhere = (folder_ / "no_such_folder" / "chart.bmp").string();
   ScriptedUi ui;
-  ui.Fill<CaptureForm>([&](CaptureForm& f) { f.path = path; }).Cancel<CaptureForm>();
+  ui.Fill<CaptureForm>([&](CaptureForm& f) { f.path = path; })
+      .Cancel<CaptureForm>()
+      .Fill<CaptureForm>([&](CaptureForm& f) { f.path = nowhere; });
   auto grab = [] { return RgbImage{101, 2, std::vector<std::uint8_t>(101 * 2 * 3, 9)}; };
   EXPECT_TRUE(CaptureChart(ui, grab));
-  EXPECT_EQ(std::filesystem::file_size(path), 54u + 304u * 2u);
+  EXPECT_EQ(std::filesystem::file_size(path), 54u + 304u * 2u);  // the older, longer file is cut
   EXPECT_FALSE(CaptureChart(ui, grab));
+  // A file that cannot be created: nothing written, nothing said.
+  EXPECT_TRUE(CaptureChart(ui, grab));
+  EXPECT_FALSE(std::filesystem::exists(nowhere));
   EXPECT_TRUE(ui.messages.empty());
-  EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ui.busyChanges, (std::vector<bool>{true, false, true, false}));
+  // A write that fails once the file is open says so.
+  if (std::filesystem::exists("/dev/full")) {
+    ui.Fill<CaptureForm>([](CaptureForm& f) { f.path = "/dev/full"; });
+    EXPECT_TRUE(CaptureChart(ui, grab));
+    EXPECT_EQ(ui.messages, (std::vector<std::string>{"write error"}));
+  }
 
   // Browse: an existing file goes into the field only after Yes.
   CaptureForm form;
@@ -260,6 +283,7 @@ TEST_F(GraphProject, CaptureWritesTheBitmapOrSaysWriteError) {
   EXPECT_EQ(form.path, "before.bmp");
   BrowseCaptureFile(ui, form);
   EXPECT_EQ(form.path, path);
+  ASSERT_FALSE(ui.fileRequests.empty());
   EXPECT_EQ(ui.fileRequests.back().filter, "Windows Bitmap Files (*.bmp)|*.bmp||");
 }
 
@@ -310,7 +334,10 @@ TEST_F(GraphProject, IndexWindowListsComputedSetsWithMedianMarks) {
   w.normalize = true;
   g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
+  ASSERT_EQ(g->value.size(), 2u);
+  ASSERT_FALSE(g->value[1].empty());
   EXPECT_EQ(g->value[1][0], 2.0f);
+  ASSERT_FALSE(g->chart.main.curveLabels.empty());
   EXPECT_EQ(g->chart.main.curveLabels[0], "Base - base");
 }
 
@@ -379,9 +406,13 @@ TEST_F(GraphProject, ProfileIndexWindowChoosesItsBasePeriod) {
   EXPECT_EQ(w.BasePeriod(), 2);
   const IndexGraph* g = w.Draw(ui);
   ASSERT_NE(g, nullptr);
+  ASSERT_GE(g->header.size(), 2u);
+  ASSERT_EQ(g->chart.main.curveLabels.size(), 2u);
   EXPECT_EQ(g->header[0], "Dam");
   EXPECT_EQ(g->header[1], "Hydrologic Index Comparisons");
   EXPECT_EQ(g->chart.main.curveLabels[1], "After - base");
+  ASSERT_FALSE(g->value.empty());
+  ASSERT_FALSE(g->value[0].empty());
   EXPECT_NEAR(g->value[0][0], 1.0f / 3.0f, 1e-6);
   EXPECT_TRUE(ui.Finished());
 }

@@ -39,6 +39,7 @@ TEST(IndexGraph, ThreeCurvesInTheRangeGraph) {
   for (int j = 0; j < 3; ++j)
     for (int k = 1; k <= 3; ++k) EXPECT_NEAR(c.main.sets[4 * j].x[k - 1], k - 0.4 + 0.2 * j, 1e-12);
   // High, low, open, close.
+  for (int k = 0; k < 4; ++k) ASSERT_EQ(c.main.sets[k].y.size(), 3u);
   EXPECT_EQ(c.main.sets[0].y[0], 3.0);
   EXPECT_EQ(c.main.sets[1].y[0], 0.0);
   EXPECT_EQ(c.main.sets[2].y[0], 3.0);
@@ -52,6 +53,7 @@ TEST(IndexGraph, ThreeCurvesInTheRangeGraph) {
   ASSERT_TRUE(c.second.has_value());
   EXPECT_EQ(c.second->type, ChartType::Plot);
   EXPECT_EQ(c.second->sets.at(0).y.size(), 9u);
+  ASSERT_EQ(c.second->curveStyles.size(), 1u);
   EXPECT_EQ(c.second->curveStyles[0].pointSize, 3);
   EXPECT_EQ(c.second->curveStyles[0].pointColour.red, 0);
   // Extents: largest upper (3 x 171 + 2) plus 1, smallest lower (0).
@@ -61,6 +63,7 @@ TEST(IndexGraph, ThreeCurvesInTheRangeGraph) {
   EXPECT_EQ(c.xMin, 0.0);
   EXPECT_EQ(c.xMax, 3.5);
   EXPECT_EQ(c.axisFont, "Arial,8,bold");
+  ASSERT_EQ(g.header.size(), 3u);
   EXPECT_EQ(g.header[2], "Lower Bound = 25th percentile     Upper Bound = 75th percentile");
   EXPECT_EQ(g.header[0], "Alternative Hydrologic Index Range Comparisons");
   EXPECT_EQ(g.header[1], "");
@@ -85,6 +88,10 @@ TEST(IndexGraph, NormalisationByTheBaseWithZeroAndNegativeBaseValues) {
   in.curves[1].table->value[ML(2)] = 6.0f;
   in.curves[1].table->upper[ML(2)] = 10.0f;
   const IndexGraph g = BuildIndexGraph(in);
+  for (const auto* per : {&g.lower, &g.value, &g.upper}) {
+    ASSERT_EQ(per->size(), 2u);
+    for (const std::vector<float>& curve : *per) ASSERT_EQ(curve.size(), 3u);
+  }
   EXPECT_EQ(g.value[0][0], -99.0f);
   EXPECT_EQ(g.value[1][0], -99.0f);
   EXPECT_EQ(g.lower[1][0], -99.0f);
@@ -93,6 +100,8 @@ TEST(IndexGraph, NormalisationByTheBaseWithZeroAndNegativeBaseValues) {
   EXPECT_EQ(g.upper[1][1], -2.0f);
   EXPECT_LE(g.lower[0][1], g.upper[0][1]);
   // The label of a pointless index stays on the axis.
+  ASSERT_EQ(g.chart.xLabels.size(), 3u);
+  ASSERT_EQ(g.chart.main.curveLabels.size(), 2u);
   EXPECT_EQ(g.chart.xLabels[0].text, "MA1");
   EXPECT_EQ(g.chart.main.curveLabels[0], "Set 1 - base");
   EXPECT_EQ(g.chart.yTitle, "Normalized Hydrologic Index Value");
@@ -111,6 +120,9 @@ TEST(IndexGraph, ValueGraphIsOneBarSetPerCurve) {
   EXPECT_EQ(c.main.type, ChartType::Bar);
   ASSERT_EQ(c.main.sets.size(), 2u);
   EXPECT_EQ(c.main.sets[1].x, (std::vector<double>{1, 2, 3}));
+  ASSERT_EQ(c.main.sets[1].y.size(), 3u);
+  ASSERT_EQ(c.main.curveStyles.size(), 2u);
+  ASSERT_EQ(c.main.curveLabels.size(), 2u);
   EXPECT_EQ(c.main.sets[1].y[2], 2.0 * 171);
   EXPECT_EQ(c.main.curveStyles[1].lineColour.red, 10);
   EXPECT_EQ(c.main.curveStyles[1].pattern, 2);
@@ -135,6 +147,8 @@ TEST(IndexGraph, MissingResultsFileLeavesTheCurveWithoutPoints) {
   IndexGraphInput in = Input(IndexGraphType::Value, 2);
   in.curves[1].table.reset();
   const IndexGraph g = BuildIndexGraph(in);
+  ASSERT_EQ(g.chart.main.sets.size(), 2u);
+  ASSERT_EQ(g.chart.main.sets[1].y.size(), 3u);
   for (double y : g.chart.main.sets[1].y) EXPECT_EQ(y, -99.0);
 }
 

@@ -15,10 +15,24 @@ using testing::Flow;
 using testing::ScratchFolder;
 using testing::ScriptedUi;
 
-DailyValueOutcome Read(const std::string& text, FlowRecord& r, int begin = 0, int end = 0,
-                       ImportProgram program = ImportProgram::Main) {
+// One read: its status and what it found.
+struct DailyRead {
+  Status status;
+  DailyValueSpan span;
+};
+
+DailyRead Read(const std::string& text, FlowRecord& r, int begin = 0, int end = 0,
+               ImportProgram program = ImportProgram::Main) {
   std::istringstream in(text);
-  return ReadDailyValues(in, program, begin, end, r, "daily.txt");
+  DailyValueSpan span;
+  Status status = ReadDailyValues(in, program, begin, end, r, span, "daily.txt");
+  return {std::move(status), span};
+}
+
+DailyRead ReadFile(const std::string& path, int begin, int end, FlowRecord& r) {
+  DailyValueSpan span;
+  Status status = ReadDailyValueFile(path, ImportProgram::Main, begin, end, r, span);
+  return {std::move(status), span};
 }
 
 const std::string kHeader =
@@ -28,9 +42,9 @@ const std::string kHeader =
 TEST(DailyValueReader, FirstOctoberValueGoesToSlotOneOfTheNextWaterYear) {
   FlowRecord r;
   const auto o = Read(kHeader + Daily("1990-10-01", "123", "A"), r);
-  ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(o.beginYear, 1991);
-  EXPECT_EQ(o.endYear, 1991);
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
+  EXPECT_EQ(o.span.beginYear, 1991);
+  EXPECT_EQ(o.span.endYear, 1991);
   EXPECT_EQ(r.yearCount, 1);
   EXPECT_EQ(r.years[0], 1991);
   EXPECT_EQ(Flow(r, 0, 1), 123.0f);
@@ -40,7 +54,8 @@ TEST(DailyValueReader, FirstOctoberValueGoesToSlotOneOfTheNextWaterYear) {
 
 TEST(DailyValueReader, CalendarYearTurnStaysInOneWaterYear) {
   FlowRecord r;
-  ASSERT_TRUE(Read(Daily("1990-12-31", "1") + Daily("1991-01-01", "2") + Daily("1991-09-30", "3"), r).ok);
+  ASSERT_TRUE(
+      Read(Daily("1990-12-31", "1") + Daily("1991-01-01", "2") + Daily("1991-09-30", "3"), r).status.Ok());
   EXPECT_EQ(r.yearCount, 1);
   EXPECT_EQ(Flow(r, 0, 92), 1.0f);
   EXPECT_EQ(Flow(r, 0, 93), 2.0f);
@@ -50,7 +65,7 @@ TEST(DailyValueReader, CalendarYearTurnStaysInOneWaterYear) {
 TEST(DailyValueReader, CrLfLinesAndLastLineWithoutEnd) {
   FlowRecord r;
   const std::string text = "header\r\nAGNC\t1\t1990-10-01\t5.5\tP\r\nAGNC\t1\t1990-10-02\t6.5\tA:e";
-  ASSERT_TRUE(Read(text, r).ok);
+  ASSERT_TRUE(Read(text, r).status.Ok());
   EXPECT_EQ(Flow(r, 0, 1), 5.5f);
   EXPECT_EQ(Flow(r, 0, 2), 6.5f);
 }
@@ -61,7 +76,7 @@ TEST(DailyValueReader, LinesBeforeTheFirstAgencyLineAreHeader) {
   // AGNC line the agency code is no longer looked at.
   const std::string text =
       "USGS\t1\t1990-10-05\t99\tA\n" + Daily("1990-10-01", "1") + "OTHR\t1\t1990-10-02\t2\tA\n";
-  ASSERT_TRUE(Read(text, r).ok);
+  ASSERT_TRUE(Read(text, r).status.Ok());
   EXPECT_EQ(Flow(r, 0, 5), kMissing);
   EXPECT_EQ(Flow(r, 0, 2), 2.0f);
 }
@@ -73,8 +88,8 @@ TEST(DailyValueReader, BlankLinesTrailersAndBadDatesChangeNothing) {
                            Daily("1990-1-05", "9") + Daily("19901002", "9") + "AGNC\t1\n" +
                            Daily("1990-10-02", "2");
   const auto o = Read(text, r);
-  ASSERT_TRUE(o.ok);
-  EXPECT_EQ(o.storedLines, 2);
+  ASSERT_TRUE(o.status.Ok());
+  EXPECT_EQ(o.span.storedLines, 2);
   EXPECT_EQ(r.yearCount, 1);
   EXPECT_EQ(Flow(r, 0, 1), 1.0f);
   EXPECT_EQ(Flow(r, 0, 2), 2.0f);
@@ -86,9 +101,9 @@ TEST(DailyValueReader, DatesOutOfOrderGoToTheirYearAndRepeatedDatesKeepTheLastLi
   const std::string text = Daily("1995-10-01", "5") + Daily("1990-10-01", "1") + Daily("1990-10-01", "1.5") +
                            Daily("1992-10-01", "3");
   const auto o = Read(text, r);
-  ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(o.beginYear, 1991);
-  EXPECT_EQ(o.endYear, 1996);
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
+  EXPECT_EQ(o.span.beginYear, 1991);
+  EXPECT_EQ(o.span.endYear, 1996);
   ASSERT_EQ(r.yearCount, 6);
   EXPECT_EQ(r.years[0], 1991);
   EXPECT_EQ(r.years[1], 0);  // no line in water year 1992
@@ -105,7 +120,7 @@ TEST(DailyValueReader, RequestedYearsAreCutOut) {
   const auto o =
       Read(testing::DailyYearsOf(1990, 1999, [](int wy, int, int d) { return std::to_string(wy * 100 + d); }),
            r, 1993, 1995);
-  ASSERT_TRUE(o.ok) << o.message;
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
   ASSERT_EQ(r.yearCount, 3);
   EXPECT_EQ(r.years[0], 1993);
   EXPECT_EQ(r.years[2], 1995);
@@ -119,23 +134,23 @@ TEST(DailyValueReader, YearChecksGiveTheirMessagesAndFields) {
   FlowRecord r;
   r.yearCount = 7;  // a failed read leaves the record alone
   auto o = Read(text, r, 1989, 1992);
-  EXPECT_FALSE(o.ok);
-  EXPECT_EQ(o.message,
+  EXPECT_FALSE(o.status.Ok());
+  EXPECT_EQ(o.status.Message(),
             "The starting water year is not contained in the input file.\n\n                        Import "
             "Aborted!");
-  EXPECT_EQ(o.field, kFieldBeginningYear);
+  EXPECT_EQ(o.span.field, kFieldBeginningYear);
   EXPECT_EQ(r.yearCount, 7);
   o = Read(text, r, 1996, 0);
-  EXPECT_EQ(o.message, kStartingYearNotInFileMessage);
+  EXPECT_EQ(o.status.Message(), kStartingYearNotInFileMessage);
   o = Read(text, r, 1992, 1996);
-  EXPECT_EQ(o.message,
+  EXPECT_EQ(o.status.Message(),
             "The ending year is not contained in the input file.\n\n                   Import Aborted!");
-  EXPECT_EQ(o.field, kFieldEndingYear);
+  EXPECT_EQ(o.span.field, kFieldEndingYear);
   // An open beginning year with an ending year before the file.
   o = Read(text, r, 0, 1980);
-  EXPECT_EQ(o.message, kEndingYearNotInFileMessage);
-  EXPECT_TRUE(Read(text, r, 1990, 1995).ok);
-  EXPECT_TRUE(Read(text, r, 0, 1992).ok);
+  EXPECT_EQ(o.status.Message(), kEndingYearNotInFileMessage);
+  EXPECT_TRUE(Read(text, r, 1990, 1995).status.Ok());
+  EXPECT_TRUE(Read(text, r, 0, 1992).status.Ok());
   EXPECT_EQ(r.yearCount, 3);
 }
 
@@ -144,26 +159,26 @@ TEST(DailyValueReader, SpanOver150YearsIsRefusedByTheMainProgramWhateverIsAsked)
   const std::string text = Daily("1849-10-01", "1") + Daily("1851-10-01", "2") + Daily("1999-10-01", "3");
   FlowRecord r;
   auto o = Read(text, r, 1990, 2000);
-  EXPECT_FALSE(o.ok);
+  EXPECT_FALSE(o.status.Ok());
   EXPECT_EQ(
-      o.message,
+      o.status.Message(),
       "The import file period of record spans more than 150 years.\n\nPlease reduce the number of years.");
-  EXPECT_EQ(o.field, kFieldDailyFile);
+  EXPECT_EQ(o.span.field, kFieldDailyFile);
   // 150 years exactly are accepted.
   o = Read(Daily("1850-10-01", "1") + Daily("1999-10-01", "3"), r);
-  ASSERT_TRUE(o.ok);
+  ASSERT_TRUE(o.status.Ok());
   EXPECT_EQ(r.yearCount, 150);
   EXPECT_EQ(r.years[149], 2000);
   // The classification program skips the years before its beginning year.
   o = Read(text, r, 1852, 0, ImportProgram::Classification);
-  ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(o.beginYear, 1852);
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
+  EXPECT_EQ(o.span.beginYear, 1852);
   EXPECT_EQ(r.yearCount, 149);
   EXPECT_EQ(Flow(r, 0, 1), 2.0f);
   EXPECT_EQ(Flow(r, 148, 1), 3.0f);
   // An earlier date after a late one counts for the span too.
   o = Read(Daily("1999-10-01", "3") + Daily("1849-10-01", "1"), r);
-  EXPECT_EQ(o.message, kSpanOver150YearsMessage);
+  EXPECT_EQ(o.status.Message(), kSpanOver150YearsMessage);
 }
 
 TEST(DailyValueReader, ClassificationProgramStopsAfterTheEndingYear) {
@@ -172,40 +187,40 @@ TEST(DailyValueReader, ClassificationProgramStopsAfterTheEndingYear) {
   const std::string text = DailyYears(1990, 1992) + Daily("1700-10-01", "1");
   FlowRecord r;
   auto o = Read(text, r, 1991, 1991, ImportProgram::Classification);
-  ASSERT_TRUE(o.ok) << o.message;
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
   EXPECT_EQ(r.yearCount, 1);
   EXPECT_EQ(r.years[0], 1991);
   o = Read(text, r, 1991, 1991, ImportProgram::Main);
-  EXPECT_EQ(o.message, kSpanOver150YearsMessage);
+  EXPECT_EQ(o.status.Message(), kSpanOver150YearsMessage);
   // Requested years all after the file.
   o = Read(DailyYears(1990, 1991), r, 2000, 2001, ImportProgram::Classification);
-  EXPECT_EQ(o.message, kStartingYearNotInFileMessage);
+  EXPECT_EQ(o.status.Message(), kStartingYearNotInFileMessage);
 }
 
 TEST(DailyValueReader, FileWithoutAgencyLinesOrWithoutDatedValues) {
   FlowRecord r;
   auto o = Read("# only a header\nagency_cd\tsite_no\n", r);
-  EXPECT_FALSE(o.ok);
-  EXPECT_EQ(o.message,
+  EXPECT_FALSE(o.status.Ok());
+  EXPECT_EQ(o.status.Message(),
             "The daily flow input data file, daily.txt, has no line beginning with AGNC.\n\n"
             "                   Import Aborted!");
-  EXPECT_EQ(o.field, kFieldDailyFile);
+  EXPECT_EQ(o.span.field, kFieldDailyFile);
   o = Read("", r);
-  EXPECT_EQ(o.message, NoAgencyLineMessage("daily.txt"));
+  EXPECT_EQ(o.status.Message(), NoAgencyLineMessage("daily.txt"));
   o = Read("AGNC\tsite\n" + Daily("1990-02-30", "1"), r);
-  EXPECT_EQ(o.message,
+  EXPECT_EQ(o.status.Message(),
             "The daily flow input data file, daily.txt, has no daily values with a valid date.\n\n"
             "                   Import Aborted!");
 }
 
 TEST(DailyValueReader, FileConvenienceChecksYearOrderAndOpening) {
   FlowRecord r;
-  auto o = ReadDailyValueFile("/nonexistent/daily.txt", ImportProgram::Main, 1995, 1990, r);
-  EXPECT_EQ(o.message, "The ending year must be equal to or greater than the starting year.");
-  EXPECT_EQ(o.field, kFieldEndingYear);
-  o = ReadDailyValueFile("/nonexistent/daily.txt", ImportProgram::Main, 0, 0, r);
-  EXPECT_EQ(o.message, "Can not open the daily flow input data file:  /nonexistent/daily.txt");
-  EXPECT_EQ(o.field, kFieldDailyFile);
+  auto o = ReadFile("/nonexistent/daily.txt", 1995, 1990, r);
+  EXPECT_EQ(o.status.Message(), "The ending year must be equal to or greater than the starting year.");
+  EXPECT_EQ(o.span.field, kFieldEndingYear);
+  o = ReadFile("/nonexistent/daily.txt", 0, 0, r);
+  EXPECT_EQ(o.status.Message(), "Can not open the daily flow input data file:  /nonexistent/daily.txt");
+  EXPECT_EQ(o.span.field, kFieldDailyFile);
 }
 
 TEST(ClassificationDailyRead, AsksAboutFewerThan20YearsUnlessInBatch) {
@@ -215,7 +230,9 @@ TEST(ClassificationDailyRead, AsksAboutFewerThan20YearsUnlessInBatch) {
     ScriptedUi ui;
     ui.Answer(Answer::No);
     FlowRecord r;
-    EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r), 1);
+    const Status declined = ReadDailyValueFileForClassification(ui, path, 0, 0, false, r);
+    EXPECT_FALSE(declined.Ok());
+    EXPECT_EQ(declined.Message(), "");  // the user ended it: nothing more to say
     EXPECT_EQ(ui.messages, std::vector<std::string>{
                                "The number of years (5) is less than 20.\n\nDo you wish to continue?"});
   }
@@ -223,14 +240,14 @@ TEST(ClassificationDailyRead, AsksAboutFewerThan20YearsUnlessInBatch) {
     ScriptedUi ui;
     ui.Answer(Answer::Yes);
     FlowRecord r;
-    EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 1991, 1993, false, r), 0);
+    EXPECT_TRUE(ReadDailyValueFileForClassification(ui, path, 1991, 1993, false, r).Ok());
     EXPECT_EQ(r.yearCount, 3);
     EXPECT_EQ(r.years[0], 1991);
   }
   {
     ScriptedUi ui;
     FlowRecord r;
-    EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r), 0);
+    EXPECT_TRUE(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r).Ok());
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(r.yearCount, 5);
   }
@@ -243,7 +260,7 @@ TEST(ClassificationDailyRead, BatchSilentlyDropsYearsWithMissingDays) {
       folder.Write("station", DailyYears(1980, 1985) + Daily("1986-01-15", "3") + DailyYears(1987, 2004));
   ScriptedUi ui;
   FlowRecord r;
-  ASSERT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r), 0);
+  ASSERT_TRUE(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r).Ok());
   EXPECT_TRUE(ui.forms.empty());
   EXPECT_EQ(r.yearCount, 24);
   EXPECT_EQ(r.years[5], 1985);
@@ -253,11 +270,15 @@ TEST(ClassificationDailyRead, BatchSilentlyDropsYearsWithMissingDays) {
     EXPECT_EQ(f.program, ImportProgram::Classification);
     f.choice = MissingDataForm::kAbort;
   });
-  EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r), 1);
+  EXPECT_FALSE(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r).Ok());
   EXPECT_EQ(r.yearCount, 24);  // untouched by the aborted read
   // Open failure is shown and fails.
-  EXPECT_EQ(ReadDailyValueFileForClassification(ui, folder.Write("x", "") + ".none", 0, 0, true, r), 1);
+  const Status unopened =
+      ReadDailyValueFileForClassification(ui, folder.Write("x", "") + ".none", 0, 0, true, r);
+  EXPECT_FALSE(unopened.Ok());
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), DailyFileOpenFailure(folder.Write("x", "") + ".none"));
+  EXPECT_EQ(unopened.Message(), ui.messages.back());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "common/import/DailyValueReader.h"
 #include "common/import/PeakFlowReader.h"
 #include "import/ImportTestSupport.h"
+#include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
@@ -32,12 +33,7 @@ struct ImportCase {
   ScriptedUi ui;
 
   DailyValueImportResult Run() { return ImportDailyValueFile(ui, form, dataSet); }
-  FlowRecord Stored(bool peaks) {
-    FlowRecord r;
-    std::string error;
-    EXPECT_TRUE(ReadDataSetFile(dataSet, peaks, r, error)) << error;
-    return r;
-  }
+  FlowRecord Stored(bool peaks) { return testing::StoredRecord(dataSet, peaks); }
 };
 
 TEST(ImportDailyValueFile, TwentyPeaksImportWithoutAQuestion) {
@@ -85,6 +81,7 @@ TEST(ImportDailyValueFile, ZeroPeaksAnsweredYesGiveNoPeakSection) {
   c.ui.Answer(Answer::Yes);
   const DailyValueImportResult r = c.Run();
   ASSERT_TRUE(r.ok);
+  ASSERT_FALSE(c.ui.messages.empty());
   EXPECT_EQ(c.ui.messages.front(),
             "The number of peak flow years (0) is less than 20.\n\nDo you wish to continue?");
   EXPECT_EQ(r.peakFlag, 0);
@@ -178,6 +175,7 @@ TEST(ImportAlternativeCsvFile, WritesTheDataSetFileWithItsPeakSection) {
   const std::string peakSection = "\r\n2\r\n      900.000       800.000 \r\n       10.000        20.000 ";
   EXPECT_EQ(written.substr(written.size() - peakSection.size()), peakSection);
   EXPECT_FALSE(ImportAlternativeCsvFile(ui, folder / "none.csv", folder / "dataset_4").ok);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(), "Can not open the import file:  " + (folder / "none.csv").string() + ".");
 }
 

@@ -46,13 +46,9 @@ inline std::string Peak(const std::string& date, const std::string& peak, const 
   return "AGNC\t03335500\t" + date + "\t" + time + "\t" + peak + "\t2\t17.22\n";
 }
 
-// The shared temporary folder with two conveniences of the import tests.
+// The shared temporary folder; the import tests read files back by their whole path.
 class ScratchFolder : public TempFolder {
  public:
-  std::string Write(const std::string& name, const std::string& content) const {
-    WriteWholeFile(Path() / name, content);
-    return (Path() / name).string();
-  }
   static std::string Read(const std::filesystem::path& path) { return ReadWholeFile(path); }
 };
 

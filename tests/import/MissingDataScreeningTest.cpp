@@ -21,6 +21,18 @@ FlowRecord Complete(int years) {
   return r;
 }
 
+// One screening: whether the import goes on, and how the screening went.
+struct Screened {
+  Status status;
+  ScreeningSteps steps;
+};
+
+Screened Screen(ScriptedUi& ui, FlowRecord& r, const ScreeningRequest& request) {
+  ScreeningSteps steps;
+  Status status = ScreenMissingData(ui, r, request, steps);
+  return {std::move(status), steps};
+}
+
 void Empty(FlowRecord& r, int column) {
   r.years[static_cast<std::size_t>(column)] = 0;
   r.flows[static_cast<std::size_t>(column)].fill(kMissing);
@@ -90,10 +102,10 @@ TEST(MissingDataScreening, NoMissingDayShowsNoDialogAndKeepsEveryYear) {
     ScreeningRequest request;
     request.program = program;
     request.firstWaterYear = 1991;
-    const ScreeningOutcome o = ScreenMissingData(ui, r, request);
-    EXPECT_TRUE(o.keep);
-    EXPECT_FALSE(o.dialogShown);
-    EXPECT_EQ(o.choice, program == ImportProgram::Main ? 3 : 2);
+    const Screened o = Screen(ui, r, request);
+    EXPECT_TRUE(o.status.Ok());
+    EXPECT_FALSE(o.steps.dialogShown);
+    EXPECT_EQ(o.steps.choice, program == ImportProgram::Main ? 3 : 2);
     EXPECT_EQ(r.yearCount, 3);
     EXPECT_TRUE(ui.forms.empty());
   }
@@ -119,8 +131,8 @@ TEST(MissingDataScreening, ExcludeDropsEveryYearWithAGapImportAllOnlyYearsWithou
     });
     ScreeningRequest request;
     request.firstWaterYear = 1991;
-    const ScreeningOutcome o = ScreenMissingData(ui, r, request);
-    ASSERT_TRUE(o.keep);
+    const Screened o = Screen(ui, r, request);
+    ASSERT_TRUE(o.status.Ok());
     ASSERT_EQ(r.yearCount, static_cast<int>(c.keptYears.size()));
     for (std::size_t i = 0; i < c.keptYears.size(); ++i) EXPECT_EQ(r.years[i], c.keptYears[i]);
     EXPECT_EQ(r.flows[c.keptYears.size() - 1][7], 44.0f);  // 1994 moved with its flows
@@ -138,17 +150,18 @@ TEST(MissingDataScreening, EditShowsTheDailyFileAndAbortOrCloseBoxEnd) {
   ui.Fill<MissingDataForm>([](MissingDataForm& f) { f.choice = 1; })
       .Fill<MissingDataForm>([](MissingDataForm& f) { f.choice = 4; })
       .Cancel<MissingDataForm>();
-  ScreeningOutcome o = ScreenMissingData(ui, r, request);
-  EXPECT_EQ(o.choice, 1);
-  EXPECT_FALSE(o.keep);
+  Screened o = Screen(ui, r, request);
+  EXPECT_EQ(o.steps.choice, 1);
+  EXPECT_FALSE(o.status.Ok());
   EXPECT_EQ(ui.reports, std::vector<std::string>{"/data/daily.txt"});
   EXPECT_EQ(ui.reportWaits, std::vector<bool>{true});
-  o = ScreenMissingData(ui, r, request);
-  EXPECT_EQ(o.choice, 4);
-  EXPECT_FALSE(o.keep);
-  o = ScreenMissingData(ui, r, request);
-  EXPECT_EQ(o.choice, 4);
-  EXPECT_FALSE(o.keep);
+  o = Screen(ui, r, request);
+  EXPECT_EQ(o.steps.choice, 4);
+  EXPECT_FALSE(o.status.Ok());
+  EXPECT_EQ(o.status.Message(), "");  // the user ended the import
+  o = Screen(ui, r, request);
+  EXPECT_EQ(o.steps.choice, 4);
+  EXPECT_FALSE(o.status.Ok());
   EXPECT_EQ(r.yearCount, 2);
   EXPECT_TRUE(ui.Finished());
 }
@@ -161,16 +174,17 @@ TEST(MissingDataScreening, BatchTakesCompleteYearsWithoutDialogAndAnEmptyResultE
   request.program = ImportProgram::Classification;
   request.batch = true;
   request.firstWaterYear = 1991;
-  ScreeningOutcome o = ScreenMissingData(ui, r, request);
-  EXPECT_TRUE(o.keep);
-  EXPECT_EQ(o.choice, 2);
+  Screened o = Screen(ui, r, request);
+  EXPECT_TRUE(o.status.Ok());
+  EXPECT_EQ(o.steps.choice, 2);
   EXPECT_EQ(r.yearCount, 2);
   EXPECT_EQ(r.years[1], 1993);
   EXPECT_TRUE(ui.forms.empty());
   // Every year has a gap: nothing left.
   for (int i = 0; i < 2; ++i) r.flows[static_cast<std::size_t>(i)][0] = kMissing;
-  o = ScreenMissingData(ui, r, request);
-  EXPECT_FALSE(o.keep);
+  o = Screen(ui, r, request);
+  EXPECT_FALSE(o.status.Ok());
+  EXPECT_EQ(o.status.Message(), kNoYearLeftMessage);
   EXPECT_EQ(r.yearCount, 0);
   EXPECT_EQ(ui.messages, std::vector<std::string>{kNoYearLeftMessage});
 }

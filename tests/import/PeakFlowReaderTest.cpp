@@ -28,9 +28,17 @@ FlowRecord ThreeYears() {
   return r;
 }
 
-PeakFlowOutcome Read(const std::string& text, FlowRecord& r) {
+// One read: its status and what it counted.
+struct PeakRead {
+  Status status;
+  PeakFlowCounts counts;
+};
+
+PeakRead Read(const std::string& text, FlowRecord& r) {
   std::istringstream in(text);
-  return ReadPeakFlows(in, 1991, r, "peaks.txt");
+  PeakFlowCounts counts;
+  Status status = ReadPeakFlows(in, 1991, r, counts, "peaks.txt");
+  return {std::move(status), counts};
 }
 
 TEST(PeakFlowReader, ValidPeaksPairWithTheirDayAndOthersAreDroppedSilently) {
@@ -40,9 +48,9 @@ TEST(PeakFlowReader, ValidPeaksPairWithTheirDayAndOthersAreDroppedSilently) {
                            Peak("1991-10-01", "6000", "06:30") +  // day missing: dropped
                            Peak("1985-05-05", "7000") +           // year not imported: dropped
                            Peak("1993-09-30", "8000.5", "1830") + "\n# trailer\n";
-  const PeakFlowOutcome o = Read(text, r);
-  ASSERT_TRUE(o.ok) << o.message;
-  EXPECT_EQ(o.validRecords, 4);
+  const PeakRead o = Read(text, r);
+  ASSERT_TRUE(o.status.Ok()) << o.status.Message();
+  EXPECT_EQ(o.counts.validRecords, 4);
   ASSERT_EQ(r.peakCount, 2);
   EXPECT_EQ(r.peaks[0], 5000.0f);
   EXPECT_EQ(r.peakDayFlows[0], 1153.0f);
@@ -55,10 +63,11 @@ TEST(PeakFlowReader, BadRecordEndsWithTheMessageAndNoPeaks) {
        {Peak("1799-05-01", "100"), Peak("1950-13-01", "100"), Peak("1950-01-32", "100"),
         Peak("1992-01-01", "0"), Peak("1992-09-31", "100"), Peak("1992-01-01", "")}) {
     FlowRecord r = ThreeYears();
-    const PeakFlowOutcome o = Read(Peak("1991-03-01", "5000") + bad, r);
-    EXPECT_FALSE(o.ok) << bad;
-    EXPECT_EQ(o.message, "The peak flow file, peaks.txt, has bad records in it.\n\nPlease delete them.");
-    EXPECT_EQ(o.badLine, 2);
+    const PeakRead o = Read(Peak("1991-03-01", "5000") + bad, r);
+    EXPECT_FALSE(o.status.Ok()) << bad;
+    EXPECT_EQ(o.status.Message(),
+              "The peak flow file, peaks.txt, has bad records in it.\n\nPlease delete them.");
+    EXPECT_EQ(o.counts.badLine, 2);
     EXPECT_EQ(r.peakCount, 0);
   }
 }
@@ -69,7 +78,9 @@ TEST(PeakFlowReader, ShowsTheFileOfABadRecordAndWaits) {
   std::ifstream in(path, std::ios::binary);
   ScriptedUi ui;
   FlowRecord r = ThreeYears();
-  EXPECT_FALSE(ReadPeakFlowFile(ui, in, path, 1991, r));
+  const Status read = ReadPeakFlowFile(ui, in, path, 1991, r);
+  EXPECT_FALSE(read.Ok());
+  EXPECT_EQ(read.Message(), BadPeakRecordsMessage(path));
   EXPECT_FALSE(in.is_open());
   EXPECT_EQ(ui.messages, std::vector<std::string>{BadPeakRecordsMessage(path)});
   EXPECT_EQ(ui.reports, std::vector<std::string>{path});
@@ -80,12 +91,12 @@ TEST(PeakFlowReader, NeverMoreThan150Pairs) {
   FlowRecord r = ThreeYears();
   std::string text;
   for (int k = 0; k < 151; ++k) text += Peak("1991-03-01", std::to_string(100 + k));
-  const PeakFlowOutcome o = Read(text, r);
-  EXPECT_FALSE(o.ok);
-  EXPECT_EQ(o.message, TooManyPeaksMessage("peaks.txt"));
+  const PeakRead o = Read(text, r);
+  EXPECT_FALSE(o.status.Ok());
+  EXPECT_EQ(o.status.Message(), TooManyPeaksMessage("peaks.txt"));
   EXPECT_EQ(r.peakCount, 0);
   text.resize(text.rfind("AGNC"));
-  ASSERT_TRUE(Read(text, r).ok);
+  ASSERT_TRUE(Read(text, r).status.Ok());
   EXPECT_EQ(r.peakCount, 150);
   EXPECT_EQ(r.peaks[149], 249.0f);
 }

@@ -48,8 +48,9 @@ TEST(RealAgencyFiles, DailyValuesLandInTheirWaterYearAndSlot) {
     const auto path = RealFile(c.file);
     if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
     FlowRecord r;
-    const DailyValueOutcome o = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r);
-    ASSERT_TRUE(o.ok) << c.file << ": " << o.message;
+    DailyValueSpan o;
+    const Status read = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r, o);
+    ASSERT_TRUE(read.Ok()) << c.file << ": " << read.Message();
     if (c.firstYear != 0) {
       EXPECT_EQ(o.beginYear, c.firstYear) << c.file;
       EXPECT_EQ(o.endYear, c.lastYear) << c.file;
@@ -89,8 +90,8 @@ TEST(RealAgencyFiles, HuronRiverScreeningReportsItsGaps) {
   const auto path = RealFile("dv_04174500_HuronRiver_AnnArbor_MI.txt");
   if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
   FlowRecord r;
-  const DailyValueOutcome o = ReadDailyValueFile(path, ImportProgram::Main, 1940, 1950, r);
-  ASSERT_TRUE(o.ok);
+  DailyValueSpan span;
+  ASSERT_TRUE(ReadDailyValueFile(path, ImportProgram::Main, 1940, 1950, r, span).Ok());
   CountMissingDays(r);
   // 1 October 1947 to 31 July 1948 is blank: 305 days, 29 February 1948 among them.
   EXPECT_EQ(MissingDataReport(r, 1940),
@@ -104,8 +105,9 @@ TEST(RealAgencyFiles, ThirdValueColumnIsTakenWhereTheLineHasOne) {
   const auto path = RealFile("dv_08057000_TrinityRiver_Dallas_TX_allcols.txt");
   if (!std::filesystem::exists(path)) GTEST_SKIP() << "no real data at " << path;
   FlowRecord r;
-  const DailyValueOutcome o = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r);
-  ASSERT_TRUE(o.ok) << o.message;
+  DailyValueSpan span;
+  const Status read = ReadDailyValueFile(path, ImportProgram::Main, 0, 0, r, span);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   std::ifstream in(path, std::ios::binary);
   std::string line;
   long thirdValues = 0;
@@ -123,7 +125,7 @@ TEST(RealAgencyFiles, ThirdValueColumnIsTakenWhereTheLineHasOne) {
     const int day = std::atoi(f[2].substr(8, 2).c_str());
     static constexpr int kOffset[12] = {92, 123, 152, 183, 213, 244, 274, 305, 336, 0, 31, 61};
     const int waterYear = month >= 10 ? year + 1 : year;
-    ASSERT_EQ(r.flows[static_cast<std::size_t>(waterYear - o.beginYear)]
+    ASSERT_EQ(r.flows[static_cast<std::size_t>(waterYear - span.beginYear)]
                      [static_cast<std::size_t>(kOffset[month - 1] + day - 1)],
               third)
         << line;
@@ -156,8 +158,9 @@ TEST(RealAgencyFiles, AllColumnCopiesNameTheColumnsReadAndTheirMeanColumnGivesTh
     const auto plain = RealFile(std::string(c.station) + ".txt");
     if (!std::filesystem::exists(all)) GTEST_SKIP() << "no real data at " << all;
     FlowRecord rule, mean, cut;
-    const DailyValueOutcome o = ReadDailyValueFile(all, ImportProgram::Main, 0, 0, rule);
-    ASSERT_TRUE(o.ok) << o.message;
+    DailyValueSpan o, p;
+    const Status readAll = ReadDailyValueFile(all, ImportProgram::Main, 0, 0, rule, o);
+    ASSERT_TRUE(readAll.Ok()) << readAll.Message();
     const ValueColumnCheck check = CheckValueColumns(o.columns, o.beginYear, o.endYear);
     std::vector<std::pair<std::string, long>> others;
     for (const ColumnLines& other : check.others) others.emplace_back(other.name, other.lines);
@@ -165,9 +168,10 @@ TEST(RealAgencyFiles, AllColumnCopiesNameTheColumnsReadAndTheirMeanColumnGivesTh
     EXPECT_TRUE(check.meanField == kReadingRuleField || check.mean.name.ends_with("_00060_00003"));
 
     const int field = check.ReadsOtherColumns() ? check.meanField : kReadingRuleField;
-    ASSERT_TRUE(ReadDailyValueFile(all, ImportProgram::Main, 0, 0, mean, field).ok);
-    const DailyValueOutcome p = ReadDailyValueFile(plain, ImportProgram::Main, 0, 0, cut);
-    ASSERT_TRUE(p.ok) << p.message;
+    DailyValueSpan again;
+    ASSERT_TRUE(ReadDailyValueFile(all, ImportProgram::Main, 0, 0, mean, again, field).Ok());
+    const Status readPlain = ReadDailyValueFile(plain, ImportProgram::Main, 0, 0, cut, p);
+    ASSERT_TRUE(readPlain.Ok()) << readPlain.Message();
     EXPECT_FALSE(CheckValueColumns(p.columns, p.beginYear, p.endYear).ReadsOtherColumns()) << c.station;
     ASSERT_EQ(mean.yearCount, cut.yearCount) << c.station;
     EXPECT_EQ(mean.years, cut.years) << c.station;
@@ -188,8 +192,9 @@ void CheckPeaks(const char* file, int expectedPeaks) {
     r.flows[static_cast<std::size_t>(i)].fill(1.0f + static_cast<float>(i));
   }
   std::ifstream in(path, std::ios::binary);
-  const PeakFlowOutcome o = ReadPeakFlows(in, 1871, r, path.string());
-  ASSERT_TRUE(o.ok) << o.message;
+  PeakFlowCounts counts;
+  const Status read = ReadPeakFlows(in, 1871, r, counts, path.string());
+  ASSERT_TRUE(read.Ok()) << read.Message();
   ASSERT_EQ(r.peakCount, expectedPeaks);
   std::ifstream again(path, std::ios::binary);
   std::string line;

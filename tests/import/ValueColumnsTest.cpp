@@ -52,10 +52,21 @@ std::string TemperatureFile() {
   return text;
 }
 
-DailyValueOutcome Read(const std::string& text, FlowRecord& r, int field = kReadingRuleField,
-                       ImportProgram program = ImportProgram::Main, int begin = 0, int end = 0) {
+// What one read gives back, gathered for the checks below.
+struct Reading {
+  bool ok = false;
+  std::string message;
+  ValueColumnTally columns;
+  int beginYear = 0;
+  int endYear = 0;
+};
+
+Reading Read(const std::string& text, FlowRecord& r, int field = kReadingRuleField,
+             ImportProgram program = ImportProgram::Main, int begin = 0, int end = 0) {
   std::istringstream in(text);
-  return ReadDailyValues(in, program, begin, end, r, "daily.txt", field);
+  DailyValueSpan span;
+  const Status read = ReadDailyValues(in, program, begin, end, r, span, "daily.txt", field);
+  return {read.Ok(), read.Message(), span.columns, span.beginYear, span.endYear};
 }
 
 constexpr int kJuly1 = 275;  // day slot of 1 July
@@ -92,7 +103,7 @@ TEST(ValueColumns, FieldsSplitAtTabsOrElseAtBlanks) {
 
 TEST(ValueColumns, TemperatureReadAsFlowIsFoundWithItsColumnAndLineCount) {
   FlowRecord r;
-  const DailyValueOutcome o = Read(TemperatureFile(), r);
+  const Reading o = Read(TemperatureFile(), r);
   ASSERT_TRUE(o.ok) << o.message;
   EXPECT_EQ(Flow(r, 1, kJuly1), 20.5f);  // the rule took the minimum temperature
   const ValueColumnCheck check = CheckValueColumns(o.columns, o.beginYear, o.endYear);
@@ -114,7 +125,7 @@ TEST(ValueColumns, TemperatureReadAsFlowIsFoundWithItsColumnAndLineCount) {
   // Counted only in the water years kept: 1990 alone has no temperature line.
   EXPECT_FALSE(CheckValueColumns(o.columns, 1990, 1990).ReadsOtherColumns());
   FlowRecord early;
-  const DailyValueOutcome before =
+  const Reading before =
       Read(TemperatureFile(), early, kReadingRuleField, ImportProgram::Classification, 1990, 1990);
   ASSERT_TRUE(before.ok);
   EXPECT_FALSE(CheckValueColumns(before.columns, before.beginYear, before.endYear).ReadsOtherColumns());
@@ -131,7 +142,7 @@ TEST(ValueColumns, EveryColumnReadInsteadIsNamedMostLinesFirst) {
   const std::string text = kHeader + Line("1990-10-01", "", "12", "9") + Line("1990-10-02", "", "11", "") +
                            Line("1990-10-03", "5", "13", "10") + Line("1990-10-04", "", "", "8");
   FlowRecord r;
-  const DailyValueOutcome o = Read(text, r);
+  const Reading o = Read(text, r);
   ASSERT_TRUE(o.ok);
   EXPECT_EQ(Flow(r, 0, 1), 12.0f);
   EXPECT_EQ(Flow(r, 0, 2), 11.0f);
@@ -161,7 +172,7 @@ TEST(ValueColumns, EveryColumnReadInsteadIsNamedMostLinesFirst) {
 TEST(ValueColumns, FilesThatCannotReadTheWrongColumnFindNothing) {
   const auto finds = [](const std::string& text) {
     FlowRecord r;
-    const DailyValueOutcome o = Read(text, r);
+    const Reading o = Read(text, r);
     EXPECT_TRUE(o.ok) << o.message;
     return CheckValueColumns(o.columns, o.beginYear, o.endYear).ReadsOtherColumns();
   };
@@ -197,7 +208,7 @@ TEST(ValueColumns, BlankSeparatedFilesAreCountedByTheirTokens) {
       "AGNC 5 1990-10-01 10 A 14 A 8 A\n"
       "AGNC 5 1990-10-02 11 A 15 A 9 A\n";
   FlowRecord r;
-  const DailyValueOutcome o = Read(text, r);
+  const Reading o = Read(text, r);
   ASSERT_TRUE(o.ok);
   const ValueColumnCheck check = CheckValueColumns(o.columns, o.beginYear, o.endYear);
   ASSERT_EQ(check.others.size(), 1u);
@@ -210,7 +221,7 @@ TEST(ValueColumns, BlankSeparatedFilesAreCountedByTheirTokens) {
 
 TEST(ValueColumns, TheAnswerChoosesTheColumnAndAPresetChoiceIsToldNotAsked) {
   FlowRecord r;
-  const DailyValueOutcome o = Read(TemperatureFile(), r);
+  const Reading o = Read(TemperatureFile(), r);
   const ValueColumnCheck check = CheckValueColumns(o.columns, o.beginYear, o.endYear);
   ScriptedUi ui;
   ui.Answer(Answer::Yes).Answer(Answer::No).Answer(Answer::Cancel);
@@ -264,8 +275,8 @@ TEST(ValueColumns, ZelvoImportAsksBeforeAnythingIsStored) {
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(c.ui.messages.back(), kImportCompletedMessage);
     FlowRecord stored;
-    std::string error;
-    ASSERT_TRUE(ReadDataSetFile(c.dataSet, false, stored, error)) << error;
+    const Status read = ReadDataSetFile(c.dataSet, false, stored);
+    ASSERT_TRUE(read) << read.Message();
     EXPECT_EQ(Flow(stored, 1, kJuly1), answer == Answer::Yes ? 100.0f : 20.5f);
     EXPECT_EQ(Flow(stored, 1, kJuly1 - 1), 100.0f);
   }
@@ -286,7 +297,7 @@ TEST(ValueColumns, ClassificationAsksOutsideBatchAndTakesTheMeanInBatch) {
     ScriptedUi ui;  // fewer than 20 years: the question after the column question
     ui.Answer(Answer::Cancel);
     FlowRecord r;
-    EXPECT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r), 1);
+    EXPECT_FALSE(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_NE(ui.messages[0].find("Cancel:  stop the classification."), std::string::npos);
   }
@@ -294,14 +305,14 @@ TEST(ValueColumns, ClassificationAsksOutsideBatchAndTakesTheMeanInBatch) {
     ScriptedUi ui;
     ui.Answer(Answer::No).Answer(Answer::Yes);
     FlowRecord r;
-    ASSERT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r), 0);
+    ASSERT_TRUE(ReadDailyValueFileForClassification(ui, path, 0, 0, false, r));
     EXPECT_EQ(Flow(r, 1, kJuly1), 20.5f);
     EXPECT_EQ(ui.messages[1], FewerThan20YearsQuestion(2));
   }
   {
     ScriptedUi ui;
     FlowRecord r;
-    ASSERT_EQ(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r), 0);
+    ASSERT_TRUE(ReadDailyValueFileForClassification(ui, path, 0, 0, true, r));
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(Flow(r, 1, kJuly1), 100.0f);
   }

@@ -146,8 +146,9 @@ TEST(ChartAxis, TrinityRiverAtDallasReadsItsCenturyOfYearsUnambiguously) {
       std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_08057000_TrinityRiver_Dallas_TX.txt";
   if (!std::filesystem::exists(file)) GTEST_SKIP() << "real data not at hand";
   auto record = std::make_unique<FlowRecord>();
-  const DailyValueOutcome read = ReadDailyValueFile(file, ImportProgram::Main, 0, 0, *record);
-  ASSERT_TRUE(read.ok) << read.message;
+  DailyValueSpan span;
+  const Status read = ReadDailyValueFile(file, ImportProgram::Main, 0, 0, *record, span);
+  ASSERT_TRUE(read.Ok()) << read.Message();
   ASSERT_GT(record->yearCount, 99);
   FlowGraphInput input;
   input.curves = {zelvo::testing::Curve("Trinity River at Dallas, TX", *record)};

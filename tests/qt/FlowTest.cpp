@@ -22,6 +22,7 @@
 #include "common/qt/CDatatbl.h"
 #include "common/qt/TextWindow.h"
 #include "qt/QtTestSupport.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/DefaultIndexSets.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -120,11 +121,10 @@ TEST(Flow, NewProjectThenEditTitleClassAndDailyValuesOfItsDataSet) {
   frame.Action(kCmdEditDataSetTitle)->trigger();
   EXPECT_EQ(classLineBefore, QStringLiteral("Stream class:  Low Volume Stable"));
   EXPECT_EQ(classLineAfter, QStringLiteral("Stream class:  High Volume Flashy"));
-  const auto stored = ReadDataSetDirectory(folder, nullptr);
-  ASSERT_TRUE(stored.has_value());
-  ASSERT_EQ(stored->size(), 1u);
-  EXPECT_EQ((*stored)[0].title, "Sample Creek at the mill");
-  EXPECT_EQ((*stored)[0].streamClass, 2);
+  const std::vector<DataSetEntry> stored = zelvo::testing::StoredDataSets(folder);
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].title, "Sample Creek at the mill");
+  EXPECT_EQ(stored[0].streamClass, 2);
 
   // Data Management > Edit Data Set Data: a letter is refused, 1.5 is stored as 1.500.
   const std::string before = Slurp(folder / "dataset_1");

@@ -3,7 +3,6 @@
 // twenty 150-year daily records.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -23,6 +22,7 @@
 #include "common/engine/TextFormat.h"
 #include "common/import/DailyValueReader.h"
 #include "qcustomplot.h"
+#include "support/TempFolder.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/files/PreferencesFile.h"
 #include "zelvo/graphs/GraphicsPreferences.h"
@@ -85,16 +85,12 @@ class GraphWindows : public ::testing::Test {
     }
   }
   void SetUp() override {
-    folder_ = std::filesystem::temp_directory_path() / ("zelvo_graph_windows_" + std::to_string(::getpid()));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
     shots_ = ZELVO_SCREENSHOT_DIR;
     std::filesystem::create_directories(shots_);
     app.projectName = "Upper Creek";
     app.projectFolder = folder_;
     app.preferences = DefaultPreferences();
   }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
 
   int AddDataSet(const std::string& title, int first, int last, float scale, unsigned seed,
                  int streamClass = 0) {
@@ -125,7 +121,8 @@ class GraphWindows : public ::testing::Test {
     ASSERT_TRUE(w.grab().save(QString::fromStdString((shots_ / (name + ".png")).string())));
   }
 
-  std::filesystem::path folder_;
+  zelvo::testing::TempFolder temp_;
+  const std::filesystem::path folder_ = temp_.Path();
   std::filesystem::path shots_;
   AppState app;
   RecordingUi ui;
@@ -211,6 +208,8 @@ TEST_F(GraphWindows, IndexGraphsOfValuesAndRanges) {
   dialog.Window().type = IndexGraphType::Range;
   dialog.ShowControls();
   dialog.Redraw();
+  ASSERT_NE(dialog.Window().Last(), nullptr);
+  ASSERT_FALSE(dialog.Window().Last()->chart.xLabels.empty());
   EXPECT_NEAR(dialog.Window().Last()->chart.xLabels[0].x, 0.8, 1e-9);
   Save(dialog, "index_ranges_three_curves");
   dialog.Window().normalize = true;
@@ -275,7 +274,9 @@ TEST_F(GraphWindows, CaptureZoomResetAndPrint) {
   EXPECT_GT(std::filesystem::file_size(pdf), 500u);
 }
 
-TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsRedrawQuickly) {
+// The largest graph the window draws: 20 curves of 150 daily water years, every point of every
+// curve on the chart. How long it takes is measured by bench/GraphRedrawBench.cpp.
+TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsAreDrawnWhole) {
   for (int i = 0; i < 20; ++i)
     AddDataSet("Gauge " + std::to_string(i + 1), 1851, 2000, 50.0f + 10.0f * i, 100 + i);
   FlowGraphDialog dialog(app, FlowWindowKind::DataSets, ui);
@@ -283,31 +284,18 @@ TEST_F(GraphWindows, TwentyCurvesOf150DailyYearsRedrawQuickly) {
   dialog.show();
   std::vector<int> all(20);
   for (int i = 0; i < 20; ++i) all[i] = i;
-  const auto t0 = std::chrono::steady_clock::now();
   dialog.SelectEntries(all);  // reads the 20 files once, then draws
   QApplication::processEvents();
-  const auto t1 = std::chrono::steady_clock::now();
-  double worst = 0.0;
-  for (int k = 0; k < 3; ++k) {
-    const auto a = std::chrono::steady_clock::now();
-    dialog.Redraw();
-    QApplication::processEvents();
-    const auto b = std::chrono::steady_clock::now();
-    worst = std::max(worst, std::chrono::duration<double>(b - a).count());
-  }
-  // Where the time goes: the series in core, then the chart.
-  const auto c0 = std::chrono::steady_clock::now();
-  dialog.Window().Draw(ui);
-  const auto c1 = std::chrono::steady_clock::now();
-  dialog.Chart()->Render(dialog.Window().Last()->chart);
-  const auto c2 = std::chrono::steady_clock::now();
-  std::printf("series and statistics in core: %.3f s, chart: %.3f s (of which painting %.3f s)\n",
-              std::chrono::duration<double>(c1 - c0).count(), std::chrono::duration<double>(c2 - c1).count(),
-              dialog.Chart()->Plot()->replotTime() / 1000.0);
-  const double first = std::chrono::duration<double>(t1 - t0).count();
-  std::printf("first drawing with reading 20 files: %.3f s, redraw (worst of 3): %.3f s\n", first, worst);
-  ASSERT_EQ(dialog.Window().Last()->layout.pointCount, 150 * 365);
-  EXPECT_LT(worst, 1.0);
+  dialog.Redraw();
+  QApplication::processEvents();
+  const FlowGraph* g = dialog.Window().Last();
+  ASSERT_NE(g, nullptr);
+  EXPECT_EQ(g->layout.pointCount, 150 * 365);
+  ASSERT_EQ(g->values.size(), 20u);
+  for (const std::vector<float>& curve : g->values) EXPECT_EQ(curve.size(), 150u * 365);
+  ASSERT_EQ(dialog.Chart()->Plot()->graphCount(), 20);
+  for (int i = 0; i < 20; ++i) EXPECT_EQ(dialog.Chart()->Plot()->graph(i)->data()->size(), 150 * 365) << i;
+  EXPECT_TRUE(ui.messages.empty());
   Save(dialog, "flow_twenty_curves_150_years");
 }
 
@@ -335,10 +323,11 @@ TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
   const char* files[] = {"dv_05427718_YaharaRiver_Windsor_WI.txt",
                          "dv_05427948_PheasantBranch_Middleton_WI.txt"};
   for (const char* name : files) {
-    if (!std::filesystem::exists(real / name)) GTEST_SKIP() << "real data not at hand";
+    if (!std::filesystem::exists(real / name)) GTEST_SKIP() << "no real data at " << real / name;
     FlowRecord record;
-    const DailyValueOutcome read = ReadDailyValueFile(real / name, ImportProgram::Main, 0, 0, record);
-    ASSERT_TRUE(read.ok) << read.message;
+    DailyValueSpan span;
+    const Status read = ReadDailyValueFile(real / name, ImportProgram::Main, 0, 0, record, span);
+    ASSERT_TRUE(read.Ok()) << read.Message();
     DataSetEntry e;
     e.title = std::string(name).substr(12, std::string(name).find('_', 12) - 12);
     e.SetWaterYears(record.FirstYear(), record.LastYear());
@@ -357,7 +346,10 @@ TEST_F(GraphWindows, RealAgencyRecordsAsHydrologistsSeeThem) {
   dialog.ShowSettings();
   dialog.Redraw();
   // Duration curves fall from the largest flow at 0 % to the smallest at 100 %.
+  ASSERT_NE(dialog.Window().Last(), nullptr);
   const FlowGraph& g = *dialog.Window().Last();
+  ASSERT_FALSE(g.values.empty());
+  ASSERT_FALSE(g.values[0].empty());
   EXPECT_GE(g.values[0].front(), g.values[0][g.values[0].size() / 2]);
   Save(dialog, "real_exceedence_log");
   s.exceedence = false;
@@ -376,8 +368,9 @@ TEST_F(GraphWindows, ZeroFlowDaysOnALogScaleAreNamedUnderTheChart) {
       std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_08057000_TrinityRiver_Dallas_TX.txt";
   if (!std::filesystem::exists(daily)) GTEST_SKIP() << "real data not at hand";
   FlowRecord record;
-  const DailyValueOutcome read = ReadDailyValueFile(daily, ImportProgram::Main, 1905, 1925, record);
-  ASSERT_TRUE(read.ok) << read.message;
+  DailyValueSpan span;
+  const Status read = ReadDailyValueFile(daily, ImportProgram::Main, 1905, 1925, record, span);
+  ASSERT_TRUE(read) << read.Message();
   DataSetEntry e;
   e.title = "Trinity at Dallas";
   e.SetWaterYears(record.FirstYear(), record.LastYear());

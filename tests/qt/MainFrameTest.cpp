@@ -52,6 +52,7 @@ QStringList TitlesOf(const QList<QAction*>& actions) {
 TEST(MainFrame, MenuBarHasTheFiveMenusWithEveryCommandInItsPlace) {
   Frame f;
   const QList<QAction*> top = f.frame->menuBar()->actions();
+  ASSERT_EQ(top.size(), 5);
   EXPECT_EQ(TitlesOf(top),
             (QStringList{"File", "Data Management", "Time Period Analysis", "Alternative Analysis", "Help"}));
   QMenu* file = top[0]->menu();

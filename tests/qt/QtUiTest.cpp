@@ -22,6 +22,7 @@
 #include "common/qt/QtUi.h"
 #include "common/qt/TextWindow.h"
 #include "qt/QtTestSupport.h"
+#include "support/TempFolder.h"
 #include "zelvo/analysis/ComputeIndices.h"
 
 namespace zelvo::qt {
@@ -30,13 +31,6 @@ namespace {
 using testing::Find;
 using testing::Screenshot;
 using testing::WhenModal;
-
-std::filesystem::path TempFolder(const std::string& name) {
-  const auto dir = std::filesystem::temp_directory_path() / ("zelvo_qt_" + name);
-  std::filesystem::remove_all(dir);
-  std::filesystem::create_directories(dir);
-  return dir;
-}
 
 std::string ReadBytes(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -188,7 +182,8 @@ TEST(QtUiEdit, AFormWithoutADialogIsReportedAndCountsAsCancel) {
 }
 
 TEST(QtUiReport, AReportOpensReadOnlyAndModelessWithFormFeedsAsPageBreaks) {
-  const auto dir = TempFolder("report");
+  const zelvo::testing::TempFolder temp;
+  const std::filesystem::path dir = temp.Path();
   const auto path = dir / "table.txt";
   std::ofstream(path, std::ios::binary) << "Page one\r\nMA1   12.000\r\n\fPage two\r\nMA2    3.000\r\n";
   QMainWindow main;
@@ -213,7 +208,8 @@ TEST(QtUiReport, AReportOpensReadOnlyAndModelessWithFormFeedsAsPageBreaks) {
 }
 
 TEST(QtUiReport, WaitOpensTheFileModalAndEditableAndSavesItWithItsLineEnds) {
-  const auto dir = TempFolder("edit");
+  const zelvo::testing::TempFolder temp;
+  const std::filesystem::path dir = temp.Path();
   const auto path = dir / "daily.txt";
   std::ofstream(path, std::ios::binary) << "AGNC 0101 1990-10-01 12 A\r\nAGNC 0101 1990-10-02 x A\r\n";
   QtUi ui(QStringLiteral("ZELVO"));
@@ -248,7 +244,8 @@ TEST(QtUiReport, AMissingFileIsReportedAndNoWindowStays) {
 }
 
 TEST(QtUiFiles, TheOpenDialogUsesTheFilterAndRemembersItsFolder) {
-  const auto dir = TempFolder("files");
+  const zelvo::testing::TempFolder temp;
+  const std::filesystem::path dir = temp.Path();
   std::ofstream(dir / "dataset_1") << "1991\n";
   QtUi ui(QStringLiteral("ZELVO"));
   FileDialogRequest request;
@@ -296,6 +293,13 @@ TEST(QtUiStatus, StatusTextWaitCursorAndProgressReachTheWindow) {
   auto* bar = main.statusBar()->findChild<QProgressBar*>();
   ASSERT_NE(bar, nullptr);
   EXPECT_EQ(bar->value(), 85);
+  // The bar spans the engine's positions: full at the end of a run.
+  EXPECT_EQ(bar->minimum(), 0);
+  EXPECT_EQ(bar->maximum(), 100);
+  main.resize(640, 120);
+  main.show();
+  QApplication::processEvents();
+  Screenshot(&main, "status_bar_progress");
   ui.SetBusy(false);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   ui.SetStatus("");

@@ -21,7 +21,9 @@
 #include <memory>
 #include <sstream>
 
+#include "qt/QtTestSupport.h"
 #include "support/EngineHarness.h"
+#include "support/TempFolder.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
 #include "tarvel/qt/TarvelDialogs.h"
@@ -30,47 +32,23 @@
 namespace zelvo::tarvel {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "zelvo_qt_tests";
-  static char* argv[] = {name, nullptr};
-  if (QApplication::instance() == nullptr) new QApplication(argc, argv);
-  return *qobject_cast<QApplication*>(QApplication::instance());
-}
-
-void Screenshot(QWidget* w, const QString& name) {
-  QDir().mkpath(ZELVO_SCREENSHOT_DIR);
-  w->grab().save(QString(ZELVO_SCREENSHOT_DIR) + "/" + name + ".png");
-}
-
-// Runs `act` on the next modal dialog that opens (after it is shown).
-void OnNextModal(std::function<void(QWidget*)> act) {
-  auto* timer = new QTimer();
-  timer->setInterval(20);
-  QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible()) return;
-    timer->stop();
-    timer->deleteLater();
-    act(modal);
-  });
-  timer->start();
-}
+using qt::testing::Screenshot;
+using qt::testing::WhenModal;
+using qt::testing::WhenModals;
 
 StationImporter FakeImporter(std::map<std::string, FlowRecord> files) {
   return [files](const StationImportRequest& r, FlowRecord& record, Ui& ui) {
     const auto it = files.find(r.path);
     if (it == files.end()) {
       ui.Message("Can not open the daily flow input data file:  " + r.path);
-      return false;
+      return Status::Failure("Can not open the daily flow input data file:  " + r.path);
     }
     record = it->second;
-    return true;
+    return Status::Success();
   };
 }
 
 TEST(TarvelWindowQt, OpeningStateAndFileTypeSwitching) {
-  App();
   TarvelWindow window(FakeImporter({}));
   window.show();
   EXPECT_EQ(window.windowTitle(), "Tarvel - Version 1.0");
@@ -103,12 +81,11 @@ TEST(TarvelWindowQt, OpeningStateAndFileTypeSwitching) {
 }
 
 TEST(TarvelWindowQt, SingleStationShowsTheResultWindow) {
-  App();
   TarvelWindow window(FakeImporter({{"/data/creek.txt", zelvo::testing::ConstantRecord(4, 20.0f)}}));
   window.show();
   window.findChild<QLineEdit*>("fileName")->setText("/data/creek.txt");
   QString caption, text;
-  OnNextModal([&](QWidget* modal) {
+  WhenModal([&](QWidget* modal) {
     caption = modal->windowTitle();
     if (auto* l = modal->findChild<QLabel*>("resultText")) text = l->text();
     Screenshot(modal, "tarvel_result");
@@ -128,7 +105,6 @@ TEST(TarvelWindowQt, SingleStationShowsTheResultWindow) {
 }
 
 TEST(TarvelWindowQt, AFailedOrNamelessRunLeavesNoImportingTextBehind) {
-  App();
   TarvelWindow window(FakeImporter({}));
   window.show();
   auto* status = window.findChild<QLabel*>("status");
@@ -141,9 +117,9 @@ TEST(TarvelWindowQt, AFailedOrNamelessRunLeavesNoImportingTextBehind) {
     icon = box->icon();
     box->button(QMessageBox::Ok)->click();
   };
-  OnNextModal(answer);
+  WhenModal(answer);
   window.findChild<QPushButton*>("ok")->click();  // nothing typed
-  OnNextModal(answer);
+  WhenModal(answer);
   window.findChild<QLineEdit*>("fileName")->setText("/data/missing.txt");
   window.findChild<QPushButton*>("ok")->click();
   EXPECT_EQ(messages,
@@ -156,16 +132,15 @@ TEST(TarvelWindowQt, AFailedOrNamelessRunLeavesNoImportingTextBehind) {
 }
 
 TEST(TarvelWindowQt, BatchDialogRunsTheBatchAndClosesTheWindow) {
-  App();
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("tarvel_qt_batch_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const zelvo::testing::TempFolder temp;
+  const fs::path dir = temp.Path();
   { std::ofstream((dir / "list.csv").string(), std::ios::binary) << "gage1,3,1991,1994\r\n"; }
   TarvelWindow window(FakeImporter({{(dir / "gage1").string(), zelvo::testing::ConstantRecord(4, 2.0f)}}));
   window.show();
   window.findChild<QLineEdit*>("fileName")->setText("batch");
   QString caption, batchDefault, outputDefault;
-  OnNextModal([&](QWidget* modal) {
+  WhenModal([&](QWidget* modal) {
     caption = modal->windowTitle();
     auto* batch = modal->findChild<QLineEdit*>("batchFile");
     auto* output = modal->findChild<QLineEdit*>("outputFile");
@@ -187,15 +162,13 @@ TEST(TarvelWindowQt, BatchDialogRunsTheBatchAndClosesTheWindow) {
   const int code = ClassifyFlowRecord(zelvo::testing::ConstantRecord(4, 2.0f)).classCode;
   EXPECT_EQ(out.str(), std::string(kBatchOutputHeader) + BatchOutputLine({"gage1", 3, 0, 0}, code));
   EXPECT_EQ(window.findChild<QLineEdit*>("fileName")->text().toStdString(), (dir / "gage1").string());
-  fs::remove_all(dir);
 }
 
 TEST(TarvelWindowQt, AboutAndHelpWindows) {
-  App();
   TarvelWindow window(FakeImporter({}));
   window.show();
   QString aboutText;
-  OnNextModal([&](QWidget* modal) {
+  WhenModal([&](QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) aboutText = box->text();
     Screenshot(modal, "tarvel_about");
     qobject_cast<QDialog*>(modal)->accept();
@@ -203,7 +176,7 @@ TEST(TarvelWindowQt, AboutAndHelpWindows) {
   window.findChild<QPushButton*>("about")->click();
   EXPECT_TRUE(aboutText.contains("Version 1.0"));
   bool helpShown = false;
-  OnNextModal([&](QWidget* modal) {
+  WhenModal([&](QWidget* modal) {
     helpShown = modal->windowTitle() == "Tarvel Help";
     Screenshot(modal, "tarvel_help");
     qobject_cast<QDialog*>(modal)->reject();
@@ -215,38 +188,26 @@ TEST(TarvelWindowQt, AboutAndHelpWindows) {
 }  // namespace
 }  // namespace zelvo::tarvel
 
+#include <QFileDialog>
+#include <QPlainTextEdit>
+
 #include "common/qt/MissingDataDialog.h"
+#include "common/qt/TextWindow.h"
+#include "support/TempFolder.h"
 #include "tarvel/StationImport.h"
+#include "tarvel/qt/TarvelUi.h"
 
 namespace zelvo::tarvel {
 namespace {
 
-// Runs each action on the next modal window in turn (each one a new window).
-void OnModals(std::vector<std::function<void(QWidget*)>> actions) {
-  auto* timer = new QTimer();
-  timer->setInterval(20);
-  auto queue = std::make_shared<std::vector<std::function<void(QWidget*)>>>(std::move(actions));
-  auto last = std::make_shared<QPointer<QWidget>>();
-  QObject::connect(timer, &QTimer::timeout, [timer, queue, last] {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr || !modal->isVisible() || modal == last->data()) return;
-    *last = modal;
-    auto act = queue->front();
-    queue->erase(queue->begin());
-    if (queue->empty()) {
-      timer->stop();
-      timer->deleteLater();
-    }
-    act(modal);
-  });
-  timer->start();
-}
+using qt::testing::Screenshot;
+using qt::testing::WhenModal;
+using qt::testing::WhenModals;
 
 TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
-  App();
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / ("tarvel_qt_screen_" + std::to_string(::getpid()));
-  fs::create_directories(dir);
+  const zelvo::testing::TempFolder temp;
+  const fs::path dir = temp.Path();
   const std::string file = (dir / "gaps.txt").string();
   {
     // Water years 1991 and 1992; 1992 lacks its first ten days.
@@ -267,8 +228,10 @@ TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
   window.findChild<QLineEdit*>("fileName")->setText(QString::fromStdString(file));
   QString screeningCaption, excludeText, abortText, question, result;
   bool explanationShown = false;
-  OnModals({
+  bool waitCursorOverScreening = true;
+  WhenModals({
       [&](QWidget* modal) {
+        waitCursorOverScreening = QApplication::overrideCursor() != nullptr;
         screeningCaption = modal->windowTitle();
         excludeText = modal->findChild<QPushButton*>("choice2")->text();
         abortText = modal->findChild<QPushButton*>("choice4")->text();
@@ -291,10 +254,70 @@ TEST(TarvelWindowQt, ScreeningWindowOfASingleStationRun) {
   EXPECT_EQ(excludeText, "Exclude Years With Missing Data");
   EXPECT_EQ(abortText, "Abort Classification");
   EXPECT_TRUE(explanationShown);
+  EXPECT_FALSE(waitCursorOverScreening);  // the import is busy, the user reads the report
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(question, "The number of years (2) is less than 20.\n\nDo you wish to continue?");
   EXPECT_FALSE(result.isEmpty());
   EXPECT_TRUE(window.isVisible());
-  fs::remove_all(dir);
+}
+
+// The program's Ui is the shared Qt face: its message boxes (plain text, the program's
+// caption), the normal cursor over them during long work, the file filters under which files
+// without a dot show, and the text window that keeps a corrected file's CR LF line ends.
+TEST(TarvelUiQt, SharedMessageBoxesFiltersCursorAndTextWindow) {
+  QWidget window;
+  window.show();
+  TarvelUi ui(&window);
+  ui.SetBusy(true);
+  ASSERT_NE(QApplication::overrideCursor(), nullptr);
+  QString title, text;
+  Qt::TextFormat format = Qt::AutoText;
+  bool waitCursorOverBox = true;
+  WhenModal([&](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    title = box->windowTitle();
+    text = box->text();
+    format = box->textFormat();
+    waitCursorOverBox = QApplication::overrideCursor() != nullptr;
+    Screenshot(modal, "tarvel_message");
+    box->button(QMessageBox::Ok)->click();
+  });
+  ui.Message("Can not open the import file:  <b>gage 7</b>.");
+  EXPECT_EQ(title, "tarvel");
+  EXPECT_EQ(text, "Can not open the import file:  <b>gage 7</b>.");
+  EXPECT_EQ(format, Qt::PlainText);
+  EXPECT_FALSE(waitCursorOverBox);
+  EXPECT_NE(QApplication::overrideCursor(), nullptr);  // back once the box is closed
+  ui.SetBusy(false);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+  QStringList filters;
+  WhenModal([&](QWidget* modal) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    filters = dialog->nameFilters();
+    dialog->reject();
+  });
+  EXPECT_EQ(BrowseForDataFile(ui, "/data/gage1"), std::nullopt);
+  EXPECT_EQ(filters, (QStringList{"Data Files (*)", "All Files (*)"}));
+
+  zelvo::testing::TempFolder folder;
+  const std::string path = (folder / "gage1").string();
+  zelvo::testing::WriteWholeFile(path, "AGNC\t1\t1990-10-01\t5\r\nAGNC\t1\t1990-10-02\tx\r\n");
+  bool editable = false;
+  WhenModal([&](QWidget* modal) {
+    auto* textWindow = qobject_cast<qt::TextWindow*>(modal);
+    ASSERT_NE(textWindow, nullptr);
+    editable = textWindow->WindowMode() == qt::TextWindow::Mode::Edit;
+    Screenshot(modal, "tarvel_correct_file");
+    textWindow->Editor()->setPlainText("AGNC\t1\t1990-10-01\t5\nAGNC\t1\t1990-10-02\t6");
+    EXPECT_TRUE(textWindow->Save().Ok());
+    textWindow->reject();
+  });
+  ui.ShowReport(path, true);
+  EXPECT_TRUE(editable);
+  EXPECT_EQ(zelvo::testing::ReadWholeFile(path), "AGNC\t1\t1990-10-01\t5\r\nAGNC\t1\t1990-10-02\t6\r\n");
 }
 
 }  // namespace
@@ -306,7 +329,6 @@ namespace {
 // A file with every column the service delivered: outside a batch tarvel asks which column to
 // read, and Cancel stops the run without a result.
 TEST(TarvelWindowQt, SeveralValueColumnsAskWhichColumnToRead) {
-  App();
   const std::filesystem::path daily =
       std::filesystem::path(ZELVO_REAL_DATA_DIR) / "dv_04174500_HuronRiver_AnnArbor_MI_allcols.txt";
   if (!std::filesystem::exists(daily)) GTEST_SKIP() << "no real data at " << daily;
@@ -314,7 +336,7 @@ TEST(TarvelWindowQt, SeveralValueColumnsAskWhichColumnToRead) {
   window.show();
   window.findChild<QLineEdit*>("fileName")->setText(QString::fromStdString(daily.string()));
   QString question, result;
-  OnModals({
+  WhenModals({
       [&](QWidget* modal) {
         question = qobject_cast<QMessageBox*>(modal)->text();
         Screenshot(modal, "tarvel_value_columns_question");
@@ -327,7 +349,7 @@ TEST(TarvelWindowQt, SeveralValueColumnsAskWhichColumnToRead) {
   EXPECT_TRUE(question.endsWith("Cancel:  stop the classification."));
   EXPECT_TRUE(window.isVisible());
 
-  OnModals({
+  WhenModals({
       [&](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); },
       [&](QWidget* modal) { modal->findChild<QPushButton*>("choice3")->click(); },
       [&](QWidget* modal) {

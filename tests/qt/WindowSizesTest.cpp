@@ -268,13 +268,14 @@ TEST_F(Records, MainAndGraphWindowsFitALaptop) {
   const std::filesystem::path report = folder_ / "table.txt";
   { std::ofstream(report) << "Dam - Hydrologic Index Values\n"; }
   TextWindow text(QString::fromStdString(report.string()), TextWindow::Mode::Edit, nullptr);
-  QString error;
-  ASSERT_TRUE(text.Load(&error));
+  const Status loaded = text.Load();
+  ASSERT_TRUE(loaded) << loaded.Message();
   ExpectFitsALaptop(&text, "text window");
 }
 
 TEST(WindowSizes, TarvelWindowsFitALaptop) {
-  tarvel::TarvelWindow window([](const tarvel::StationImportRequest&, FlowRecord&, Ui&) { return false; });
+  tarvel::TarvelWindow window(
+      [](const tarvel::StationImportRequest&, FlowRecord&, Ui&) { return Status::Failure(""); });
   ExpectFitsALaptop(&window, "tarvel main window");
   tarvel::ClassificationScoresForm result;
   result.resultText = "The stream is classified as Perennial Flashy.";

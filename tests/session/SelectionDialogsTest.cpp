@@ -164,6 +164,7 @@ TEST_F(SelectionSession, ThirteenIndicesKeepTheDialogOpenAndTheChoiceIsRemembere
   ASSERT_TRUE(c.has_value());
   EXPECT_FALSE(c->selection.useDefaults);
   EXPECT_EQ(c->selection.count, 12);
+  ASSERT_EQ(c->selection.indices.size(), 12u);
   EXPECT_EQ(c->selection.indices.front(), ML(1));
   EXPECT_EQ(app.rememberedMonthlyGroup, 3);
   EXPECT_EQ(app.rememberedIndices[11], ML(12));

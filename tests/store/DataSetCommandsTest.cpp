@@ -4,6 +4,7 @@
 
 #include "common/engine/HiOutputFile.h"
 #include "common/ui/NumberFields.h"
+#include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -77,10 +78,7 @@ struct DataSetSession : ::testing::Test {
     ASSERT_TRUE(WriteDataSetDirectory(temp.Path(), app.dataSets));
   }
   FlowRecord Read(int number, bool peaks) {
-    FlowRecord r;
-    std::string error;
-    EXPECT_TRUE(ReadDataSetFile(temp.Path() / DataSetFileName(number), peaks, r, error)) << error;
-    return r;
+    return testing::StoredRecord(temp.Path() / DataSetFileName(number), peaks);
   }
 };
 
@@ -117,7 +115,8 @@ TEST_F(DataSetSession, SingleDataSetTitleEditSkipsTheSelectionAndKeepsTheStreamC
   EditDataSetTitle(app, ui);
   EXPECT_EQ(ui.forms, (std::vector<std::string>{"TitleDescription", "StreamClass"}));
   EXPECT_EQ(ui.messages, std::vector<std::string>{"Please enter a title for the dataset."});
-  const std::vector<DataSetEntry> stored = *ReadDataSetDirectory(temp.Path());
+  const std::vector<DataSetEntry> stored = testing::StoredDataSets(temp.Path());
+  ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].title, "Renamed");
   EXPECT_EQ(stored[0].description, "after the weir");
   EXPECT_EQ(stored[0].streamClass, 2);
@@ -137,6 +136,7 @@ TEST_F(DataSetSession, TitleEditCancelChangesNothingAndTwoDataSetsAskWhichOne) {
   });
   EditDataSetTitle(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "ds_directory"), before);
+  ASSERT_EQ(app.dataSets.size(), 2u);
   EXPECT_EQ(app.dataSets[1].title, "Two");
 }
 
@@ -152,7 +152,7 @@ TEST_F(DataSetSession, CopyOfNineteenNinetyFiveToTwoThousandKeepsClassAndAllPeak
   });
   CreateDataSetFromExisting(app, ui);
   EXPECT_TRUE(ui.messages.empty());
-  const std::vector<DataSetEntry> stored = *ReadDataSetDirectory(temp.Path());
+  const std::vector<DataSetEntry> stored = testing::StoredDataSets(temp.Path());
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].startDate, "10/01/1994");
   EXPECT_EQ(stored[1].endDate, "09/30/2000");
@@ -238,6 +238,7 @@ TEST_F(DataSetSession, ExportWithPeaksEndsEveryPeakWithAComma) {
   ExportDataSetCsv(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(target), "old");
   ExportDataSetCsv(app, ui);
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0],
             "The file: " + target.string() + " already exists.  Do you want to overwrite it?");
   const std::vector<std::string> lines = Lines(testing::ReadWholeFile(target));
@@ -255,6 +256,7 @@ TEST_F(DataSetSession, ExportOfAnUnreadableDataSetLeavesTheOldFileWhole) {
   ScriptedUi ui;
   ui.File(target.string()).Answer(Answer::Yes);
   ExportDataSetCsv(app, ui);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(),
             "Can not open the daily flow data file:  " + (temp.Path() / "dataset_1").string());
   EXPECT_EQ(testing::ReadWholeFile(target), "precious");
@@ -265,10 +267,13 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
   const std::string before = testing::ReadWholeFile(temp.Path() / "dataset_1");
   ScriptedUi ui;
   ui.Cancel<DataGridForm>([](DataGridForm& f) {
+      ASSERT_EQ(f.values.size(), 2u);
+      ASSERT_EQ(f.values[0].size(), 366u);
       f.values[0][0] = 7.0f;
     }).Fill<DataGridForm>([](DataGridForm& f) {
     EXPECT_EQ(f.ColumnCaption(1), "1992");
-    EXPECT_EQ(f.values[1].size(), 366u);
+    ASSERT_EQ(f.values.size(), 2u);
+    ASSERT_EQ(f.values[1].size(), 366u);
     EXPECT_EQ(DataGridForm::CellText(f.values[1][151]), "1992.15");
     f.values[1][3] = *ParseCellText(" 1.5 ");
   });
@@ -276,6 +281,7 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
   EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "dataset_1"), before);
   EditDataSetData(app, ui);
   const std::vector<std::string> lines = Lines(testing::ReadWholeFile(temp.Path() / "dataset_1"));
+  ASSERT_GT(lines.size(), 4u);
   EXPECT_EQ(lines[4], "     1991.003         1.500 ");
   const FlowRecord r = Read(1, true);
   EXPECT_EQ(r.peakCount, 1);
@@ -339,11 +345,16 @@ TEST_F(DataSetSession, DeleteRefusesAProfilePeriodAndRenumbersBaselineAndProfile
   EXPECT_EQ(app.dataSets.size(), 3u);
   EXPECT_EQ(app.baseline, 3);
   EXPECT_EQ(ReadBaseline(temp.Path()), 3);
+  ASSERT_EQ(app.profiles.size(), 1u);
   EXPECT_EQ(app.profiles[0].periodDataSets[0], 2);
-  EXPECT_EQ((*ReadProfileDirectory(temp.Path()))[0].periodDataSets[0], 2);
+  const std::vector<ProfileEntry> profiles = testing::StoredProfiles(temp.Path());
+  ASSERT_EQ(profiles.size(), 1u);
+  EXPECT_EQ(profiles[0].periodDataSets[0], 2);
   EXPECT_TRUE(fs::exists(temp.Path() / HiOutputFileName(3)));
   EXPECT_EQ(Read(2, false).years[0], 1993);
-  EXPECT_EQ((*ReadDataSetDirectory(temp.Path()))[2].title, "D4");
+  const std::vector<DataSetEntry> stored = testing::StoredDataSets(temp.Path());
+  ASSERT_EQ(stored.size(), 3u);
+  EXPECT_EQ(stored[2].title, "D4");
 }
 
 TEST_F(DataSetSession, DeletingTheBaselineClearsIt) {

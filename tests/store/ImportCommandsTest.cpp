@@ -3,6 +3,7 @@
 #include "common/import/CsvReader.h"
 #include "common/import/ImportForms.h"
 #include "import/ImportTestSupport.h"
+#include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -58,7 +59,7 @@ TEST_F(ImportSession, CsvOfThreeYearsBecomesADataSetWithoutPeaks) {
   ImportAlternativeCsv(app, ui);
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(ui.forms, (std::vector<std::string>{"AlternativeFile", "TitleDescription", "StreamClass"}));
-  const std::vector<DataSetEntry> stored = *ReadDataSetDirectory(app.projectFolder);
+  const std::vector<DataSetEntry> stored = testing::StoredDataSets(app.projectFolder);
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].title, "Reservoir plan");
   EXPECT_EQ(stored[0].startDate, "10/01/1990");
@@ -66,9 +67,7 @@ TEST_F(ImportSession, CsvOfThreeYearsBecomesADataSetWithoutPeaks) {
   EXPECT_EQ(stored[0].peakFlag, 0);
   EXPECT_EQ(stored[0].streamClass, 1);
   EXPECT_EQ(stored[0].fileName, "dataset_1");
-  FlowRecord r;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(app.projectFolder / "dataset_1", false, r, error)) << error;
+  const FlowRecord r = testing::StoredRecord(app.projectFolder / "dataset_1", false);
   EXPECT_EQ(r.yearCount, 3);
   EXPECT_FLOAT_EQ(r.flows[2][365], 12.5f);
 }
@@ -82,9 +81,7 @@ TEST_F(ImportSession, CsvWithAPeakSectionSetsThePeakFlag) {
   ImportAlternativeCsv(app, ui);
   ASSERT_EQ(app.dataSets.size(), 1u);
   EXPECT_EQ(app.dataSets[0].peakFlag, 1);
-  FlowRecord r;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(app.projectFolder / "dataset_1", true, r, error)) << error;
+  const FlowRecord r = testing::StoredRecord(app.projectFolder / "dataset_1", true);
   EXPECT_EQ(r.peakCount, 2);
   EXPECT_FLOAT_EQ(r.peaks[1], 200.0f);
 }
@@ -160,7 +157,7 @@ TEST_F(ImportSession, AgncImportStaysOpenUntilItSucceedsAndRegistersTheDataSet) 
   EXPECT_EQ(ui.messages, (std::vector<std::string>{"Can not open the daily flow input data file:  " + missing,
                                                    "Import successfully completed."}));
   EXPECT_TRUE(ui.Finished());
-  const std::vector<DataSetEntry> stored = *ReadDataSetDirectory(app.projectFolder);
+  const std::vector<DataSetEntry> stored = testing::StoredDataSets(app.projectFolder);
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].startDate, "10/01/1990");
   EXPECT_EQ(stored[0].endDate, "09/30/1992");
@@ -183,6 +180,7 @@ TEST_F(ImportSession, DecliningFewPeaksLeavesTheFileUnregisteredAndTheNextImport
       .Answer(Answer::No)
       .Cancel<ImportAgncForm>();
   ImportAgncData(app, ui);
+  ASSERT_FALSE(ui.messages.empty());
   EXPECT_EQ(ui.messages.back(),
             "The number of peak flow years (2) is less than 20.\n\nDo you wish to continue?");
   EXPECT_TRUE(app.dataSets.empty());
@@ -200,9 +198,7 @@ TEST_F(ImportSession, DecliningFewPeaksLeavesTheFileUnregisteredAndTheNextImport
   ASSERT_EQ(app.dataSets.size(), 1u);
   EXPECT_EQ(app.dataSets[0].fileName, "dataset_1");
   EXPECT_EQ(app.dataSets[0].peakFlag, 1);
-  FlowRecord r;
-  std::string error;
-  ASSERT_TRUE(ReadDataSetFile(app.projectFolder / "dataset_1", true, r, error)) << error;
+  const FlowRecord r = testing::StoredRecord(app.projectFolder / "dataset_1", true);
   EXPECT_EQ(r.peakCount, 2);
 }
 
@@ -214,6 +210,7 @@ TEST_F(ImportSession, BrowseFillsTheFieldWithTheChosenPath) {
   EXPECT_EQ(field, "/data/daily.txt");
   BrowseForImportFile(ui, field);
   EXPECT_EQ(field, "/data/daily.txt");
+  ASSERT_EQ(ui.fileRequests.size(), 2u);
   EXPECT_EQ(ui.fileRequests[0].filter, "Data Files (*.*)|*.*|All Files (*.*)|*.*||");
   EXPECT_TRUE(ui.fileRequests[0].mustExist);
 }

@@ -163,6 +163,7 @@ TEST_F(ProjectSession, RenamingAProjectThatIsNotOpenLeavesTheOpenOneAlone) {
   EXPECT_EQ(app.projectFolder, Root() / "A");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  A");
   const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
+  ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "B renamed");
   EXPECT_EQ(stored[1].folder, "B_renamed");
   EXPECT_EQ(stored[1].description, "new words");
@@ -184,9 +185,12 @@ TEST_F(ProjectSession, RenamingOntoAnExistingFolderChangesNothing) {
   ui.Fill<ProjectSelectionForm>().Fill<ProjectNameForm>([](ProjectNameForm& f) { f.name = "B"; });
   EditProject(app, ui);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The folder name (B) is already in use."});
+  ASSERT_EQ(app.projects.size(), 2u);
   EXPECT_EQ(app.projects[0].name, "A");
   EXPECT_TRUE(fs::is_directory(Root() / "A"));
-  EXPECT_EQ(ReadProjectsList(temp.Path())[0].folder, "A");
+  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[0].folder, "A");
 }
 
 TEST_F(ProjectSession, DeletingTheOpenProjectLeavesNoProjectOpen) {

@@ -2,6 +2,27 @@
 
 namespace zelvo::testing {
 
+ScriptedUi::~ScriptedUi() {
+  if (!steps_.empty()) ADD_FAILURE() << "script steps left unused: " << PendingSteps();
+}
+
+std::string ScriptedUi::PendingSteps() const {
+  std::string text;
+  for (const Step& step : steps_) {
+    if (!text.empty()) text += ", ";
+    if (const auto* form = std::get_if<FormStep>(&step)) {
+      text += "dialog " + form->name + (form->ok ? " (OK)" : " (Cancel)");
+    } else if (const auto* answer = std::get_if<AnswerStep>(&step)) {
+      static const char* const kNames[] = {"Ok", "Yes", "No", "Cancel"};
+      text += std::string("answer ") + kNames[static_cast<int>(answer->answer)];
+    } else {
+      const auto& file = std::get<FileStep>(step);
+      text += "file " + (file.path ? "\"" + *file.path + "\"" : std::string("(Cancel)"));
+    }
+  }
+  return text;
+}
+
 zelvo::Answer ScriptedUi::Message(const std::string& text, Buttons buttons) {
   messages.push_back(text);
   if (buttons == Buttons::Ok) return zelvo::Answer::Ok;

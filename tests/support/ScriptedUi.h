@@ -9,7 +9,9 @@
 //   EXPECT_EQ(ui.messages, (std::vector<std::string>{"..."}));
 //
 // Messages with only an OK button are recorded and never consume a step; questions, dialogs and
-// file dialogs each consume the next step, which must be of their kind.
+// file dialogs each consume the next step, which must be of their kind. A step the program never
+// asked for is a test failure when the ScriptedUi goes out of scope: the session did not go as
+// the script says.
 
 #include <gtest/gtest.h>
 
@@ -26,6 +28,11 @@ namespace zelvo::testing {
 
 class ScriptedUi : public Ui {
  public:
+  ScriptedUi() = default;
+  ScriptedUi(const ScriptedUi&) = delete;
+  ScriptedUi& operator=(const ScriptedUi&) = delete;
+  ~ScriptedUi() override;
+
   struct FormStep {
     std::string name;
     std::function<void(Form&)> fill;
@@ -76,6 +83,8 @@ class ScriptedUi : public Ui {
   void SetBusy(bool busy) override { busyChanges.push_back(busy); }
 
   bool Finished() const { return steps_.empty(); }
+  // What the script still holds, for a failure message: "dialog TitleDescription (OK)" ...
+  std::string PendingSteps() const;
 
   std::vector<std::string> messages;  // every message text, questions included, in order
   std::vector<std::string> informed;  // the messages that told of work done

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "support/TempFolder.h"
 #include "tarvel/StreamClassifier.h"
 
 namespace {
@@ -28,14 +29,6 @@ std::string ReadAll(const fs::path& p) {
 
 class ClassifyCli : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / ("tarvel_cli_" + std::to_string(::getpid()) + "_" +
-                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
   CliRun Run(const std::string& arguments) {
     const std::string command = std::string("'") + ZELVO_CLI_PATH + "' " + arguments + " >'" +
                                 (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
@@ -68,7 +61,8 @@ class ClassifyCli : public ::testing::Test {
     return (dir_ / name).string();
   }
 
-  fs::path dir_;
+  zelvo::testing::TempFolder temp_;
+  const fs::path dir_ = temp_.Path();
 };
 
 TEST_F(ClassifyCli, ClassifyPrintsTheTwentyTwoInputsAndTheResult) {

@@ -30,10 +30,10 @@ StationImporter Importer(std::vector<std::string>* seen = nullptr, std::mutex* s
     if (name.rfind("slow", 0) == 0) std::this_thread::sleep_for(std::chrono::milliseconds(30));
     if (name.rfind("wet", 0) == 0 || name.rfind("slow", 0) == 0) {
       record = ConstantRecord(3, 40.0f);
-      return true;
+      return Status::Success();
     }
     ui.Message("Can not open the daily flow input data file:  " + r.path);
-    return false;
+    return Status::Failure("Can not open the daily flow input data file:  " + r.path);
   };
 }
 

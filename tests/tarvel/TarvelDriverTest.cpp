@@ -8,6 +8,7 @@
 
 #include "support/EngineHarness.h"
 #include "support/ScriptedUi.h"
+#include "support/TempFolder.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
 #include "tarvel/TarvelDriver.h"
@@ -47,37 +48,15 @@ struct FakeImporter {
       const auto it = files.find(r.path);
       if (it == files.end()) {
         ui.Message("Can not open the daily flow input data file:  " + r.path);
-        return false;
+        return Status::Failure("Can not open the daily flow input data file:  " + r.path);
       }
       record = it->second;
-      return true;
+      return Status::Success();
     };
   }
 };
 
-class TempFolder {
- public:
-  TempFolder() {
-    path_ = fs::temp_directory_path() / ("tarvel_driver_" + std::to_string(::getpid()) + "_" +
-                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TempFolder() { fs::remove_all(path_); }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(File(name), std::ios::binary) << text;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
- private:
-  fs::path path_;
-};
+using zelvo::testing::TempFolder;
 
 TEST(TarvelMainWindow, FileTypeSwitchesLabelAndYearFields) {
   EXPECT_STREQ(FileLabel(kDailyFile), "Daily Flow Data File:");
@@ -145,8 +124,10 @@ TEST(TarvelSingleStation, AnAbandonedImportClearsItsStatusToo) {
   ui.Answer(Answer::No);
   RecordingView view;
   const StationImporter abandoning = [](const StationImportRequest&, FlowRecord&, Ui& u) {
-    return u.Message("The number of years (12) is less than 20.\n\nDo you wish to continue?",
-                     Buttons::YesNo) == Answer::Yes;
+    if (u.Message("The number of years (12) is less than 20.\n\nDo you wish to continue?", Buttons::YesNo) ==
+        Answer::Yes)
+      return Status::Success();
+    return Status::Failure("");
   };
   EXPECT_EQ(PressOk(state, ui, view, abandoning), AfterRun::StayOpen);
   EXPECT_EQ(ui.statuses, (std::vector<std::string>{"Importing /data/short.txt", ""}));
@@ -252,6 +233,7 @@ TEST(TarvelBatch, NormalEndClosesTheWindowAndWritesEveryStation) {
   // The fields keep the last station's values; the bar went back to 0 after each station.
   EXPECT_EQ(run.state.fields.fileName, dir.File("dry"));
   EXPECT_EQ(std::count(run.ui.positions.begin(), run.ui.positions.end(), 0), 2);
+  ASSERT_FALSE(run.ui.positions.empty());
   EXPECT_EQ(run.ui.positions.back(), 0);
 }
 

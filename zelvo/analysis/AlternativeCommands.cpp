@@ -2,11 +2,13 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/TextFormat.h"
 #include "zelvo/files/ProjectStore.h"
 #include "zelvo/session/AppState.h"
+#include "zelvo/session/SaveFile.h"
 #include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/DataSetCommands.h"
 
@@ -38,7 +40,8 @@ void ComputeDataSetIndices(AppState& app, Ui& ui, int number, const ComputeForm&
   request.upperPercentile = parameters.upperPercentile;
   request.medianOption = app.preferences.medianOption;
   request.title = caption;
-  if (const std::optional<std::string> failure = ComputeIndices(request, ui.Progress())) ui.Message(*failure);
+  if (const Status computed = ComputeIndices(request, ui.Progress()); !computed)
+    ui.Message(computed.Message());
 }
 
 void SelectBaseline(AppState& app, Ui& ui) {
@@ -77,32 +80,21 @@ void ExportIndexValues(AppState& app, Ui& ui) {
   }
   const std::optional<DataSetChoice> choice = SelectDataSet(app, ui, kSelectToExportHiValues);
   if (!choice) return;
-  FileDialogRequest request;
+  FileDialogRequest request = CsvSaveRequest();
   request.title = "Export HI Values As .CSV File";
-  request.filter = "Comma Separated Values Files (*.csv)|*.csv||";
-  request.defaultExtension = ".csv";
   if (const char* home = std::getenv("HOME")) request.initialFolder = home;
-  request.mustExist = false;
-  const std::optional<std::string> target = ui.SaveFileName(request);
+  const std::optional<std::string> target = AskSaveFile(ui, request);
   if (!target) return;
-  if (std::ifstream(*target).good() &&
-      ui.Message(Format("The file: %s already exists.  Do you want to overwrite it?", target->c_str()),
-                 Buttons::YesNo) != Answer::Yes)
-    return;
+  // The export is the results file byte for byte.
   const std::filesystem::path source = app.projectFolder / HiOutputFileName(choice->index + 1);
   std::ifstream in(source, std::ios::binary);
   if (!in) {
     ui.Message(HiOutputOpenFailure(source));
     return;
   }
-  std::ofstream out(*target, std::ios::binary | std::ios::trunc);
-  if (!out) {
-    ui.Message("This file is being used by another program.");
-    return;
-  }
-  out << in.rdbuf();
-  out.flush();
-  if (!out) ui.Message("This file is being used by another program.");
+  std::ostringstream results;
+  results << in.rdbuf();
+  SaveWholeFile(ui, *target, results.str());
 }
 
 }  // namespace zelvo

@@ -8,11 +8,9 @@
 
 namespace zelvo {
 
-std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress,
-                                          FlowRecord* recordRead) {
+Status ComputeIndices(const ComputeRequest& request, EngineProgress* progress, FlowRecord* recordRead) {
   FlowRecord record;
-  std::string error;
-  if (!ReadDataSetFile(request.dataSetPath, request.peakFlag == 1, record, error)) return error;
+  if (Status read = ReadDataSetFile(request.dataSetPath, request.peakFlag == 1, record); !read) return read;
   if (recordRead != nullptr) *recordRead = record;
 
   EngineOptions options;
@@ -31,11 +29,11 @@ std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineP
   // The whole file is written at the end of the run, so an interrupted run leaves the previous
   // results rather than a partial file.
   std::ofstream out(request.resultsPath, std::ios::binary | std::ios::trunc);
-  if (!out) return "Can not create the HI output file:  " + request.resultsPath.string();
+  if (!out) return Status::Failure("Can not create the HI output file:  " + request.resultsPath.string());
   WriteHiOutput(out, header, results);
   out.flush();
-  if (!out) return "Can not write the HI output file:  " + request.resultsPath.string();
-  return std::nullopt;
+  if (!out) return Status::Failure("Can not write the HI output file:  " + request.resultsPath.string());
+  return Status::Success();
 }
 
 std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "common/engine/IndexEngine.h"
+#include "common/io/Status.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -22,11 +23,11 @@ struct ComputeRequest {
   std::string title;  // caption on the first line of the results file
 };
 
-// Runs the engine for one data set. Returns the message to show on failure: the data file
-// cannot be opened or read (nothing written), or the results file cannot be written. `recordRead`,
-// when given, receives the record as read from the data set file.
-std::optional<std::string> ComputeIndices(const ComputeRequest& request, EngineProgress* progress = nullptr,
-                                          FlowRecord* recordRead = nullptr);
+// Runs the engine for one data set. Fails with the message to show when the data file cannot be
+// opened or read (nothing written) or the results file cannot be written. `recordRead`, when
+// given, receives the record as read from the data set file.
+Status ComputeIndices(const ComputeRequest& request, EngineProgress* progress = nullptr,
+                      FlowRecord* recordRead = nullptr);
 
 // The compute dialog ("Compute hydrologic indices for %s").
 struct ComputeForm : Form {

@@ -45,9 +45,9 @@ void CreateTimePeriodProfile(AppState& app, Ui& ui) {
   if (!baseIndex) return;
   const DataSetEntry base = app.dataSets[*baseIndex];
   FlowRecord record;
-  std::string error;
-  if (!ReadDataSetFile(app.projectFolder / base.fileName, base.peakFlag == 1, record, error)) {
-    ui.Message(error);
+  if (const Status read = ReadDataSetFile(app.projectFolder / base.fileName, base.peakFlag == 1, record);
+      !read) {
+    ui.Message(read.Message());
     return;
   }
   const std::vector<YearRun> runs = PeriodsOfRecord(record);
@@ -127,9 +127,9 @@ void DeleteTimePeriodProfile(AppState& app, Ui& ui) {
     if (!app.profiles.empty()) WriteProfileDirectory(app.projectFolder, app.profiles);
   };
   for (int i = 0; i < periods; ++i) {
-    std::string error;
-    if (!DeleteDataSet(app.projectFolder, app.dataSets, first, error, renumberProfiles)) {
-      ui.Message(error);
+    if (const Status deleted = DeleteDataSet(app.projectFolder, app.dataSets, first, renumberProfiles);
+        !deleted) {
+      ui.Message(deleted.Message());
       return;
     }
   }

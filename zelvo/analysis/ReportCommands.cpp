@@ -177,9 +177,15 @@ void GenerateAlternativeComparisonReport(AppState& app, Ui& ui) {
 }
 
 void DisplayDataSetReport(AppState& app, Ui& ui) {
-  std::optional<std::vector<DataSetEntry>> dataSets = ReadDataSetDirectory(app.projectFolder);
-  if (dataSets) app.dataSets = *dataSets;
-  const std::optional<std::vector<ProfileEntry>> profiles = ReadProfileDirectory(app.projectFolder);
+  // A directory file that cannot be read leaves its part of the report out.
+  std::optional<std::vector<DataSetEntry>> dataSets;
+  if (std::vector<DataSetEntry> entries; ReadDataSetDirectory(app.projectFolder, entries)) {
+    app.dataSets = entries;
+    dataSets = std::move(entries);
+  }
+  std::optional<std::vector<ProfileEntry>> profiles;
+  if (std::vector<ProfileEntry> read; ReadProfileDirectory(app.projectFolder, read))
+    profiles = std::move(read);
   const int baseline =
       app.baseline >= 1 && app.baseline <= static_cast<int>(app.dataSets.size()) ? app.baseline : 0;
   // The share of zero-flow days of each data set, from its data file.
@@ -187,8 +193,7 @@ void DisplayDataSetReport(AppState& app, Ui& ui) {
   if (dataSets) {
     for (const DataSetEntry& e : *dataSets) {
       FlowRecord record;
-      std::string error;
-      if (ReadDataSetFile(app.projectFolder / e.fileName, e.peakFlag == 1, record, error))
+      if (ReadDataSetFile(app.projectFolder / e.fileName, e.peakFlag == 1, record))
         zeroFlows.emplace_back(CountZeroFlowDays(record));
       else
         zeroFlows.emplace_back(std::nullopt);

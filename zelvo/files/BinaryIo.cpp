@@ -27,6 +27,27 @@ std::string GetText(const unsigned char* p, std::size_t width) {
   return std::string(reinterpret_cast<const char*>(p), n);
 }
 
+void PutText(unsigned char* record, Field field, std::string_view text) {
+  const std::size_t n = text.size() < field.width ? text.size() : field.width - 1;
+  for (std::size_t i = 0; i < field.width; ++i)
+    record[field.offset + i] = i < n ? static_cast<unsigned char>(text[i]) : 0;
+}
+
+void PutInt32(unsigned char* record, Field field, std::int32_t value) {
+  const auto u = static_cast<std::uint32_t>(value);
+  for (int i = 0; i < 4; ++i) record[field.offset + i] = static_cast<unsigned char>((u >> (8 * i)) & 0xffu);
+}
+
+void PutByte(unsigned char* record, Field field, unsigned char value) { record[field.offset] = value; }
+
+std::string GetText(const unsigned char* record, Field field) {
+  return GetText(record + field.offset, field.width);
+}
+
+std::int32_t GetInt32(const unsigned char* record, Field field) { return GetInt32(record + field.offset); }
+
+unsigned char GetByte(const unsigned char* record, Field field) { return record[field.offset]; }
+
 bool ReadFileBytes(const std::filesystem::path& path, Bytes& out) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

@@ -8,14 +8,11 @@
 
 namespace zelvo {
 
-bool DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries, int k,
-                   std::string& error, const DataSetDeletedHook& onDeleted) {
+Status DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries, int k,
+                     const DataSetDeletedHook& onDeleted) {
   namespace fs = std::filesystem;
   const int count = static_cast<int>(entries.size());
-  if (k < 1 || k > count) {
-    error = Format("There is no data set number %d to delete.", k);
-    return false;
-  }
+  if (k < 1 || k > count) return Status::Failure(Format("There is no data set number %d to delete.", k));
   std::error_code ec;
   fs::remove(folder / DataSetFileName(k), ec);
   fs::remove(folder / HiOutputFileName(k), ec);
@@ -25,11 +22,11 @@ bool DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry
     moved.fileName = DataSetFileName(j - 1);
     fs::rename(folder / DataSetFileName(j), folder / DataSetFileName(j - 1), ec);
     if (ec && fs::exists(folder / DataSetFileName(j))) {
-      error = Format("The data set file %s could not be renamed.", DataSetFileName(j).c_str());
       // Keep the directory in step with the files that did move.
       entries.erase(entries.begin() + (k - 1));
       WriteDataSetDirectory(folder, entries);
-      return false;
+      return Status::Failure(
+          Format("The data set file %s could not be renamed.", DataSetFileName(j).c_str()));
     }
     ec.clear();
     if (fs::exists(folder / HiOutputFileName(j)))
@@ -42,7 +39,7 @@ bool DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry
   else
     WriteDataSetDirectory(folder, entries);
   if (onDeleted) onDeleted(k);
-  return true;
+  return Status::Success();
 }
 
 }  // namespace zelvo

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/io/Status.h"
 #include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
@@ -18,8 +19,9 @@ using DataSetDeletedHook = std::function<void(int deletedNumber)>;
 // Removes data set k (1-based) of `entries` from `folder`: its data set file and results file go,
 // every later data set file and results file is renamed one number down, the directory is
 // rewritten (removed when no data set is left). Whether the data set may be deleted at all is
-// decided by the caller. False with a message when k is out of range or a file cannot be moved.
-bool DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries, int k,
-                   std::string& error, const DataSetDeletedHook& onDeleted = {});
+// decided by the caller. Fails with the message to show when k is out of range or a file cannot
+// be moved.
+Status DeleteDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries, int k,
+                     const DataSetDeletedHook& onDeleted = {});
 
 }  // namespace zelvo

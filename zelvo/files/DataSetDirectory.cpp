@@ -4,34 +4,40 @@
 
 namespace zelvo {
 
-std::optional<std::vector<DataSetEntry>> DecodeDataSetDirectory(const Bytes& bytes, std::string* error) {
-  std::vector<DataSetEntry> entries;
-  if (bytes.empty()) return entries;
-  auto fail = [&](const char* why) -> std::optional<std::vector<DataSetEntry>> {
-    if (error != nullptr) *error = Format("The data set directory (ds_directory) is damaged:  %s", why);
-    return std::nullopt;
+Status DecodeDataSetDirectory(const Bytes& bytes, std::vector<DataSetEntry>& entries) {
+  std::vector<DataSetEntry> decoded;
+  auto fail = [](const char* why) {
+    return Status::Failure(Format("The data set directory (ds_directory) is damaged:  %s", why));
   };
-  if (bytes.size() < 4) return fail("it ends before its count.");
-  const int count = GetInt32(bytes.data());
+  if (bytes.empty()) {
+    entries.clear();
+    return Status::Success();
+  }
+  if (bytes.size() < kCountField.End()) return fail("it ends before its count.");
+  const int count = GetInt32(bytes.data(), kCountField);
   if (count < 0 || count > kMaxDataSets) return fail("its count is not between 0 and 50.");
-  if (bytes.size() < 4 + static_cast<std::size_t>(count) * kDataSetEntrySize)
+  if (bytes.size() < kCountField.End() + static_cast<std::size_t>(count) * kDataSetEntrySize)
     return fail("it holds fewer data sets than its count.");
+  decoded.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i)
-    entries.push_back(DecodeDataSetEntry(bytes.data() + 4 + i * kDataSetEntrySize));
-  return entries;
+    decoded.push_back(DecodeDataSetEntry(bytes.data() + kCountField.End() + i * kDataSetEntrySize));
+  entries = std::move(decoded);
+  return Status::Success();
 }
 
-std::optional<std::vector<DataSetEntry>> ReadDataSetDirectory(const std::filesystem::path& folder,
-                                                              std::string* error) {
+Status ReadDataSetDirectory(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries) {
   Bytes bytes;
-  if (!ReadFileBytes(folder / kDataSetDirectoryName, bytes)) return std::vector<DataSetEntry>{};
-  return DecodeDataSetDirectory(bytes, error);
+  if (!ReadFileBytes(folder / kDataSetDirectoryName, bytes)) {
+    entries.clear();
+    return Status::Success();
+  }
+  return DecodeDataSetDirectory(bytes, entries);
 }
 
 Bytes EncodeDataSetDirectory(const std::vector<DataSetEntry>& entries) {
-  Bytes out;
-  out.reserve(4 + entries.size() * kDataSetEntrySize);
-  PutInt32(out, static_cast<std::int32_t>(entries.size()));
+  Bytes out(kCountField.End(), 0);
+  out.reserve(kCountField.End() + entries.size() * kDataSetEntrySize);
+  PutInt32(out.data(), kCountField, static_cast<std::int32_t>(entries.size()));
   for (const DataSetEntry& e : entries) EncodeDataSetEntry(e, out);
   return out;
 }

@@ -4,21 +4,20 @@
 
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <vector>
 
+#include "common/io/Status.h"
 #include "zelvo/files/DataSetEntry.h"
 
 namespace zelvo {
 
 inline constexpr const char* kDataSetDirectoryName = "ds_directory";
 
-// Reads the directory of a project folder. A missing file is a project without data sets.
-// A damaged file (count below 0 or above 50, fewer entries than the count) gives nullopt and
-// `error` the message to show.
-std::optional<std::vector<DataSetEntry>> ReadDataSetDirectory(const std::filesystem::path& folder,
-                                                              std::string* error = nullptr);
-std::optional<std::vector<DataSetEntry>> DecodeDataSetDirectory(const Bytes& bytes, std::string* error);
+// Reads the directory of a project folder into `entries`. A missing file is a project without
+// data sets. A damaged file (count below 0 or above 50, fewer entries than the count) fails with
+// the message to show and leaves `entries` as they were.
+Status ReadDataSetDirectory(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries);
+Status DecodeDataSetDirectory(const Bytes& bytes, std::vector<DataSetEntry>& entries);
 
 Bytes EncodeDataSetDirectory(const std::vector<DataSetEntry>& entries);
 // Rewrites the whole directory (temporary file, then rename). False when it cannot be written.

@@ -41,26 +41,31 @@ std::string StartDateText(int firstWaterYear) { return Format("10/01/%4d", first
 std::string EndDateText(int lastWaterYear) { return Format("09/30/%4d", lastWaterYear); }
 
 void EncodeDataSetEntry(const DataSetEntry& e, Bytes& out) {
-  PutText(out, e.title, 41);
-  PutText(out, e.description, 1025);
-  PutText(out, e.startDate, 11);
-  PutText(out, e.endDate, 11);
-  PutText(out, e.fileName, 44);
-  PutInt32(out, e.streamClass);
-  PutInt32(out, e.peakFlag);
-  PutInt32(out, 0);  // reserved
+  using F = DataSetEntryFields;
+  const std::size_t at = out.size();
+  out.resize(at + kDataSetEntrySize, 0);
+  unsigned char* record = out.data() + at;
+  PutText(record, F::kTitle, e.title);
+  PutText(record, F::kDescription, e.description);
+  PutText(record, F::kStartDate, e.startDate);
+  PutText(record, F::kEndDate, e.endDate);
+  PutText(record, F::kFileName, e.fileName);
+  PutInt32(record, F::kStreamClass, e.streamClass);
+  PutInt32(record, F::kPeakFlag, e.peakFlag);
+  PutInt32(record, F::kReserved, 0);
 }
 
-DataSetEntry DecodeDataSetEntry(const unsigned char* p) {
+DataSetEntry DecodeDataSetEntry(const unsigned char* record) {
+  using F = DataSetEntryFields;
   DataSetEntry e;
-  e.title = GetText(p, 41);
-  e.description = GetText(p + 41, 1025);
-  e.startDate = GetText(p + 1066, 11);
-  e.endDate = GetText(p + 1077, 11);
-  e.fileName = GetText(p + 1088, 44);
-  e.streamClass = GetInt32(p + 1132);
-  e.peakFlag = GetInt32(p + 1136);
-  e.reserved = GetInt32(p + 1140);
+  e.title = GetText(record, F::kTitle);
+  e.description = GetText(record, F::kDescription);
+  e.startDate = GetText(record, F::kStartDate);
+  e.endDate = GetText(record, F::kEndDate);
+  e.fileName = GetText(record, F::kFileName);
+  e.streamClass = GetInt32(record, F::kStreamClass);
+  e.peakFlag = GetInt32(record, F::kPeakFlag);
+  e.reserved = GetInt32(record, F::kReserved);
   return e;
 }
 

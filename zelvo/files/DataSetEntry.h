@@ -8,10 +8,23 @@
 
 namespace zelvo {
 
-inline constexpr std::size_t kDataSetEntrySize = 1144;
 inline constexpr int kMaxDataSets = 50;
 inline constexpr std::size_t kMaxTitleLength = 40;
 inline constexpr std::size_t kMaxDescriptionLength = 1024;
+
+// The fields of an entry in file order: NUL-padded texts, then three little-endian integers.
+struct DataSetEntryFields {
+  static constexpr Field kTitle{0, kMaxTitleLength + 1};
+  static constexpr Field kDescription = kTitle.Next(kMaxDescriptionLength + 1);
+  static constexpr Field kStartDate = kDescription.Next(11);  // "10/01/yyyy"
+  static constexpr Field kEndDate = kStartDate.Next(11);      // "09/30/yyyy"
+  static constexpr Field kFileName = kEndDate.Next(44);
+  static constexpr Field kStreamClass = kFileName.Next(4);
+  static constexpr Field kPeakFlag = kStreamClass.Next(4);
+  static constexpr Field kReserved = kPeakFlag.Next(4);
+};
+inline constexpr std::size_t kDataSetEntrySize = DataSetEntryFields::kReserved.End();
+static_assert(kDataSetEntrySize == 1144);
 
 // StreamClass codes of the main program.
 enum StreamClassCode : std::int32_t {

@@ -64,15 +64,14 @@ std::string DataSetOpenFailure(const std::filesystem::path& path) {
   return "Can not open the daily flow data file:  " + path.string();
 }
 
-bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::string& error) {
+Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record) {
   FlowRecord r;  // cleared to 0; `record` is only replaced by a file that reads cleanly
   std::string line;
   std::vector<std::string_view> fields;
   fields.reserve(kMaxYears);
   int lineNumber = 0;
   auto damaged = [&](const char* what) {
-    error = Format("The daily flow data file is damaged:  line %d %s", lineNumber, what);
-    return false;
+    return Status::Failure(Format("The daily flow data file is damaged:  line %d %s", lineNumber, what));
   };
 
   if (NextLine(in, line)) {
@@ -137,21 +136,15 @@ bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::s
     if (HasContent(line)) return damaged("lies beyond the end of the data.");
   }
   record = std::move(r);
-  return true;
+  return Status::Success();
 }
 
-bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record,
-                     std::string& error) {
+Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record) {
   std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    error = DataSetOpenFailure(path);
-    return false;
-  }
-  if (!ReadDataSetFile(in, peakFlag, record, error)) {
-    error += "\n\n" + path.string();
-    return false;
-  }
-  return true;
+  if (!in) return Status::Failure(DataSetOpenFailure(path));
+  if (Status read = ReadDataSetFile(in, peakFlag, record); !read)
+    return Status::Failure(read.Message() + "\n\n" + path.string());
+  return Status::Success();
 }
 
 void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeaks) {

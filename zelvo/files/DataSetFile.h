@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/engine/FlowRecord.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -17,11 +18,11 @@ std::string DataSetOpenFailure(const std::filesystem::path& path);
 // Reads a data set file into `record` (cleared first). Lines shorter than the year count leave
 // the remaining cells at 0, a file that ends early leaves the remaining slots at 0. A file that
 // cannot belong to this system (more than 150 values on a line, a value that is not a number,
-// more lines than the layout has, a peak count outside 0..150) gives the message in `error`.
-bool ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record, std::string& error);
-// File convenience; the open failure gives DataSetOpenFailure(path).
-bool ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record,
-                     std::string& error);
+// more lines than the layout has, a peak count outside 0..150) fails with the message to show
+// and leaves `record` as it was.
+Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record);
+// File convenience; the open failure gives DataSetOpenFailure(path), a damaged file names the path.
+Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record);
 
 // Writes the years line and the 366 slot lines, and the peak section when `withPeaks` is set
 // and the record holds peaks. CR LF line ends; the last line of a peak section has none.

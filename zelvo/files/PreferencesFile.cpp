@@ -14,6 +14,11 @@ std::int32_t InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
   return value >= low && value <= high ? value : 0;
 }
 
+// Index of a group's component in the index choice field.
+std::size_t ChoiceElement(int group, int component) {
+  return static_cast<std::size_t>(group * kFlowComponents + component);
+}
+
 }  // namespace
 
 Preferences DefaultPreferences() {
@@ -24,50 +29,53 @@ Preferences DefaultPreferences() {
 }
 
 std::optional<Preferences> DecodePreferences(const Bytes& bytes) {
+  using F = PreferencesFields;
   if (bytes.size() < kPreferencesSize) return std::nullopt;
   const unsigned char* b = bytes.data();
   Preferences p;
   for (int i = 0; i < kCurveColours; ++i) {
-    p.curveColours[i].red = GetInt32(b + 4 * i);
-    p.curveColours[i].green = GetInt32(b + 80 + 4 * i);
-    p.curveColours[i].blue = GetInt32(b + 160 + 4 * i);
+    const auto k = static_cast<std::size_t>(i);
+    p.curveColours[k].red = GetInt32(b, F::kRed.Element(k));
+    p.curveColours[k].green = GetInt32(b, F::kGreen.Element(k));
+    p.curveColours[k].blue = GetInt32(b, F::kBlue.Element(k));
   }
-  p.annualSeries = InRange(GetInt32(b + 240), 0, 9);
-  p.monthlySeries = InRange(GetInt32(b + 244), 0, 4);
-  p.scale = InRange(GetInt32(b + 248), 0, 1);
-  p.graphType = InRange(GetInt32(b + 252), 0, 1);
-  p.grid = b[256] == 1;
-  p.plotPoints = b[257] == 1;
-  p.lineStyle = b[258] == 1;
-  p.defaultStreamClass = InRange(GetInt32(b + 260), 0, 3);
+  p.annualSeries = InRange(GetInt32(b, F::kAnnualSeries), 0, 9);
+  p.monthlySeries = InRange(GetInt32(b, F::kMonthlySeries), 0, 4);
+  p.scale = InRange(GetInt32(b, F::kScale), 0, 1);
+  p.graphType = InRange(GetInt32(b, F::kGraphType), 0, 1);
+  p.grid = GetByte(b, F::kGrid) == 1;
+  p.plotPoints = GetByte(b, F::kPlotPoints) == 1;
+  p.lineStyle = GetByte(b, F::kLineStyle) == 1;
+  p.defaultStreamClass = InRange(GetInt32(b, F::kDefaultStreamClass), 0, 3);
   for (int g = 0; g < kIndexGroups; ++g)
     for (int c = 0; c < kFlowComponents; ++c)
-      p.indexChoice[g][c] = InRange(GetInt32(b + 264 + 4 * (g * kFlowComponents + c)), 0, 4);
-  p.medianOption = b[584] == 1;
+      p.indexChoice[g][c] = InRange(GetInt32(b, F::kIndexChoice.Element(ChoiceElement(g, c))), 0, 4);
+  p.medianOption = GetByte(b, F::kMedianOption) == 1;
   return p;
 }
 
 Bytes EncodePreferences(const Preferences& p) {
-  Bytes out;
-  out.reserve(kPreferencesSize);
-  for (const Rgb& c : p.curveColours) PutInt32(out, c.red);
-  for (const Rgb& c : p.curveColours) PutInt32(out, c.green);
-  for (const Rgb& c : p.curveColours) PutInt32(out, c.blue);
-  PutInt32(out, p.annualSeries);
-  PutInt32(out, p.monthlySeries);
-  PutInt32(out, p.scale);
-  PutInt32(out, p.graphType);
-  out.push_back(p.grid ? 1 : 0);
-  out.push_back(p.plotPoints ? 1 : 0);
-  out.push_back(p.lineStyle ? 1 : 0);
-  out.push_back(0);
-  PutInt32(out, p.defaultStreamClass);
-  for (const auto& group : p.indexChoice)
-    for (std::int32_t choice : group) PutInt32(out, choice);
-  out.push_back(p.medianOption ? 1 : 0);
-  out.push_back(0);
-  out.push_back(0);
-  out.push_back(0);
+  using F = PreferencesFields;
+  Bytes out(kPreferencesSize, 0);  // the padding bytes stay 0
+  unsigned char* b = out.data();
+  for (int i = 0; i < kCurveColours; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    PutInt32(b, F::kRed.Element(k), p.curveColours[k].red);
+    PutInt32(b, F::kGreen.Element(k), p.curveColours[k].green);
+    PutInt32(b, F::kBlue.Element(k), p.curveColours[k].blue);
+  }
+  PutInt32(b, F::kAnnualSeries, p.annualSeries);
+  PutInt32(b, F::kMonthlySeries, p.monthlySeries);
+  PutInt32(b, F::kScale, p.scale);
+  PutInt32(b, F::kGraphType, p.graphType);
+  PutByte(b, F::kGrid, p.grid ? 1 : 0);
+  PutByte(b, F::kPlotPoints, p.plotPoints ? 1 : 0);
+  PutByte(b, F::kLineStyle, p.lineStyle ? 1 : 0);
+  PutInt32(b, F::kDefaultStreamClass, p.defaultStreamClass);
+  for (int g = 0; g < kIndexGroups; ++g)
+    for (int c = 0; c < kFlowComponents; ++c)
+      PutInt32(b, F::kIndexChoice.Element(ChoiceElement(g, c)), p.indexChoice[g][c]);
+  PutByte(b, F::kMedianOption, p.medianOption ? 1 : 0);
   return out;
 }
 

@@ -7,52 +7,63 @@
 
 namespace zelvo {
 
-std::optional<std::vector<ProfileEntry>> DecodeProfileDirectory(const Bytes& bytes, std::string* error) {
-  std::vector<ProfileEntry> profiles;
-  if (bytes.empty()) return profiles;
-  auto fail = [&](const char* why) -> std::optional<std::vector<ProfileEntry>> {
-    if (error != nullptr) *error = Format("The time period profile list (ip_directory) is damaged:  %s", why);
-    return std::nullopt;
+Status DecodeProfileDirectory(const Bytes& bytes, std::vector<ProfileEntry>& profiles) {
+  std::vector<ProfileEntry> decoded;
+  auto fail = [](const char* why) {
+    return Status::Failure(Format("The time period profile list (ip_directory) is damaged:  %s", why));
   };
-  if (bytes.size() < 4) return fail("it ends before its count.");
-  const int count = GetInt32(bytes.data());
+  if (bytes.empty()) {
+    profiles.clear();
+    return Status::Success();
+  }
+  using F = ProfileEntryFields;
+  if (bytes.size() < kCountField.End()) return fail("it ends before its count.");
+  const int count = GetInt32(bytes.data(), kCountField);
   if (count < 0 || count > kMaxProfiles) return fail("its count is not between 0 and 50.");
-  if (bytes.size() < 4 + static_cast<std::size_t>(count) * kProfileEntrySize)
+  if (bytes.size() < kCountField.End() + static_cast<std::size_t>(count) * kProfileEntrySize)
     return fail("it holds fewer profiles than its count.");
   for (int i = 0; i < count; ++i) {
-    const unsigned char* p = bytes.data() + 4 + static_cast<std::size_t>(i) * kProfileEntrySize;
+    const unsigned char* record =
+        bytes.data() + kCountField.End() + static_cast<std::size_t>(i) * kProfileEntrySize;
     ProfileEntry e;
-    e.title = GetText(p, 44);
-    if (e.title.size() > 40) e.title.resize(40);
-    e.periodCount = GetInt32(p + 44);
+    e.title = GetText(record, F::kTitle);
+    if (e.title.size() > kMaxProfileTitleLength) e.title.resize(kMaxProfileTitleLength);
+    e.periodCount = GetInt32(record, F::kPeriodCount);
     if (e.periodCount < 1 || e.periodCount > kMaxPeriods)
       return fail("a profile has a period count outside 1 to 5.");
-    for (int k = 0; k < kMaxPeriods; ++k) e.periodDataSets[k] = GetInt32(p + 48 + 4 * k);
+    for (int k = 0; k < kMaxPeriods; ++k)
+      e.periodDataSets[k] = GetInt32(record, F::kPeriodDataSets.Element(static_cast<std::size_t>(k)));
     for (int k = 0; k < e.periodCount; ++k)
       if (e.periodDataSets[k] < 1 || e.periodDataSets[k] > kMaxDataSets)
         return fail("a period names a data set number outside 1 to 50.");
-    profiles.push_back(std::move(e));
+    decoded.push_back(std::move(e));
   }
-  return profiles;
+  profiles = std::move(decoded);
+  return Status::Success();
 }
 
 Bytes EncodeProfileDirectory(const std::vector<ProfileEntry>& profiles) {
-  Bytes out;
-  out.reserve(4 + profiles.size() * kProfileEntrySize);
-  PutInt32(out, static_cast<std::int32_t>(profiles.size()));
+  using F = ProfileEntryFields;
+  Bytes out(kCountField.End() + profiles.size() * kProfileEntrySize, 0);
+  PutInt32(out.data(), kCountField, static_cast<std::int32_t>(profiles.size()));
+  unsigned char* record = out.data() + kCountField.End();
   for (const ProfileEntry& e : profiles) {
-    PutText(out, e.title.substr(0, 40), 44);
-    PutInt32(out, e.periodCount);
-    for (std::int32_t n : e.periodDataSets) PutInt32(out, n);
+    PutText(record, F::kTitle, e.title.substr(0, kMaxProfileTitleLength));
+    PutInt32(record, F::kPeriodCount, e.periodCount);
+    for (std::size_t k = 0; k < e.periodDataSets.size(); ++k)
+      PutInt32(record, F::kPeriodDataSets.Element(k), e.periodDataSets[k]);
+    record += kProfileEntrySize;
   }
   return out;
 }
 
-std::optional<std::vector<ProfileEntry>> ReadProfileDirectory(const std::filesystem::path& folder,
-                                                              std::string* error) {
+Status ReadProfileDirectory(const std::filesystem::path& folder, std::vector<ProfileEntry>& profiles) {
   Bytes bytes;
-  if (!ReadFileBytes(folder / kProfileDirectoryName, bytes)) return std::vector<ProfileEntry>{};
-  return DecodeProfileDirectory(bytes, error);
+  if (!ReadFileBytes(folder / kProfileDirectoryName, bytes)) {
+    profiles.clear();
+    return Status::Success();
+  }
+  return DecodeProfileDirectory(bytes, profiles);
 }
 
 bool WriteProfileDirectory(const std::filesystem::path& folder, const std::vector<ProfileEntry>& profiles) {

@@ -3,10 +3,9 @@
 // creation order.
 
 #include <filesystem>
-#include <optional>
-#include <string>
 #include <vector>
 
+#include "common/io/Status.h"
 #include "zelvo/files/BinaryIo.h"
 #include "zelvo/files/ProfileEntry.h"
 
@@ -15,13 +14,13 @@ namespace zelvo {
 inline constexpr const char* kProfileDirectoryName = "ip_directory";
 
 // A damaged file (count outside 0..50, fewer entries than the count, a period count outside
-// 1..5 or a period data set number outside 1..50) gives nullopt and the message in `error`.
-std::optional<std::vector<ProfileEntry>> DecodeProfileDirectory(const Bytes& bytes, std::string* error);
+// 1..5 or a period data set number outside 1..50) fails with the message to show and leaves
+// `profiles` as they were.
+Status DecodeProfileDirectory(const Bytes& bytes, std::vector<ProfileEntry>& profiles);
 Bytes EncodeProfileDirectory(const std::vector<ProfileEntry>& profiles);
 
 // A missing file is a project without profiles.
-std::optional<std::vector<ProfileEntry>> ReadProfileDirectory(const std::filesystem::path& folder,
-                                                              std::string* error = nullptr);
+Status ReadProfileDirectory(const std::filesystem::path& folder, std::vector<ProfileEntry>& profiles);
 // Rewrites the file whole; with no profile left the file is removed.
 bool WriteProfileDirectory(const std::filesystem::path& folder, const std::vector<ProfileEntry>& profiles);
 

@@ -5,31 +5,34 @@
 namespace zelvo {
 
 std::vector<ProjectEntry> DecodeProjectsList(const Bytes& bytes) {
+  using F = ProjectEntryFields;
   std::vector<ProjectEntry> projects;
-  if (bytes.size() < 4) return projects;
-  const int count = GetInt32(bytes.data());
+  if (bytes.size() < kCountField.End()) return projects;
+  const int count = GetInt32(bytes.data(), kCountField);
   if (count < 0 || count > kMaxProjects) return projects;
-  const std::size_t whole = (bytes.size() - 4) / kProjectEntrySize;
+  const std::size_t whole = (bytes.size() - kCountField.End()) / kProjectEntrySize;
   const std::size_t n = std::min<std::size_t>(whole, static_cast<std::size_t>(count));
   for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char* p = bytes.data() + 4 + i * kProjectEntrySize;
+    const unsigned char* record = bytes.data() + kCountField.End() + i * kProjectEntrySize;
     ProjectEntry e;
-    e.name = GetText(p, 41);
-    e.description = GetText(p + 41, 1025);
-    e.folder = GetText(p + 1066, 41);
+    e.name = GetText(record, F::kName);
+    e.description = GetText(record, F::kDescription);
+    e.folder = GetText(record, F::kFolder);
     projects.push_back(std::move(e));
   }
   return projects;
 }
 
 Bytes EncodeProjectsList(const std::vector<ProjectEntry>& projects) {
-  Bytes out;
-  out.reserve(4 + projects.size() * kProjectEntrySize);
-  PutInt32(out, static_cast<std::int32_t>(projects.size()));
+  using F = ProjectEntryFields;
+  Bytes out(kCountField.End() + projects.size() * kProjectEntrySize, 0);
+  PutInt32(out.data(), kCountField, static_cast<std::int32_t>(projects.size()));
+  unsigned char* record = out.data() + kCountField.End();
   for (const ProjectEntry& e : projects) {
-    PutText(out, e.name, 41);
-    PutText(out, e.description, 1025);
-    PutText(out, e.folder, 41);
+    PutText(record, F::kName, e.name);
+    PutText(record, F::kDescription, e.description);
+    PutText(record, F::kFolder, e.folder);
+    record += kProjectEntrySize;
   }
   return out;
 }

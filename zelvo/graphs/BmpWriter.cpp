@@ -1,6 +1,6 @@
 #include "zelvo/graphs/BmpWriter.h"
 
-#include <fstream>
+#include <ostream>
 
 namespace zelvo {
 namespace {
@@ -64,13 +64,11 @@ std::vector<std::uint8_t> EncodeBmp(const RgbImage& image) {
   return out;
 }
 
-BmpResult WriteBmpFile(const std::filesystem::path& path, const RgbImage& image) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return BmpResult::CannotCreate;
+Status WriteBmp(std::ostream& out, const RgbImage& image) {
   const std::vector<std::uint8_t> bytes = EncodeBmp(image);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  return out ? BmpResult::Written : BmpResult::WriteError;
+  out.flush();
+  return out ? Status::Success() : Status::Failure(kBmpWriteErrorMessage);
 }
 
 }  // namespace zelvo

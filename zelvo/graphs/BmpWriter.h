@@ -4,9 +4,10 @@
 // blue, green, red, each row padded with zero bytes to a multiple of 4.
 
 #include <cstdint>
-#include <filesystem>
 #include <iosfwd>
 #include <vector>
+
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -23,9 +24,9 @@ std::uint32_t BmpRowSize(int width);
 // The whole file in memory.
 std::vector<std::uint8_t> EncodeBmp(const RgbImage& image);
 
-enum class BmpResult { Written, CannotCreate, WriteError };
-// Creates or truncates the file. CannotCreate leaves nothing written; WriteError is a failing
-// write after the file was created.
-BmpResult WriteBmpFile(const std::filesystem::path& path, const RgbImage& image);
+inline constexpr const char* kBmpWriteErrorMessage = "write error";
+// Writes the whole file to `out` (a file the caller has created); a failing write gives
+// kBmpWriteErrorMessage.
+Status WriteBmp(std::ostream& out, const RgbImage& image);
 
 }  // namespace zelvo

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "zelvo/files/DataSetFile.h"
+#include "zelvo/session/SaveFile.h"
 #include "zelvo/session/SelectionDialogs.h"
 
 namespace zelvo {
@@ -101,9 +102,9 @@ const FlowRecord* FlowGraphWindow::Record(Ui& ui, int number) {
   if (found != records_.end()) return found->second.get();
   const DataSetEntry& entry = app_.dataSets[static_cast<std::size_t>(number - 1)];
   auto record = std::make_unique<FlowRecord>();
-  std::string error;
-  if (!ReadDataSetFile(app_.projectFolder / entry.fileName, entry.peakFlag == 1, *record, error)) {
-    ui.Message(error);
+  if (const Status read = ReadDataSetFile(app_.projectFolder / entry.fileName, entry.peakFlag == 1, *record);
+      !read) {
+    ui.Message(read.Message());
     record.reset();
   }
   return (records_[number] = std::move(record)).get();
@@ -150,18 +151,18 @@ bool FlowGraphWindow::SetYAxis(Ui& ui, double usedMinimum, double usedMaximum) {
 }
 
 void FlowGraphWindow::Export(Ui& ui) {
-  const std::optional<std::string> path = AskCsvExportPath(ui);
+  const std::optional<std::string> path = AskSaveFile(ui, CsvSaveRequest());
   if (!path) return;
   const FlowGraph* graph = Draw(ui);
   if (graph == nullptr) return;
-  WriteExportFile(ui, *path, FlowGraphExportText(*graph));
+  SaveWholeFile(ui, *path, FlowGraphExportText(*graph));
 }
 
 void FlowGraphWindow::ExportStatistics(Ui& ui) {
   if (!last_) return;
-  const std::optional<std::string> path = AskCsvExportPath(ui);
+  const std::optional<std::string> path = AskSaveFile(ui, CsvSaveRequest());
   if (!path) return;
-  WriteExportFile(ui, *path, CurveStatisticsCsv(last_->statistics));
+  SaveWholeFile(ui, *path, CurveStatisticsCsv(last_->statistics));
 }
 
 }  // namespace zelvo

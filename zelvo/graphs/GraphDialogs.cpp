@@ -4,55 +4,16 @@
 
 #include "common/engine/TextFormat.h"
 #include "common/ui/NumberFields.h"
+#include "zelvo/session/SaveFile.h"
 
 namespace zelvo {
-namespace {
-
-bool FileExists(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return static_cast<bool>(in);
-}
-
-}  // namespace
-
-std::string OverwriteQuestion(const std::string& path) {
-  return Format("The file: %s already exists.  Do you want to overwrite it?", path.c_str());
-}
-
-std::optional<std::string> AskCsvExportPath(Ui& ui) {
-  FileDialogRequest request;
-  request.filter = "Comma Separated Values Files (*.csv)|*.csv||";
-  request.defaultExtension = ".csv";
-  request.mustExist = false;
-  std::optional<std::string> path = ui.SaveFileName(request);
-  if (!path || path->empty()) return std::nullopt;
-  if (FileExists(*path) && ui.Message(OverwriteQuestion(*path), Buttons::YesNo) != Answer::Yes)
-    return std::nullopt;
-  return path;
-}
-
-bool WriteExportFile(Ui& ui, const std::string& path, const std::string& text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-  }
-  if (!out) {
-    ui.Message(kFileBusyMessage);
-    return false;
-  }
-  return true;
-}
 
 void BrowseCaptureFile(Ui& ui, CaptureForm& form) {
   FileDialogRequest request;
   request.filter = "Windows Bitmap Files (*.bmp)|*.bmp||";
   request.defaultExtension = ".bmp";
   request.mustExist = false;
-  const std::optional<std::string> path = ui.SaveFileName(request);
-  if (!path || path->empty()) return;
-  if (FileExists(*path) && ui.Message(OverwriteQuestion(*path), Buttons::YesNo) != Answer::Yes) return;
-  form.path = *path;
+  if (const std::optional<std::string> path = AskSaveFile(ui, request)) form.path = *path;
 }
 
 bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart) {
@@ -60,8 +21,15 @@ bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart) {
   if (!ui.Edit(form)) return false;
   ui.SetBusy(true);
   const RgbImage image = grabChart();
-  if (!form.path.empty() && WriteBmpFile(form.path, image) == BmpResult::WriteError)
-    ui.Message("write error");
+  if (!form.path.empty()) {
+    // A file that cannot be created gets nothing and no message.
+    std::ofstream out(form.path, std::ios::binary | std::ios::trunc);
+    if (out) {
+      const Status written = WriteBmp(out, image);
+      out.close();
+      if (!written || !out) ui.Message(kBmpWriteErrorMessage);
+    }
+  }
   ui.SetBusy(false);
   return true;
 }

@@ -1,7 +1,6 @@
 #pragma once
 // The small dialogs the graph windows share, as forms, and the file handling of Export and
-// Capture: the save dialogs, the overwrite question, the busy-file message and the bitmap
-// capture.
+// Capture (the save dialogs and their questions are those of zelvo/session/SaveFile.h).
 
 #include <filesystem>
 #include <functional>
@@ -47,16 +46,6 @@ struct UserYExtents {
   double maximum = -99.0;
   bool Automatic() const { return maximum == -99.0; }
 };
-
-// "The file: %s already exists.  Do you want to overwrite it?"
-std::string OverwriteQuestion(const std::string& path);
-inline constexpr const char* kFileBusyMessage = "This file is being used by another program.";
-
-// The save dialog of the CSV exports with its overwrite question; nullopt when the user cancels
-// or does not want to overwrite.
-std::optional<std::string> AskCsvExportPath(Ui& ui);
-// Writes an export; a file that cannot be written shows the busy-file message. True on success.
-bool WriteExportFile(Ui& ui, const std::string& path, const std::string& text);
 
 // "Browse" of the capture dialog: the chosen file goes into the field, unless it exists and the
 // user does not want to overwrite it.

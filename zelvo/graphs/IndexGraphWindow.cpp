@@ -5,6 +5,7 @@
 #include "common/engine/IndexCatalogue.h"
 #include "zelvo/graphs/FlowGraphWindow.h"
 #include "zelvo/graphs/GraphDialogs.h"
+#include "zelvo/session/SaveFile.h"
 
 namespace zelvo {
 namespace {
@@ -159,11 +160,11 @@ const IndexGraph* IndexGraphWindow::Draw(Ui& ui) {
 }
 
 void IndexGraphWindow::Export(Ui& ui) {
-  const std::optional<std::string> path = AskCsvExportPath(ui);
+  const std::optional<std::string> path = AskSaveFile(ui, CsvSaveRequest());
   if (!path) return;
   const IndexGraph* graph = Draw(ui);
   if (graph == nullptr) return;
-  WriteExportFile(ui, *path, IndexGraphExportText(*graph));
+  SaveWholeFile(ui, *path, IndexGraphExportText(*graph));
 }
 
 }  // namespace zelvo

@@ -13,6 +13,7 @@
 #include "zelvo/files/ProfileDirectory.h"
 #include "zelvo/files/ProjectStore.h"
 #include "zelvo/session/AppState.h"
+#include "zelvo/session/SaveFile.h"
 #include "zelvo/session/SelectionDialogs.h"
 #include "zelvo/store/DataSetForms.h"
 
@@ -97,9 +98,8 @@ void EditDataSetData(AppState& app, Ui& ui) {
   const fs::path path = DataSetPath(app, *index);
   const bool peaks = app.dataSets[*index].peakFlag == 1;
   FlowRecord record;
-  std::string error;
-  if (!ReadDataSetFile(path, peaks, record, error)) {
-    ui.Message(error);
+  if (const Status read = ReadDataSetFile(path, peaks, record); !read) {
+    ui.Message(read.Message());
     return;
   }
   DataGridForm form;
@@ -137,8 +137,7 @@ void CreateDataSetFromExisting(AppState& app, Ui& ui) {
   // The source is read before the dialog so OK can refuse a year in a gap of its record; a
   // read failure is reported where the copy needs the data, after the dialog.
   FlowRecord record;
-  std::string readError;
-  const bool read = ReadDataSetFile(DataSetPath(app, *index), peaks, record, readError);
+  const Status read = ReadDataSetFile(DataSetPath(app, *index), peaks, record);
   std::vector<int> storedYears;
   if (read) storedYears.assign(record.years.begin(), record.years.begin() + record.yearCount);
 
@@ -150,7 +149,7 @@ void CreateDataSetFromExisting(AppState& app, Ui& ui) {
   auto check = [&](NewDataSetForm& f) { return CheckNewDataSet(f, first, last, storedYears); };
   if (!EditForm<NewDataSetForm>(ui, form, check)) return;
   if (!read) {
-    ui.Message(readError);
+    ui.Message(read.Message());
     return;
   }
   FlowRecord copy;
@@ -185,36 +184,18 @@ void ExportDataSetCsv(AppState& app, Ui& ui) {
   }
   const std::optional<int> index = PickDataSet(app, ui, kSelectToExport);
   if (!index) return;
-  FileDialogRequest request;
-  request.filter = "Comma Separated Values Files (*.csv)|*.csv||";
-  request.defaultExtension = ".csv";
-  request.mustExist = false;
-  std::optional<std::string> chosen = ui.SaveFileName(request);
-  if (!chosen || chosen->empty()) return;
-  fs::path target = *chosen;
-  if (!target.has_extension()) target += ".csv";
-
+  const std::optional<std::string> chosen = AskSaveFile(ui, CsvSaveRequest());
+  if (!chosen) return;
+  const fs::path target = *chosen;
   std::error_code ec;
   const bool existed = fs::exists(target, ec);
-  if (existed && ui.Message(Format("The file: %s already exists.  Do you want to overwrite it?",
-                                   target.string().c_str()),
-                            Buttons::YesNo) != Answer::Yes)
-    return;
-  {
-    // Opened for writing without truncating it yet: the old file stays whole until the data
-    // set has been read.
-    std::ofstream probe(target, std::ios::binary | std::ios::app);
-    if (!probe) {
-      ui.Message("This file is being used by another program.");
-      return;
-    }
-  }
+  // The old file stays whole until the data set has been read.
+  if (!CheckWritable(ui, *chosen)) return;
   const bool peaks = app.dataSets[*index].peakFlag == 1;
   FlowRecord record;
-  std::string error;
-  if (!ReadDataSetFile(DataSetPath(app, *index), peaks, record, error)) {
+  if (const Status read = ReadDataSetFile(DataSetPath(app, *index), peaks, record); !read) {
     if (!existed) fs::remove(target, ec);
-    ui.Message(error);
+    ui.Message(read.Message());
     return;
   }
   std::ofstream out(target, std::ios::binary | std::ios::trunc);
@@ -245,12 +226,12 @@ void DeleteDataSetCommand(AppState& app, Ui& ui) {
     --app.baseline;
   if (app.baseline != before) WriteBaseline(app.projectFolder, app.baseline);
 
-  std::string error;
   auto renumberProfiles = [&app](int deleted) {
     LowerPeriodNumbersAbove(app.profiles, deleted);
     if (!app.profiles.empty()) WriteProfileDirectory(app.projectFolder, app.profiles);
   };
-  if (!DeleteDataSet(app.projectFolder, app.dataSets, k, error, renumberProfiles)) ui.Message(error);
+  if (const Status deleted = DeleteDataSet(app.projectFolder, app.dataSets, k, renumberProfiles); !deleted)
+    ui.Message(deleted.Message());
 }
 
 }  // namespace zelvo

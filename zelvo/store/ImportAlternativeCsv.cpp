@@ -10,8 +10,9 @@ namespace zelvo {
 
 std::optional<FieldMessage> CheckAlternativeCsvFile(const std::string& path) {
   auto record = std::make_unique<FlowRecord>();
-  const CsvOutcome read = ReadAlternativeCsvFile(path, ImportProgram::Main, *record);
-  if (!read.ok) return FieldMessage{read.message, "path"};
+  CsvLayout layout;
+  if (const Status read = ReadAlternativeCsvFile(path, ImportProgram::Main, *record, layout); !read)
+    return FieldMessage{read.Message(), "path"};
   return std::nullopt;
 }
 
@@ -19,12 +20,12 @@ CsvImportResult ImportAlternativeCsvFile(Ui& ui, const std::filesystem::path& cs
                                          const std::filesystem::path& dataSetPath) {
   CsvImportResult result;
   FlowRecord record;
-  const CsvOutcome read = ReadAlternativeCsvFile(csvPath, ImportProgram::Main, record);
-  if (!read.ok) {
-    ui.Message(read.message);
+  CsvLayout layout;
+  if (const Status read = ReadAlternativeCsvFile(csvPath, ImportProgram::Main, record, layout); !read) {
+    ui.Message(read.Message());
     return result;
   }
-  if (!WriteDataSetFile(dataSetPath, record, read.peakSection)) {
+  if (!WriteDataSetFile(dataSetPath, record, layout.peakSection)) {
     ui.Message(DataSetWriteFailure(dataSetPath));
     return result;
   }
@@ -32,8 +33,8 @@ CsvImportResult ImportAlternativeCsvFile(Ui& ui, const std::filesystem::path& cs
   result.firstWaterYear = record.FirstYear();
   result.lastWaterYear = record.LastYear();
   result.yearCount = record.yearCount;
-  result.peakFlag = read.peakSection ? 1 : 0;
-  result.peakCount = read.peakSection ? record.peakCount : 0;
+  result.peakFlag = layout.peakSection ? 1 : 0;
+  result.peakCount = layout.peakSection ? record.peakCount : 0;
   return result;
 }
 

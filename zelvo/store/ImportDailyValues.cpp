@@ -49,36 +49,37 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
   }
 
   FlowRecord record;
-  DailyValueOutcome read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear,
-                                           record, form.dailyFile);
-  if (!read.ok) {
-    ui.Message(read.message);
-    return Failed(read.field);
+  DailyValueSpan span;
+  Status read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record, span,
+                                form.dailyFile);
+  if (!read) {
+    ui.Message(read.Message());
+    return Failed(span.field);
   }
   // Several value columns: the reading rule may have taken a temperature or a gage height for
   // the flow. The user decides before the peaks are paired with daily flows and anything is kept.
-  const ValueColumnCheck columns = CheckValueColumns(read.columns, read.beginYear, read.endYear);
+  const ValueColumnCheck columns = CheckValueColumns(span.columns, span.beginYear, span.endYear);
   const std::optional<int> field = ChooseFlowField(ui, columns, column, form.dailyFile, ImportProgram::Main);
   if (!field) return Failed(kFieldDailyFile);
   if (*field != kReadingRuleField) {
     daily.clear();
     daily.seekg(0);
-    read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record,
+    read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record, span,
                            form.dailyFile, *field);
-    if (!read.ok) {
-      ui.Message(read.message);
-      return Failed(read.field);
+    if (!read) {
+      ui.Message(read.Message());
+      return Failed(span.field);
     }
   }
   daily.close();
-  if (usePeaks && !ReadPeakFlowFile(ui, peakFile, form.peakFile, read.beginYear, record))
+  if (usePeaks && !ReadPeakFlowFile(ui, peakFile, form.peakFile, span.beginYear, record))
     return Failed(kFieldPeakFile);
 
   ScreeningRequest screening;
   screening.program = ImportProgram::Main;
-  screening.firstWaterYear = read.beginYear;
+  screening.firstWaterYear = span.beginYear;
   screening.dailyFilePath = form.dailyFile;
-  if (!ScreenMissingData(ui, record, screening).keep) return Failed(kFieldDailyFile);
+  if (!ScreenMissingData(ui, record, screening)) return Failed(kFieldDailyFile);
 
   if (!WriteDataSetFile(dataSetPath, record, false)) {
     ui.Message(DataSetWriteFailure(dataSetPath));

@@ -55,18 +55,17 @@ std::optional<FieldMessage> CheckProjectNameForm(const ProjectNameForm& form) {
   return std::nullopt;
 }
 
-std::optional<std::string> LoadProjectFiles(AppState& app, const fs::path& folder) {
-  std::string error;
-  std::optional<std::vector<DataSetEntry>> dataSets = ReadDataSetDirectory(folder, &error);
-  if (!dataSets) return error;
-  std::optional<std::vector<ProfileEntry>> profiles = ReadProfileDirectory(folder, &error);
-  if (!profiles) return error;
+Status LoadProjectFiles(AppState& app, const fs::path& folder) {
+  std::vector<DataSetEntry> dataSets;
+  if (Status read = ReadDataSetDirectory(folder, dataSets); !read) return read;
+  std::vector<ProfileEntry> profiles;
+  if (Status read = ReadProfileDirectory(folder, profiles); !read) return read;
   int baseline = ReadBaseline(folder);
-  if (baseline < 0 || baseline > static_cast<int>(dataSets->size())) baseline = 0;
-  app.dataSets = std::move(*dataSets);
-  app.profiles = std::move(*profiles);
+  if (baseline < 0 || baseline > static_cast<int>(dataSets.size())) baseline = 0;
+  app.dataSets = std::move(dataSets);
+  app.profiles = std::move(profiles);
   app.baseline = baseline;
-  return std::nullopt;
+  return Status::Success();
 }
 
 void NewProject(AppState& app, Ui& ui) {
@@ -108,8 +107,8 @@ void OpenProject(AppState& app, Ui& ui) {
     return;
   }
   AppState loaded = app;
-  if (std::optional<std::string> damaged = LoadProjectFiles(loaded, *folder)) {
-    ui.Message(*damaged);
+  if (const Status loadedFiles = LoadProjectFiles(loaded, *folder); !loadedFiles) {
+    ui.Message(loadedFiles.Message());
     return;
   }
   app.dataSets = std::move(loaded.dataSets);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/io/Status.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -37,7 +38,7 @@ void DeleteProject(AppState& app, Ui& ui);
 void EditProject(AppState& app, Ui& ui);
 
 // Loads an open project's directory files into the state: data sets, profiles and baseline.
-// A damaged directory file gives its message and leaves the state untouched.
-std::optional<std::string> LoadProjectFiles(AppState& app, const std::filesystem::path& folder);
+// A damaged directory file fails with its message and leaves the state untouched.
+Status LoadProjectFiles(AppState& app, const std::filesystem::path& folder);
 
 }  // namespace zelvo
