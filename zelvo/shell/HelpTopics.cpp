@@ -155,6 +155,12 @@ const std::map<int, HelpTopic>& Topics() {
        {"Compares the index values of one alternative with the baseline and shows the report.",
         "Which alternative and which indices.", "comprpt.txt in the project folder."}},
       {kCmdHelpTopics, {"Shows this help.", "Nothing.", "Nothing."}},
+      {kCmdUserGuide,
+       {"Opens the user guide: one whole analysis of a real record worked through step by step (import "
+        "with a peak file, indices, a time period profile, the reports, the graphs, tarvel and zelvo-cli), "
+        "with pictures of each window, what the numbers mean for the river, and a glossary of the index "
+        "groups.",
+        "Nothing.", "Nothing."}},
       {kCmdAbout, {"Shows the program's name and version.", "Nothing.", "Nothing."}},
   };
   return topics;
