@@ -313,7 +313,7 @@ TEST(Guide, TheWorkedExampleAsTheGuideTellsIt) {
 
   // tarvel on the same file.
   tarvel::TarvelWindow tarvel(tarvel::ReaderStationImporter());
-  tarvel.resize(760, tarvel.height());
+  tarvel.resize(760, tarvel.sizeHint().height());
   tarvel.show();
   tarvel.findChild<QLineEdit*>("fileName")->setText(daily);
   Picture(&tarvel, "tarvel_main");
