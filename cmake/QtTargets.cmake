@@ -72,6 +72,7 @@ target_link_libraries(zelvo_guide_shots PRIVATE ${ZELVO_QT_LAYERS} tarvel_qt Qt6
 target_include_directories(zelvo_guide_shots PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(zelvo_guide_shots PRIVATE
   ZELVO_GUIDE_EXAMPLES="${CMAKE_SOURCE_DIR}/docs/examples"
+  ZELVO_GUIDE_DOCUMENT="${CMAKE_SOURCE_DIR}/docs/guide.md"
   ZELVO_GUIDE_IMAGE_DIR="${CMAKE_BINARY_DIR}/guide_images"
   ZELVO_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
 gtest_discover_tests(zelvo_guide_shots DISCOVERY_TIMEOUT 60

@@ -6,7 +6,8 @@
 //
 // scripts/guide_screenshots.sh runs it with ZELVO_GUIDE_IMAGES=docs/images (and the reports the
 // guide quotes in ZELVO_GUIDE_REPORTS); ctest runs it into the build folder, so a change that
-// breaks a step of the guide fails there.
+// breaks a step of the guide fails there, and so does a figure of the guide that is no longer the
+// one the program writes.
 
 #include <gtest/gtest.h>
 
@@ -24,11 +25,13 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <functional>
 #include <iostream>
 #include <map>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -141,6 +144,46 @@ std::string PictureReport(QtUi& ui, const QString& name, int height) {
   report->close();
   QApplication::processEvents();
   return text;
+}
+
+// The guide's line of a table that begins with `start` ("| MA1 |"); empty when it has none.
+std::string GuideRow(const std::string& guide, const std::string& start) {
+  std::size_t at = guide.find("\n" + start);
+  if (at == std::string::npos) return {};
+  ++at;
+  return guide.substr(at, guide.find('\n', at) - at);
+}
+
+// The numbers of a report line after its label ("  HI Value    49.83   247.83 ...").
+std::vector<std::string> NumbersOf(const std::string& line) {
+  std::vector<std::string> numbers;
+  std::istringstream words(line);
+  for (std::string w; words >> w;)
+    if (!w.empty() && (std::isdigit(static_cast<unsigned char>(w[0])) || w[0] == '-')) numbers.push_back(w);
+  return numbers;
+}
+
+// The "HI Value" line of one index in the comparison report.
+std::string HiValueLine(const std::string& report, const std::string& index) {
+  const std::size_t block = report.find("Index:  " + index + "\n");
+  if (block == std::string::npos) return {};
+  const std::size_t line = report.find("  HI Value", block);
+  return line == std::string::npos ? std::string() : report.substr(line, report.find('\n', line) - line);
+}
+
+// The value column of one index in a results file, as written ("1773.904").
+std::string ResultValue(const fs::path& hiout, const std::string& index) {
+  std::istringstream lines(zelvo::testing::ReadWholeFile(hiout));
+  for (std::string line; std::getline(lines, line);)
+    if (line.rfind(index + ",", 0) == 0) {
+      std::istringstream fields(line);
+      std::string name, lower, value;
+      std::getline(fields, name, ',');
+      std::getline(fields, lower, ',');
+      std::getline(fields, value, ',');
+      return NumbersOf(value).empty() ? std::string() : NumbersOf(value)[0];
+    }
+  return {};
 }
 
 void KeepReport(const fs::path& file) {
@@ -327,6 +370,28 @@ TEST(Guide, TheWorkedExampleAsTheGuideTellsIt) {
   tarvel.findChild<QPushButton*>("ok")->click();
   EXPECT_FALSE(result.isEmpty());
   std::cout << "tarvel: " << result.toStdString() << "\n";
+
+  // The figures the guide quotes are the ones this run wrote.
+  const std::string guide = zelvo::testing::ReadWholeFile(ZELVO_GUIDE_DOCUMENT);
+  for (const char* index : {"MA1", "MA2", "DL1", "DH1", "ML17", "TH1"}) {
+    const std::string row = GuideRow(guide, std::string("| ") + index + " |");
+    const std::string value = ResultValue(app.projectFolder / "hiout_1.csv", index);
+    EXPECT_FALSE(value.empty()) << index;
+    EXPECT_NE(row.find(" " + value + " "), std::string::npos) << index << " is " << value << ": " << row;
+  }
+  for (const char* index : {"DL1", "ML17", "DH1", "RA8", "TH1"}) {
+    const std::string row = GuideRow(guide, std::string("| ") + index + ",");
+    const std::vector<std::string> numbers = NumbersOf(HiValueLine(comparison, index));
+    ASSERT_EQ(numbers.size(), 4u) << index;  // POR 1, POR 2, Diff, % Diff
+    EXPECT_NE(row.find(" " + numbers[0] + " |"), std::string::npos) << index << ": " << row;
+    EXPECT_NE(row.find(" " + numbers[1] + " |"), std::string::npos) << index << ": " << row;
+    const std::string change = std::string(index) == "TH1" ? "+" + numbers[2] + " days" : numbers[3] + "%";
+    EXPECT_NE(row.find(change), std::string::npos) << index << " changes by " << change << ": " << row;
+  }
+  EXPECT_NE(dump.find("zero-flow days = 1068 of 42004 days with data (2.5%)"), std::string::npos);
+  EXPECT_NE(guide.find("1,068 of the record's 42,004 days (2.5%)"), std::string::npos);
+  EXPECT_NE(result.toStdString().find("Perennial Flashy"), std::string::npos);
+  EXPECT_NE(guide.find("The Trinity at Dallas is **Perennial Flashy**"), std::string::npos);
 }
 
 }  // namespace
