@@ -248,7 +248,8 @@ std::string HelpPageHtml(const CommandTable& table) {
       "first; the commands that work on data are greyed out until a project is open.</p>"
       "<p>A typical session: File &gt; New Project, Data Management &gt; Import AGNC Data, then compute and "
       "compare "
-      "hydrologic indices by time period or by alternative.</p>"
+      "hydrologic indices by time period or by alternative. Help &gt; User Guide works such a session "
+      "through on a real record, with a picture of every window and what the numbers mean.</p>"
       "<h2>Contents</h2><ul>";
   std::string lastMenu;
   for (const Command& c : table.Commands()) {
