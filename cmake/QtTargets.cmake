@@ -67,13 +67,12 @@ gtest_discover_tests(zelvo_qt_tests DISCOVERY_TIMEOUT 60
 # The pictures of the user guide, taken while its example is worked through in the real windows.
 # ctest runs it into the build folder; scripts/guide_screenshots.sh into docs/images.
 add_executable(zelvo_guide_shots ${CMAKE_SOURCE_DIR}/tests/guide/GuideScreenshots.cpp
-               ${CMAKE_SOURCE_DIR}/tests/qt/QtTestMain.cpp)
+               ${CMAKE_SOURCE_DIR}/tests/guide/GuideMain.cpp)
 target_link_libraries(zelvo_guide_shots PRIVATE ${ZELVO_QT_LAYERS} tarvel_qt Qt6::Test GTest::gtest)
 target_include_directories(zelvo_guide_shots PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 target_compile_definitions(zelvo_guide_shots PRIVATE
   ZELVO_GUIDE_EXAMPLES="${CMAKE_SOURCE_DIR}/docs/examples"
   ZELVO_GUIDE_DOCUMENT="${CMAKE_SOURCE_DIR}/docs/guide.md"
-  ZELVO_GUIDE_IMAGE_DIR="${CMAKE_BINARY_DIR}/guide_images"
-  ZELVO_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
+  ZELVO_GUIDE_IMAGE_DIR="${CMAKE_BINARY_DIR}/guide_images")
 gtest_discover_tests(zelvo_guide_shots DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)

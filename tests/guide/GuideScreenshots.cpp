@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -90,7 +91,8 @@ void Click(QWidget* root, const QString& text) {
 }
 
 // Answers each modal window by its caption, as the user of the guide does; message boxes are
-// answered Yes (or OK) and their texts kept. A window without an answer fails the run.
+// answered Yes (or OK) and their texts kept. A window without an answer fails the run, and so
+// does one still open a minute after its answer (a slow machine draws a graph in seconds).
 class User {
  public:
   std::map<QString, std::function<void(QWidget*)>> byCaption;
@@ -104,9 +106,17 @@ class User {
  private:
   void Poll() {
     QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal == answered_ && answeredAt_.elapsed() > kAnswerLimitMs) {
+      ADD_FAILURE() << "the window " << modal->windowTitle().toStdString() << " stayed open after its step";
+      answered_ = nullptr;
+      modal->close();
+      return;
+    }
     // A mark on the window itself: a later window may be made at the address of a closed one.
     if (!modal || !modal->isVisible() || modal->property("guideAnswered").toBool()) return;
     modal->setProperty("guideAnswered", true);
+    answered_ = modal;
+    answeredAt_.start();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       messages.push_back(box->text().toStdString());
       std::cout << "message: " << messages.back() << "\n";
@@ -127,7 +137,10 @@ class User {
       if (target) act(target);
     });
   }
+  static constexpr int kAnswerLimitMs = 60000;
   QTimer timer_;
+  QPointer<QWidget> answered_;
+  QElapsedTimer answeredAt_;
 };
 
 // The last report window the program opened, sized for the guide, pictured and closed.
