@@ -47,13 +47,16 @@ if(ZELVO_BUILD_QT)
 endif()
 
 # The user guide and what it uses (its example records, its pictures): docs/guide.md and every
-# folder beside it. The glob makes a build notice a docs folder that arrives later.
+# folder beside it. Help > User Guide opens it, so it lies with the program's data in
+# share/zelvo/guide (zelvo/shell/UserGuide.h), not in share/doc, which minimal systems leave out.
+# The glob makes a build notice a docs folder that arrives later.
 file(GLOB ZELVO_DOCS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/docs/*)
+set(ZELVO_GUIDE_DESTINATION ${CMAKE_INSTALL_DATADIR}/zelvo/guide)
 foreach(entry ${ZELVO_DOCS})
   if(IS_DIRECTORY ${entry})
-    install(DIRECTORY ${entry} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(DIRECTORY ${entry} DESTINATION ${ZELVO_GUIDE_DESTINATION})
   elseif(entry MATCHES "/guide\\.md$")
-    install(FILES ${entry} DESTINATION ${CMAKE_INSTALL_DOCDIR})
+    install(FILES ${entry} DESTINATION ${ZELVO_GUIDE_DESTINATION})
   endif()
 endforeach()
 

@@ -38,6 +38,8 @@ if(QCUSTOMPLOT_LIBRARY)
 endif()
 zelvo_qt_layer(zelvo_analysis_qt FOLDER zelvo/analysis DEPENDS zelvo_analysis zelvo_store_qt zelvo_graphs_qt)
 zelvo_qt_layer(zelvo_shell_qt FOLDER zelvo/shell DEPENDS zelvo_shell zelvo_analysis_qt)
+# A program run from its build folder finds the user guide in the source's docs folder.
+target_compile_definitions(zelvo_shell_qt PRIVATE ZELVO_SOURCE_DOCS_DIR="${CMAKE_SOURCE_DIR}/docs")
 set(ZELVO_QT_LAYERS zelvo_qt_common zelvo_session_qt zelvo_store_qt zelvo_graphs_qt zelvo_analysis_qt
     zelvo_shell_qt)
 
@@ -61,3 +63,16 @@ target_compile_definitions(zelvo_qt_tests PRIVATE
   ZELVO_SCREENSHOT_DIR="${CMAKE_BINARY_DIR}/screenshots")
 gtest_discover_tests(zelvo_qt_tests DISCOVERY_TIMEOUT 60
   PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 120)
+
+# The pictures of the user guide, taken while its example is worked through in the real windows.
+# ctest runs it into the build folder; scripts/guide_screenshots.sh into docs/images.
+add_executable(zelvo_guide_shots ${CMAKE_SOURCE_DIR}/tests/guide/GuideScreenshots.cpp
+               ${CMAKE_SOURCE_DIR}/tests/guide/GuideMain.cpp)
+target_link_libraries(zelvo_guide_shots PRIVATE ${ZELVO_QT_LAYERS} tarvel_qt Qt6::Test GTest::gtest)
+target_include_directories(zelvo_guide_shots PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+target_compile_definitions(zelvo_guide_shots PRIVATE
+  ZELVO_GUIDE_EXAMPLES="${CMAKE_SOURCE_DIR}/docs/examples"
+  ZELVO_GUIDE_DOCUMENT="${CMAKE_SOURCE_DIR}/docs/guide.md"
+  ZELVO_GUIDE_IMAGE_DIR="${CMAKE_BINARY_DIR}/guide_images")
+gtest_discover_tests(zelvo_guide_shots DISCOVERY_TIMEOUT 60
+  PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" TIMEOUT 300)

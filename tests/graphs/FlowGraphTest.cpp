@@ -336,6 +336,11 @@ TEST(FlowLogScale, ZeroFlowDaysLeftOutOfALogScaleAreCountedUnderTheChart) {
   s.exceedence = true;
   EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry)})).logScaleNote,
             "91 days of zero flow are not drawn on the log scale");
+  // Beside a record twice as long the dry record's curve is interpolated onto twice as many
+  // positions; the note still counts its 91 days, not the positions they were spread over.
+  auto long_wet = MakeRecord(1991, 1994, [](int, int) { return 7.0f; });
+  EXPECT_EQ(BuildFlowGraph(Input(s, {Curve("Dry", *dry), Curve("Long", *long_wet)})).logScaleNote,
+            "91 days of zero flow are not drawn on the log scale");
   s.exceedence = false;
   // Statistics of months and years count their values: August and September 1991 and September
   // 1992 have a minimum of 0.

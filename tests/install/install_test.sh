@@ -51,7 +51,8 @@ if [ "$what" = "deb" ]; then
   files="$(dpkg-deb -c "$deb" | awk '{print $6}')"
   for f in ./usr/bin/zelvo ./usr/bin/tarvel ./usr/bin/zelvo-cli ./usr/share/man/man1/zelvo-cli.1 \
       ./usr/share/applications/zelvo.desktop ./usr/share/applications/tarvel.desktop \
-      ./usr/share/icons/hicolor/48x48/apps/zelvo.png ./usr/share/icons/hicolor/256x256/apps/tarvel.png; do
+      ./usr/share/icons/hicolor/48x48/apps/zelvo.png ./usr/share/icons/hicolor/256x256/apps/tarvel.png \
+      ./usr/share/zelvo/guide/guide.md ./usr/share/zelvo/guide/images/exceedence_curves.png; do
     grep -qx -- "$f" <<< "$files" || fail "the package lacks $f"
   done
   dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/applications/tarvel.desktop | grep -qx 'TryExec=/usr/bin/tarvel' ||
@@ -115,9 +116,9 @@ if [ "$qt" = "ON" ]; then
 fi
 # The user guide and the folders beside it, when the source has them.
 if [ -n "$source" ] && [ -f "$source/docs/guide.md" ]; then
-  cmp -s "$source/docs/guide.md" "$prefix/share/doc/zelvo/guide.md" || fail "share/doc/zelvo/guide.md is not the guide"
+  cmp -s "$source/docs/guide.md" "$prefix/share/zelvo/guide/guide.md" || fail "share/zelvo/guide/guide.md is not the guide"
   (cd "$source/docs" && find . -mindepth 2 -type f) | while read -r f; do
-    cmp -s "$source/docs/$f" "$prefix/share/doc/zelvo/$f" || fail "share/doc/zelvo/$f is missing or differs"
+    cmp -s "$source/docs/$f" "$prefix/share/zelvo/guide/$f" || fail "share/zelvo/guide/$f is missing or differs"
   done
 fi
 echo "install test: $prefix holds what a desktop and a shell look for"

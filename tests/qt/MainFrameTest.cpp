@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -15,6 +16,7 @@
 #include "common/engine/IndexCatalogue.h"
 #include "common/engine/IndexDefinitions.h"
 #include "qt/QtTestSupport.h"
+#include "support/TempFolder.h"
 #include "zelvo/shell/HelpTopics.h"
 #include "zelvo/shell/qt/CMainFrame.h"
 #include "zelvo/shell/qt/HelpWindow.h"
@@ -65,7 +67,8 @@ TEST(MainFrame, MenuBarHasTheFiveMenusWithEveryCommandInItsPlace) {
   ASSERT_NE(prefs, nullptr);
   EXPECT_EQ(TitlesOf(prefs->actions()),
             (QStringList{"Graphics", "Default Stream Class", "Hydrologic Indices", "Modify Indices"}));
-  EXPECT_EQ(TitlesOf(top[4]->menu()->actions()), (QStringList{"Help Topics", "About ZELVO..."}));
+  EXPECT_EQ(TitlesOf(top[4]->menu()->actions()),
+            (QStringList{"Help Topics", "User Guide", "About ZELVO..."}));
   // Every command of the table with a menu path has its action in some menu.
   for (const Command& c : f.table.Commands()) {
     QAction* action = f.frame->Action(c.id);
@@ -201,6 +204,45 @@ TEST(MainFrame, HelpOpensAtTheContentsAndHasATopicForEveryMenuCommand) {
   help->Browser()->scrollToAnchor(QString::fromStdString(IndexHelpAnchor(DL(16))));
   Screenshot(help, "help_index_catalogue");
   help->close();
+}
+
+TEST(MainFrame, UserGuideOpensTheGuideWithEveryPictureShown) {
+  Frame f;
+  EXPECT_TRUE(f.frame->Action(kCmdUserGuide)->isEnabled());  // no project needed
+  f.frame->Action(kCmdUserGuide)->trigger();
+  GuideWindow* guide = f.frame->Guide();
+  ASSERT_NE(guide, nullptr);
+  EXPECT_TRUE(guide->isVisible());
+  EXPECT_FALSE(guide->isModal());  // read beside the main window while working
+  EXPECT_TRUE(guide->Browser()->source().toLocalFile().endsWith(QStringLiteral("docs/guide.md")));
+  // Rendered, not shown as Markdown source: headings without their marks, the glossary there.
+  const QString text = guide->Browser()->toPlainText();
+  EXPECT_TRUE(text.contains(QStringLiteral("Glossary of the index groups")));
+  EXPECT_FALSE(text.contains(QStringLiteral("## "))) << "the guide is shown as Markdown source";
+  // Every picture the guide names loads, and the walk-through has one for each step.
+  EXPECT_GE(guide->ImageNames().size(), 10);
+  EXPECT_EQ(guide->MissingImages(), QStringList());
+  // The widest pictures are shown at the text's width: the guide never scrolls sideways.
+  QApplication::processEvents();
+  EXPECT_EQ(guide->Browser()->horizontalScrollBar()->maximum(), 0);
+  Screenshot(guide, "user_guide");
+  guide->Browser()->scrollToAnchor(QString());
+  guide->close();
+}
+
+TEST(MainFrame, UserGuideNowhereSaysWhereItLooked) {
+  Frame f;
+  zelvo::testing::TempFolder empty;
+  f.frame->SetGuideSearch(empty.Path() / "bin", empty.Path() / "docs");
+  QString said;
+  WhenModal([&](QWidget* w) {
+    said = qobject_cast<QMessageBox*>(w)->text();
+    qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+  });
+  f.frame->Action(kCmdUserGuide)->trigger();
+  EXPECT_TRUE(said.startsWith(QStringLiteral("The user guide was not found."))) << said.toStdString();
+  EXPECT_TRUE(said.contains(QString::fromStdString((empty.Path() / "share/zelvo/guide/guide.md").string())));
+  EXPECT_EQ(f.frame->Guide(), nullptr);
 }
 
 TEST(MainFrame, CaptionShowsTheProgramAndVersion) {

@@ -60,6 +60,7 @@ TEST(CommandTable, EveryMenuCommandHasItsIdPathAndText) {
       {kCmdAlternativeIndexTables, "Alternative Analysis>Display Hydrologic Index Tables"},
       {kCmdAlternativeComparisonReport, "Alternative Analysis>Generate Comparison Report"},
       {kCmdHelpTopics, "Help>Help Topics"},
+      {kCmdUserGuide, "Help>User Guide"},
       {kCmdAbout, "Help>About ZELVO..."},
   };
   std::vector<std::string> menuItems;
@@ -89,6 +90,7 @@ TEST(CommandTable, ProjectCommandsNeedAProjectAndTheOthersDoNot) {
                                 kCmdModifyIndices,
                                 kCmdExit,
                                 kCmdHelpTopics,
+                                kCmdUserGuide,
                                 kCmdAbout,
                                 kCmdRunoffIndices,
                                 kCmdPerennialIndices,
@@ -164,7 +166,7 @@ TEST(CommandTable, EnablingRuleFollowsBindingAndOpenProject) {
             "Import an agency daily-value file, with its peak-flow file, as a new data set");
 
   // Window commands are always enabled and are not run by the table.
-  for (int id : {kCmdExit, kCmdAbout, kCmdHelpTopics, kCmdContextHelp})
+  for (int id : {kCmdExit, kCmdAbout, kCmdHelpTopics, kCmdUserGuide, kCmdContextHelp})
     EXPECT_TRUE(table.Enabled(id, closed));
 
   testing::ScriptedUi ui;

@@ -187,6 +187,13 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
   g.x.resize(static_cast<std::size_t>(std::max(layout.pointCount, 0)));
   for (int p = 0; p < layout.pointCount; ++p) g.x[static_cast<std::size_t>(p)] = layout.X(p);
 
+  // The zero values of the records, counted before an exceedence curve is interpolated onto the
+  // positions of the longest record (a shorter record's zeros would be counted as more days).
+  int zeros = 0;
+  for (const std::vector<float>& curve : g.values)
+    zeros += static_cast<int>(
+        std::count_if(curve.begin(), curve.end(), [](float v) { return v > kGraphHole && v <= 0.0f; }));
+
   if (s.exceedence) {
     std::vector<int> inSpan;
     for (const FlowCurveInput& c : input.curves) {
@@ -299,13 +306,7 @@ FlowGraph BuildFlowGraph(const FlowGraphInput& input) {
 
   // A logarithmic axis has no place for 0: an intermittent stream's dry days simply vanish from
   // the picture, which then looks like a perennial stream. Say how many.
-  if (chart.logY) {
-    int zeros = 0;
-    for (const std::vector<float>& curve : g.values)
-      zeros += static_cast<int>(
-          std::count_if(curve.begin(), curve.end(), [](float v) { return v > kGraphHole && v <= 0.0f; }));
-    g.logScaleNote = ZeroFlowNote(zeros, layout.kind.period);
-  }
+  if (chart.logY) g.logScaleNote = ZeroFlowNote(zeros, layout.kind.period);
   return g;
 }
 

@@ -55,6 +55,8 @@ inline constexpr int kCmdAlternativeComparisonReport = 32833;
 // Help
 inline constexpr int kCmdHelpTopics = 57667;
 inline constexpr int kCmdAbout = 57664;
+// The user guide: a whole analysis worked through on real records (docs/guide.md).
+inline constexpr int kCmdUserGuide = 32900;
 inline constexpr int kCmdContextHelp = 57669;
 
 // The default index set commands of the eight index groups, in group order.

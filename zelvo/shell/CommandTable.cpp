@@ -106,6 +106,8 @@ const Row kRows[] = {
      "Compare the index values of an alternative with the baseline", "", true, -1, false},
 
     {kCmdHelpTopics, kHelp, "Help Topics", "List the help topics", "", false, -1, false},
+    {kCmdUserGuide, kHelp, "User Guide",
+     "Open the user guide: a whole analysis worked through on a real record", "", false, -1, false},
     {kCmdAbout, kHelp, "About ZELVO...", "Display program information and version", "", false, -1, true},
 
     // Without a menu entry: the index sets of the four further groups, and context help.
@@ -140,7 +142,7 @@ CommandTable::CommandTable() {
     c.separatorBefore = row.separatorBefore;
     commands_.push_back(std::move(c));
   }
-  for (int id : {kCmdExit, kCmdHelpTopics, kCmdAbout, kCmdContextHelp}) BindToWindow(id);
+  for (int id : {kCmdExit, kCmdHelpTopics, kCmdUserGuide, kCmdAbout, kCmdContextHelp}) BindToWindow(id);
 }
 
 const Command* CommandTable::Find(int id) const {

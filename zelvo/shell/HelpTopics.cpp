@@ -155,6 +155,12 @@ const std::map<int, HelpTopic>& Topics() {
        {"Compares the index values of one alternative with the baseline and shows the report.",
         "Which alternative and which indices.", "comprpt.txt in the project folder."}},
       {kCmdHelpTopics, {"Shows this help.", "Nothing.", "Nothing."}},
+      {kCmdUserGuide,
+       {"Opens the user guide: one whole analysis of a real record worked through step by step (import "
+        "with a peak file, indices, a time period profile, the reports, the graphs, tarvel and zelvo-cli), "
+        "with pictures of each window, what the numbers mean for the river, and a glossary of the index "
+        "groups.",
+        "Nothing.", "Nothing."}},
       {kCmdAbout, {"Shows the program's name and version.", "Nothing.", "Nothing."}},
   };
   return topics;
@@ -242,7 +248,8 @@ std::string HelpPageHtml(const CommandTable& table) {
       "first; the commands that work on data are greyed out until a project is open.</p>"
       "<p>A typical session: File &gt; New Project, Data Management &gt; Import AGNC Data, then compute and "
       "compare "
-      "hydrologic indices by time period or by alternative.</p>"
+      "hydrologic indices by time period or by alternative. Help &gt; User Guide works such a session "
+      "through on a real record, with a picture of every window and what the numbers mean.</p>"
       "<h2>Contents</h2><ul>";
   std::string lastMenu;
   for (const Command& c : table.Commands()) {

@@ -19,6 +19,7 @@
 #include "zelvo/session/Captions.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/shell/HelpTopics.h"
+#include "zelvo/shell/UserGuide.h"
 #include "zelvo/shell/qt/HelpWindow.h"
 #include "zelvo/shell/qt/Pictures.h"
 
@@ -53,6 +54,8 @@ CMainFrame::CMainFrame(AppState& app, CommandTable& table, QtUi& ui) : app_(app)
   setCentralWidget(new CZelvoView(this));
   statusBar()->showMessage(QStringLiteral("Ready"));
   ui_.SetWindow(this, statusBar());
+  guideProgramFolder_ = QCoreApplication::applicationDirPath().toStdString();
+  guideSourceDocs_ = ZELVO_SOURCE_DOCS_DIR;
   BuildMenus();
   BuildToolBar();
   BuildAccelerators();
@@ -157,6 +160,9 @@ void CMainFrame::RunCommand(int id) {
     case kCmdHelpTopics:
       ShowHelp(0);
       return;
+    case kCmdUserGuide:
+      ShowGuide();
+      return;
     case kCmdAbout:
       ShowAbout();
       return;
@@ -185,6 +191,27 @@ void CMainFrame::ShowHelp(int commandId) {
   help_->ShowTopic(commandId);
 }
 
+void CMainFrame::SetGuideSearch(std::filesystem::path programFolder, std::filesystem::path sourceDocs) {
+  guideProgramFolder_ = std::move(programFolder);
+  guideSourceDocs_ = std::move(sourceDocs);
+}
+
+void CMainFrame::ShowGuide() {
+  const std::optional<std::filesystem::path> guide = FindUserGuide(guideProgramFolder_, guideSourceDocs_);
+  if (!guide) {
+    ui_.Message(UserGuideMissingMessage(UserGuideCandidates(guideProgramFolder_, guideSourceDocs_)));
+    return;
+  }
+  if (!guide_) guide_ = new GuideWindow(this);
+  if (!guide_->Open(*guide)) {
+    ui_.Message("The user guide " + guide->string() + " could not be read.");
+    return;
+  }
+  guide_->show();
+  guide_->raise();
+  guide_->activateWindow();
+}
+
 void CMainFrame::ShowAbout() {
   AboutBox box(this);
   box.exec();
@@ -198,6 +225,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   if (help_) help_->close();
+  if (guide_) guide_->close();
   for (TextWindow* report : ui_.OpenReports()) report->close();
   event->accept();
 }

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <filesystem>
 #include <map>
 
 #include "common/qt/QtUi.h"
@@ -46,6 +47,12 @@ class CMainFrame : public QMainWindow {
   // Shows the help at its contents, or at the topic of a command.
   void ShowHelp(int commandId = 0);
   void ShowAbout();
+  // Help > User Guide: the guide found beside the program or in the source's docs folder, or
+  // the places looked at.
+  void ShowGuide();
+  GuideWindow* Guide() const { return guide_; }
+  // Where ShowGuide looks (the program's folder and the source's docs folder); for tests.
+  void SetGuideSearch(std::filesystem::path programFolder, std::filesystem::path sourceDocs);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -65,6 +72,9 @@ class CMainFrame : public QMainWindow {
   std::map<std::string, QMenu*> menus_;
   QToolBar* toolBar_ = nullptr;
   QPointer<HelpWindow> help_;
+  QPointer<GuideWindow> guide_;
+  std::filesystem::path guideProgramFolder_;
+  std::filesystem::path guideSourceDocs_;
   bool running_ = false;
 };
 
