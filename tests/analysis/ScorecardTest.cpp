@@ -126,6 +126,17 @@ TEST(Scorecard, BaselineWithoutARangeAndAZeroMedian) {
   EXPECT_TRUE(z.categorised);
 }
 
+TEST(Scorecard, ANegativeQuantityKeepsAPositiveSpreadAndItsDeviation) {
+  // Fall rates: the median is -5, the 25th and 75th percentiles -7.5 and -2.5.
+  const BaselineRange r =
+      DescribeBaseline(Quantity({-9, -8, -7, -6, -5, -4, -3, -2, -1}), ScorecardOptions{});
+  EXPECT_FLOAT_EQ(*r.dispersion, 1.0f);  // 5 / |-5|
+  const QuantityScore same = ScoreQuantity(r, {-5});
+  EXPECT_FALSE(std::signbit(*same.deviationFactor));
+  // Falls twice as steep: the deviation factor is +1, as for a median that doubled.
+  EXPECT_FLOAT_EQ(*ScoreQuantity(r, {-10}).deviationFactor, 1.0f);
+}
+
 TEST(Scorecard, PercentileChoicesAreChecked) {
   EXPECT_FALSE(CheckScorecardPercentiles(25, 75));
   EXPECT_TRUE(CheckScorecardPercentiles(0, 75));

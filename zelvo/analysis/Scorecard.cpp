@@ -32,7 +32,9 @@ Centre CentreOf(std::vector<float> sorted) {
   const float p25 = PercentileValue(0.25f, n, sorted.data());
   const float p75 = PercentileValue(0.75f, n, sorted.data());
   c.median = ComputeSummaryStats(n, sorted.data()).median;
-  if (*c.median != 0.0f) c.dispersion = (p75 - p25) / *c.median;
+  // Over the size of the median, so the spread of a quantity that is negative (the fall rate)
+  // is not given a negative sign.
+  if (*c.median != 0.0f) c.dispersion = (p75 - p25) / std::fabs(*c.median);
   return c;
 }
 
@@ -121,7 +123,8 @@ QuantityScore ScoreQuantity(const BaselineRange& baseline, const std::vector<dou
   score.median = centre.median;
   score.dispersion = centre.dispersion;
   if (score.median && baseline.median && *baseline.median != 0.0f)
-    score.deviationFactor = (*score.median - *baseline.median) / *baseline.median;
+    // + 0.0f: equal medians of a negative quantity give 0, not -0.
+    score.deviationFactor = (*score.median - *baseline.median) / *baseline.median + 0.0f;
   if (!baseline.lowerBoundary || !baseline.upperBoundary) return score;
   score.categorised = true;
   for (float v : sorted)

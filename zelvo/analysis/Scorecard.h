@@ -55,7 +55,7 @@ struct BaselineRange {
   std::optional<float> lowerBoundary, upperBoundary;
   std::array<int, kScorecardCategories> counts{};  // baseline years per category
   std::optional<float> median;
-  std::optional<float> dispersion;  // (75th - 25th percentile) / median; none when the median is 0
+  std::optional<float> dispersion;  // (75th - 25th percentile) / |median|; none when the median is 0
 };
 BaselineRange DescribeBaseline(const YearlyQuantity& baseline, const ScorecardOptions& options);
 
