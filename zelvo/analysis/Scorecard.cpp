@@ -183,7 +183,7 @@ std::string FormatScorecardReport(const std::string& heading, const std::string&
   out += "A value equal to a boundary counts as middle.  Expected = baseline share of years in the\n";
   out += "category x altered years.  HA = (observed - expected) / expected in percent, N/A when\n";
   out += "nothing is expected.  Dev. factor = (altered - baseline median) / baseline median.\n";
-  out += "Disp. = coefficient of dispersion, (75th - 25th percentile) / median.\n\n";
+  out += "Disp. = coefficient of dispersion, (75th - 25th percentile) / |median|.\n\n";
   out += "Baseline years and boundaries\n\n";
   out += Format("  %-20s %5s %10s %10s %10s %6s  %4s %4s %4s\n\n", "Quantity", "Years", "Lower", "Upper",
                 "Median", "Disp.", "Low", "Mid", "High");
