@@ -183,7 +183,10 @@ std::string FormatScorecardReport(const std::string& heading, const std::string&
   out += "A value equal to a boundary counts as middle.  Expected = baseline share of years in the\n";
   out += "category x altered years.  HA = (observed - expected) / expected in percent, N/A when\n";
   out += "nothing is expected.  Dev. factor = (altered - baseline median) / baseline median.\n";
-  out += "Disp. = coefficient of dispersion, (75th - 25th percentile) / |median|.\n\n";
+  out += "Disp. = coefficient of dispersion, (75th - 25th percentile) / |median|.\n";
+  out +=
+      "Pulses are counted above and below each data set's own thresholds (the 75th and 25th\n"
+      "percentile of its flows above 0).\n\n";
   out += "Baseline years and boundaries\n\n";
   out += Format("  %-20s %5s %10s %10s %10s %6s  %4s %4s %4s\n\n", "Quantity", "Years", "Lower", "Upper",
                 "Median", "Disp.", "Low", "Mid", "High");
