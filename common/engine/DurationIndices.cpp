@@ -109,12 +109,7 @@ void ComputeLowDurationIndices(EngineContext& ctx, const PulseDurations& duratio
   ctx.Progress(progress::kDl17);
 
   PerYear zeroDays{};
-  for (int y = 0; y < n; ++y) {
-    int zeros = 0;
-    for (float f : ctx.flows[y])
-      if (f == 0.0f) ++zeros;
-    zeroDays[y] = static_cast<float>(zeros);
-  }
+  for (int y = 0; y < n; ++y) zeroDays[y] = static_cast<float>(ZeroFlowDays(ctx.flows[y]));
   SummaryStats zeroStats;
   out[DL(18)] = SeriesY(ctx, zeroDays, n, Central::MedianOption, &zeroStats);
   out[DL(19)] = FormV(zeroStats.stdDev, zeroStats.mean);

@@ -75,6 +75,9 @@ struct WindowExtremes {
 };
 WindowExtremes ComputeWindowExtremes(const EngineContext& ctx);
 
+// Days of one year whose flow is 0 (DL18).
+int ZeroFlowDays(const YearFlows& year);
+
 // The per-year side series the pulse counts of FL1 and FH1 keep for DL16/DL17 and DH15/DH16.
 struct PulseDurations {
   PerYear lowPulse{};   // mean duration of the year's low pulses (FL1)

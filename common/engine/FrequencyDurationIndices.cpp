@@ -13,6 +13,13 @@ int KeepPositive(const PerYear& values, int n, PerYear& kept) {
   return m;
 }
 
+int ZeroFlowDays(const YearFlows& year) {
+  int zeros = 0;
+  for (float f : year)
+    if (f == 0.0f) ++zeros;
+  return zeros;
+}
+
 WindowExtremes ComputeWindowExtremes(const EngineContext& ctx) {
   WindowExtremes x;
   // Sixteen neighbouring windows are summed side by side, each afresh in slot order (a running sum

@@ -43,26 +43,6 @@ void ComputeMinimumRatios(EngineContext& ctx, const YearSummaries& ys) {
   ctx.Progress(progress::kMl16);
 }
 
-// The smallest mean of 7 consecutive slots in one year: 360 windows, the last one ending on the
-// final slot. A window without any valid day has no mean (0/0) and takes no part in the
-// minimum; a year without valid days keeps the seed, and its ratio falls back to 0 anyway.
-float SmallestSevenDayMean(const YearFlows& year) {
-  float smallest = kMinimumSeed;
-  for (int start = 0; start < 360; ++start) {
-    float sum = 0.0f;
-    int count = 0;
-    for (int s = start; s < start + 7; ++s) {
-      if (!EngineContext::Valid(year[s])) continue;
-      sum += year[s];
-      ++count;
-    }
-    if (count == 0) continue;
-    const float mean = sum / static_cast<float>(count);
-    if (mean < smallest) smallest = mean;
-  }
-  return smallest;
-}
-
 // ML17-ML19: 7-day minimum and annual minimum relative to the annual mean (valid-day sum over
 // count; 0 for a year without valid days, which makes the ratio 0).
 void ComputeSevenDayRatios(EngineContext& ctx, const YearSummaries& ys) {
@@ -70,7 +50,7 @@ void ComputeSevenDayRatios(EngineContext& ctx, const YearSummaries& ys) {
   PerYear minimumRatios{};
   for (int y = 0; y < ctx.years; ++y) {
     const float mean = ys.plainMean[y];
-    ratios[y] = mean == 0.0f ? 0.0f : SmallestSevenDayMean(ctx.flows[y]) / mean;
+    ratios[y] = SevenDayMinimumRatio(ctx.flows[y], mean);
     minimumRatios[y] = mean == 0.0f ? 0.0f : ctx.annualMin[y] / mean;
   }
   SummaryStats s;
@@ -104,6 +84,30 @@ void ComputeAnnualMinima(EngineContext& ctx) {
 }
 
 }  // namespace
+
+// The smallest mean of 7 consecutive slots in one year: 360 windows, the last one ending on the
+// final slot. A window without any valid day has no mean (0/0) and takes no part in the
+// minimum; a year without valid days keeps the seed, and its ratio falls back to 0 anyway.
+float SmallestSevenDayMean(const YearFlows& year) {
+  float smallest = kMinimumSeed;
+  for (int start = 0; start < 360; ++start) {
+    float sum = 0.0f;
+    int count = 0;
+    for (int s = start; s < start + 7; ++s) {
+      if (!EngineContext::Valid(year[s])) continue;
+      sum += year[s];
+      ++count;
+    }
+    if (count == 0) continue;
+    const float mean = sum / static_cast<float>(count);
+    if (mean < smallest) smallest = mean;
+  }
+  return smallest;
+}
+
+float SevenDayMinimumRatio(const YearFlows& year, float plainMean) {
+  return plainMean == 0.0f ? 0.0f : SmallestSevenDayMean(year) / plainMean;
+}
 
 float BaseFlowRatio(const float* flows, int n) {
   float total = 0.0f;

@@ -43,6 +43,11 @@ IndexResult Ratio(float numerator, float divisor);
 // Applies `scale` to the value and to both limits (the limits only when the run has any).
 void Rescale(const EngineContext& ctx, IndexResult& r, const std::function<float(float)>& scale);
 
+// The smallest 7-day mean of one year (kMinimumSeed for a year without valid days).
+float SmallestSevenDayMean(const YearFlows& year);
+// ML17's per-year value: the 7-day minimum over the year's plain mean; 0 when that mean is 0.
+float SevenDayMinimumRatio(const YearFlows& year, float plainMean);
+
 // The base-flow ratio of ML20 over flows[0..n) (the positive valid days in record order);
 // kMissing when it cannot be computed.
 float BaseFlowRatio(const float* flows, int n);

@@ -92,31 +92,6 @@ void ComputeFloodSeasonality(EngineContext& ctx) {
   ctx.results[TA(3)] = SeasonalShare(events);
 }
 
-// Slots of the first occurrence of the year's smallest valid flow (-1 without a valid day) and
-// of its largest, the running maximum starting at 0 (-1 when no valid flow is above 0).
-struct ExtremeSlots {
-  int low = -1;
-  int high = -1;
-};
-ExtremeSlots FindExtremeSlots(const YearFlows& year) {
-  ExtremeSlots e;
-  float lowest = kMinimumSeed;
-  float highest = 0.0f;
-  for (int s = 0; s < kDaySlots; ++s) {
-    const float f = year[s];
-    if (!EngineContext::Valid(f)) continue;
-    if (f < lowest) {
-      lowest = f;
-      e.low = s;
-    }
-    if (f > highest) {
-      highest = f;
-      e.high = s;
-    }
-  }
-  return e;
-}
-
 // TL1, TL2 and TH1, TH2: mean dates of the annual minimum and maximum. A year without a valid
 // day has no date and stays out of the means; a year without a flow above 0 takes the date of
 // its minimum for the maximum.
@@ -191,16 +166,8 @@ void ComputeRateOfChange(EngineContext& ctx) {
   // Rises into scratch A, falls into scratch B.
   float* rises = ctx.scratchA.data();
   float* falls = ctx.scratchB.data();
-  int riseCount = 0, fallCount = 0;
-  // Rises and falls alternate at random; every change is written to both lists and only the
-  // matching list moves on, which keeps the loop free of branches on the flows.
-  for (int i = 0; i + 1 < n; ++i) {
-    const float d = x[i + 1] - x[i];
-    rises[riseCount] = d;
-    falls[fallCount] = d;
-    riseCount += d > 0.0f ? 1 : 0;
-    fallCount += d < 0.0f ? 1 : 0;
-  }
+  const DailyChanges changes = SplitDailyChanges(x, n, rises, falls);
+  int riseCount = changes.rises, fallCount = changes.falls;
   SummaryStats stats;
   ctx.results[RA(1)] = FormY(ctx, rises, riseCount, Central::MedianOption, &stats);
   ctx.results[RA(2)] = FormV(stats.stdDev, stats.mean);
@@ -235,6 +202,39 @@ void ComputeRateOfChange(EngineContext& ctx) {
 }
 
 }  // namespace
+
+ExtremeSlots FindExtremeSlots(const YearFlows& year) {
+  ExtremeSlots e;
+  float lowest = kMinimumSeed;
+  float highest = 0.0f;
+  for (int s = 0; s < kDaySlots; ++s) {
+    const float f = year[s];
+    if (!EngineContext::Valid(f)) continue;
+    if (f < lowest) {
+      lowest = f;
+      e.low = s;
+    }
+    if (f > highest) {
+      highest = f;
+      e.high = s;
+    }
+  }
+  return e;
+}
+
+DailyChanges SplitDailyChanges(const float* flows, int n, float* rises, float* falls) {
+  DailyChanges c;
+  // Rises and falls alternate at random; every change is written to both lists and only the
+  // matching list moves on, which keeps the loop free of branches on the flows.
+  for (int i = 0; i + 1 < n; ++i) {
+    const float d = flows[i + 1] - flows[i];
+    rises[c.rises] = d;
+    falls[c.falls] = d;
+    c.rises += d > 0.0f ? 1 : 0;
+    c.falls += d < 0.0f ? 1 : 0;
+  }
+  return c;
+}
 
 CircularDate CircularMeanDate(const std::vector<int>& days) {
   // The cosine and sine of each year are kept as float32 per-year values; their means are summed

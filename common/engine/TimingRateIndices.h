@@ -48,6 +48,23 @@ inline constexpr int kSeasonSlots = 61;
 // still open there unless a valid day outside the event came first.
 void CountEventSeasons(const std::vector<FlowEvent>& events, std::array<int, kSeasons>& counters);
 
+// Slots of the first occurrence of a year's smallest valid flow (-1 without a valid day) and of
+// its largest, the running maximum starting at 0 (-1 when no valid flow is above 0): the dates
+// of the annual minimum and maximum (TL1, TH1).
+struct ExtremeSlots {
+  int low = -1;
+  int high = -1;
+};
+ExtremeSlots FindExtremeSlots(const YearFlows& year);
+
+// The day-to-day changes of flows[0..n): the rises (> 0) go to `rises`, the falls (< 0, kept
+// negative) to `falls`, in order; both need room for n - 1 values. Equal neighbours are neither.
+struct DailyChanges {
+  int rises = 0;
+  int falls = 0;
+};
+DailyChanges SplitDailyChanges(const float* flows, int n, float* rises, float* falls);
+
 // Reversals of direction among the valid days of one year, in slot order.
 int CountReversals(const YearFlows& year);
 

@@ -60,6 +60,9 @@ struct ChartData {
   std::vector<std::string> curveLabels;
   std::vector<CurveStyle> curveStyles;
   bool inLegend = true;
+  // Bars only: the curves' bars stand at the same X, each as wide as a single curve's bar (for
+  // curves that never have a value at the same X); otherwise they stand side by side.
+  bool barsOverlap = false;
 
   int CurveCount() const { return setsPerCurve > 0 ? static_cast<int>(sets.size()) / setsPerCurve : 0; }
 };
@@ -79,6 +82,7 @@ struct ChartDescription {
   std::string yTitle;
   bool valueLabels = false;  // true: only the labels below are written on the X axis
   std::vector<ChartLabel> xLabels;
+  double xLabelRotation = 0.0;  // degrees clockwise; -90 writes long value labels upright
   bool logY = false;
 
   bool yAutomatic = true;  // false: yMin/yMax are used

@@ -43,6 +43,7 @@ inline constexpr int kCmdGraphTimePeriodData = 32804;
 inline constexpr int kCmdGraphProfileIndices = 32805;
 inline constexpr int kCmdProfileIndexTables = 32825;
 inline constexpr int kCmdProfileComparisonReport = 32832;
+inline constexpr int kCmdProfileAlterationScorecard = 32844;
 
 // Alternative Analysis
 inline constexpr int kCmdSelectBaseline = 32834;
@@ -51,6 +52,7 @@ inline constexpr int kCmdGraphAlternativeData = 32836;
 inline constexpr int kCmdGraphAlternativeIndices = 32837;
 inline constexpr int kCmdAlternativeIndexTables = 32838;
 inline constexpr int kCmdAlternativeComparisonReport = 32833;
+inline constexpr int kCmdAlternativeAlterationScorecard = 32845;
 
 // Help
 inline constexpr int kCmdHelpTopics = 57667;

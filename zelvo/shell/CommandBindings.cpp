@@ -4,6 +4,7 @@
 #include "zelvo/analysis/DefaultIndexSets.h"
 #include "zelvo/analysis/ProfileCommands.h"
 #include "zelvo/analysis/ReportCommands.h"
+#include "zelvo/analysis/ScorecardCommands.h"
 #include "zelvo/session/CommandIds.h"
 #include "zelvo/store/DataSetCommands.h"
 #include "zelvo/store/ImportCommands.h"
@@ -39,11 +40,15 @@ void BindCoreCommands(CommandTable& table) {
   table.Bind(kCmdComputeProfileIndices, ComputeProfileIndices);
   table.Bind(kCmdProfileIndexTables, DisplayProfileIndexTables);
   table.Bind(kCmdProfileComparisonReport, GenerateProfileComparisonReport);
+  table.Bind(kCmdProfileAlterationScorecard,
+             [](AppState& app, Ui& ui) { ProfileAlterationScorecard(app, ui); });
 
   table.Bind(kCmdSelectBaseline, SelectBaseline);
   table.Bind(kCmdComputeAlternativeIndices, ComputeAlternativeIndices);
   table.Bind(kCmdAlternativeIndexTables, DisplayAlternativeIndexTables);
   table.Bind(kCmdAlternativeComparisonReport, GenerateAlternativeComparisonReport);
+  table.Bind(kCmdAlternativeAlterationScorecard,
+             [](AppState& app, Ui& ui) { AlternativeAlterationScorecard(app, ui); });
 }
 
 }  // namespace zelvo

@@ -90,6 +90,9 @@ const Row kRows[] = {
      "Write and show the index table of a profile", "", true, -1, true},
     {kCmdProfileComparisonReport, kPeriod, "Generate Comparison Report",
      "Compare the index values of two periods of a profile", "", true, -1, false},
+    {kCmdProfileAlterationScorecard, kPeriod, "Alteration Scorecard",
+     "Score how often the years of each later period of a profile fall outside the first period's range", "",
+     true, -1, false},
 
     {kCmdSelectBaseline, kAlt, "Select Baseline Data Set",
      "Choose the data set the alternatives are compared with", "Select Baseline Data Set", true, 14, false},
@@ -104,6 +107,9 @@ const Row kRows[] = {
      "Write and show the index table of the baseline and up to four alternatives", "", true, -1, true},
     {kCmdAlternativeComparisonReport, kAlt, "Generate Comparison Report",
      "Compare the index values of an alternative with the baseline", "", true, -1, false},
+    {kCmdAlternativeAlterationScorecard, kAlt, "Alteration Scorecard",
+     "Score how often the years of up to four alternatives fall outside the baseline's range", "", true, -1,
+     false},
 
     {kCmdHelpTopics, kHelp, "Help Topics", "List the help topics", "", false, -1, false},
     {kCmdUserGuide, kHelp, "User Guide",

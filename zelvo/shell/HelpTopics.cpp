@@ -135,6 +135,14 @@ const std::map<int, HelpTopic>& Topics() {
       {kCmdProfileComparisonReport,
        {"Compares the index values of two periods of a profile and shows the report.",
         "Which profile, which periods and which indices.", "comprpt.txt in the project folder."}},
+      {kCmdProfileAlterationScorecard,
+       {"Scores each later period of a profile against its first period, quantity by quantity of the "
+        "per-year series: how many years fall below, inside and above the range the first period's years "
+        "held, against how many its share of years would expect (hydrologic alteration), with the medians "
+        "and their deviation. Shows the report and the Alteration Graph.",
+        "Which profile, then where the categories are split: the 33rd and 67th percentiles of the baseline "
+        "years, the baseline mean minus and plus one standard deviation, or two percentiles of your choice.",
+        "scorecard.txt and scorecard.csv in the project folder."}},
       {kCmdSelectBaseline,
        {"Chooses the data set that alternatives are compared with.",
         "Which data set (only those with computed indices).", "The project's baseline file."}},
@@ -154,6 +162,11 @@ const std::map<int, HelpTopic>& Topics() {
       {kCmdAlternativeComparisonReport,
        {"Compares the index values of one alternative with the baseline and shows the report.",
         "Which alternative and which indices.", "comprpt.txt in the project folder."}},
+      {kCmdAlternativeAlterationScorecard,
+       {"Scores up to four alternatives against the baseline data set, quantity by quantity of the per-year "
+        "series, as the scorecard of a profile does. Shows the report and the Alteration Graph.",
+        "Which alternatives, then where the categories are split.",
+        "scorecard.txt and scorecard.csv in the project folder."}},
       {kCmdHelpTopics, {"Shows this help.", "Nothing.", "Nothing."}},
       {kCmdUserGuide,
        {"Opens the user guide: one whole analysis of a real record worked through step by step (import "

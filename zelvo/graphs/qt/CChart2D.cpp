@@ -130,7 +130,9 @@ class SpacedTextTicker : public QCPAxisTickerText {
       QString& label = (*tickLabels)[i];
       if (label.isEmpty()) continue;
       const double centre = (ticks[i] - range.lower) * perUnit;
-      const double half = metrics.horizontalAdvance(label) / 2.0;
+      // Upright labels take the height of a line across the axis, whatever their length.
+      const double half =
+          (axis_->tickLabelRotation() != 0.0 ? metrics.height() : metrics.horizontalAdvance(label)) / 2.0;
       if (centre - half < lastRight + gap) {
         label.clear();
         continue;
@@ -298,6 +300,7 @@ void CChart2D::Render(const ChartDescription& c) {
   p.yAxis->setLabelFont(titleFont);
   p.xAxis->setTickLabelFont(axisFont);
   p.yAxis->setTickLabelFont(axisFont);
+  p.xAxis->setTickLabelRotation(c.valueLabels ? c.xLabelRotation : 0.0);
   if (c.valueLabels) {
     QSharedPointer<QCPAxisTickerText> ticker(new SpacedTextTicker(p.xAxis));
     for (const ChartLabel& l : c.xLabels) ticker->addTick(l.x, QString::fromStdString(l.text));
@@ -326,7 +329,7 @@ void CChart2D::Render(const ChartDescription& c) {
   auto draw = [&](const ChartData& data) {
     const int curves = data.CurveCount();
     QCPBarsGroup* group = nullptr;
-    if (data.type == ChartType::Bar && curves > 1) {
+    if (data.type == ChartType::Bar && curves > 1 && !data.barsOverlap) {
       group = new QCPBarsGroup(&p);
       group->setSpacingType(QCPBarsGroup::stAbsolute);
       group->setSpacing(0);

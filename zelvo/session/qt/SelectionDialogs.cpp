@@ -157,8 +157,11 @@ class AlternativesSelectionDialog : public FormDialog {
     left->addWidget(list_);
     AddOkCancel(left);
     layout->addLayout(left);
-    hi_ = new HiSelectionBox(form_.hi, this);
-    layout->addWidget(hi_);
+    // The scorecard chooses alternatives without indices.
+    if (form_.hi.shown) {
+      hi_ = new HiSelectionBox(form_.hi, this);
+      layout->addWidget(hi_);
+    }
     connect(list_, &QListWidget::itemSelectionChanged, this, [this]() {
       if (loading_) return;
       std::vector<int> selection;
@@ -174,19 +177,19 @@ class AlternativesSelectionDialog : public FormDialog {
     for (const std::string& entry : form_.entries) list_->addItem(QString::fromStdString(entry));
     for (int row : form_.selected)
       if (row >= 0 && row < list_->count()) list_->item(row)->setSelected(true);
-    hi_->Sync();
+    if (hi_) hi_->Sync();
     loading_ = false;
     list_->setFocus();
   }
   std::optional<FieldMessage> Store() override { return std::nullopt; }  // kept up to date as the user clicks
   QWidget* FieldWidget(const std::string& field) override {
-    return field == "list" ? static_cast<QWidget*>(list_) : hi_->IndexList();
+    return field == "list" || !hi_ ? static_cast<QWidget*>(list_) : hi_->IndexList();
   }
 
  private:
   AlternativesSelectionForm& form_;
   QListWidget* list_;
-  HiSelectionBox* hi_;
+  HiSelectionBox* hi_ = nullptr;
   bool loading_ = false;
 };
 
