@@ -21,18 +21,6 @@ using namespace zelvo::tarvel;
 constexpr const char* kClassifyUsage = "classify FILE [--csv] [--from Y] [--to Y]";
 constexpr const char* kBatchUsage = "batch BATCH_FILE -o OUTPUT_FILE [--csv] [--jobs N]";
 
-// An integer option into `value`; fails when present and not a whole number within `lo`..`hi`.
-Status IntOption(const CliArgs& args, const std::string& name, int lo, int hi, int& value) {
-  if (!args.Get(name)) return Status::Success();
-  double v = 0.0;
-  if (Status read = args.Number(name, v); !read) return read;
-  if (v != std::floor(v) || v < lo || v > hi)
-    return Status::Failure("the option " + name + " needs a whole number from " + std::to_string(lo) +
-                           " to " + std::to_string(hi));
-  value = static_cast<int>(v);
-  return Status::Success();
-}
-
 // The readers' messages go to standard error; with the batch flag no question is asked.
 class StderrUi : public Ui {
  public:

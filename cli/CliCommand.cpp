@@ -1,8 +1,11 @@
 #include "cli/CliCommand.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <iostream>
+
+#include "common/import/ImportForms.h"
 
 namespace zelvo::cli {
 
@@ -41,6 +44,38 @@ Status CliArgs::Number(const std::string& name, double& value) const {
   if (text->empty() || end == nullptr || *end != '\0')
     return Status::Failure("the option " + name + " needs a number, not \"" + *text + "\"");
   value = v;
+  return Status::Success();
+}
+
+Status IntOption(const CliArgs& args, const std::string& name, int lo, int hi, int& value) {
+  if (!args.Get(name)) return Status::Success();
+  double v = 0.0;
+  if (Status read = args.Number(name, v); !read) return read;
+  if (v != std::floor(v) || v < lo || v > hi)
+    return Status::Failure("the option " + name + " needs a whole number from " + std::to_string(lo) +
+                           " to " + std::to_string(hi));
+  value = static_cast<int>(v);
+  return Status::Success();
+}
+
+Status YearOption(const CliArgs& args, const std::string& name, int& year) {
+  double value = 0.0;
+  if (Status read = args.Number(name, value); !read) return read;
+  if (value != static_cast<double>(static_cast<int>(value)) || value < 0)
+    return Status::Failure("the option " + name + " needs a water year");
+  year = static_cast<int>(value);
+  return Status::Success();
+}
+
+Status KeepOption(const CliArgs& args, int& screeningChoice) {
+  const std::string keep = args.Get("--keep").value_or("all");
+  if (keep == "complete") {
+    screeningChoice = MissingDataForm::kExcludeYearsWithMissingData;
+  } else if (keep == "all") {
+    screeningChoice = MissingDataForm::kImportAll;
+  } else {
+    return Status::Failure("the option --keep needs complete or all, not \"" + keep + "\"");
+  }
   return Status::Success();
 }
 

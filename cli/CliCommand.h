@@ -30,6 +30,14 @@ class CliArgs {
   std::string error_;
 };
 
+// An integer option into `value`; fails when present and not a whole number within `lo`..`hi`.
+Status IntOption(const CliArgs& args, const std::string& name, int lo, int hi, int& value);
+// A water year option into `year` (0 when absent); fails when present and not a whole number.
+Status YearOption(const CliArgs& args, const std::string& name, int& year);
+// --keep complete|all into the screening choice: complete drops every year with a missing day,
+// all (the default) only the years without data.
+Status KeepOption(const CliArgs& args, int& screeningChoice);
+
 struct CliCommand {
   const char* name;
   const char* usage;  // one line

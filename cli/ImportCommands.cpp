@@ -18,16 +18,6 @@ constexpr const char* kImportUsage =
     "-o DATASET_FILE";
 constexpr const char* kImportCsvUsage = "import-csv CSV_FILE -o DATASET_FILE";
 
-// A water year option into `year` (0 when absent); fails when present and not a whole number.
-Status YearOption(const CliArgs& args, const std::string& name, int& year) {
-  double value = 0.0;
-  if (Status read = args.Number(name, value); !read) return read;
-  if (value != static_cast<double>(static_cast<int>(value)) || value < 0)
-    return Status::Failure("the option " + name + " needs a water year");
-  year = static_cast<int>(value);
-  return Status::Success();
-}
-
 void PrintStored(int first, int last, int peaks) {
   std::cout << "first water year: " << first << "\nlast water year: " << last << "\npeaks: " << peaks << "\n";
 }
@@ -47,14 +37,7 @@ int RunImport(const std::vector<std::string>& argv) {
 
   ConsoleUi ui;
   ui.peakFileNamed = !form.peakFile.empty();
-  const std::string keep = args.Get("--keep").value_or("all");
-  if (keep == "complete") {
-    ui.screeningChoice = MissingDataForm::kExcludeYearsWithMissingData;
-  } else if (keep == "all") {
-    ui.screeningChoice = MissingDataForm::kImportAll;
-  } else {
-    return Fail("the option --keep needs complete or all, not \"" + keep + "\"");
-  }
+  if (Status read = KeepOption(args, ui.screeningChoice); !read) return Fail(read.Message());
   FlowRecord stored;
   const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), column, &stored);
   if (!result.ok) return 1;

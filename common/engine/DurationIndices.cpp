@@ -18,11 +18,17 @@ IndexResult ExceedanceOverMedian(const EngineContext& ctx, float p) {
   return FormS(FlowListPercentile(ctx, p) / ctx.recordMedian);
 }
 
-// Mean duration of the events above a threshold, over the years that have any (Y form).
-IndexResult MeanDurationAbove(const EngineContext& ctx, float threshold) {
+// Mean duration of the events of a per-year series of mean durations, over the years that have
+// any (Y form).
+IndexResult MeanDuration(const EngineContext& ctx, const PerYear& meanDurations) {
   PerYear kept{};
-  const int m = KeepPositive(PulsesAbove(ctx, threshold).meanDuration, ctx.years, kept);
+  const int m = KeepPositive(meanDurations, ctx.years, kept);
   return SeriesY(ctx, kept, m, Central::MedianOption);
+}
+
+// The same for the events above a threshold.
+IndexResult MeanDurationAbove(const EngineContext& ctx, float threshold) {
+  return MeanDuration(ctx, PulsesAbove(ctx, threshold).meanDuration);
 }
 
 // DH14: exceedance value 0.95 of the monthly means ÷ their mean. A month without valid days has
@@ -124,7 +130,6 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
                                 const WindowExtremes& windows) {
   IndexResults& out = ctx.results;
   const int n = ctx.years;
-  const float median = ctx.recordMedian;
 
   std::array<SummaryStats, 5> stats{};
   for (int i = 0; i < 5; ++i)
@@ -152,14 +157,16 @@ void ComputeHighDurationIndices(EngineContext& ctx, const PulseDurations& durati
   out[DH(16)] = FormV(pulseStats.stdDev, pulseStats.mean);
   ctx.Progress(progress::kDh16);
 
-  out[DH(17)] = MeanDurationAbove(ctx, median);
-  out[DH(18)] = MeanDurationAbove(ctx, 3.0f * median);
-  out[DH(19)] = MeanDurationAbove(ctx, 7.0f * median);
+  // The events above 1, 3 and 7 times the record median, as FH5-FH7 counted them.
+  out[DH(17)] = MeanDuration(ctx, durations.aboveMedian);
+  out[DH(18)] = MeanDuration(ctx, durations.aboveThreeMedians);
+  out[DH(19)] = MeanDuration(ctx, durations.aboveSevenMedians);
   ctx.Progress(progress::kDh19);
 
   // Percentiles again, so the list goes back to ascending (and the timing group finds it so).
+  // Ascending, it is the list FH1 took its threshold from: DH20's events are FH1's high pulses.
   SortValues(1, ctx.flowList.data(), ctx.flowCount);
-  out[DH(20)] = MeanDurationAbove(ctx, FlowListPercentile(ctx, 0.75f));
+  out[DH(20)] = MeanDuration(ctx, durations.highPulse);
   out[DH(21)] = MeanDurationAbove(ctx, FlowListPercentile(ctx, 0.25f));
   ctx.Progress(progress::kDh21);
 

@@ -62,7 +62,8 @@ struct EngineContext {
   std::vector<float> flowList;
   int flowCount = 0;
   std::vector<float> scratchA;  // work lists of N x 366 floats
-  std::vector<float> scratchB;
+  std::vector<float> scratchB;  // from ML20 to MH15: every valid day ascending (sortedValidCount)
+  int sortedValidCount = 0;
 
   float recordMean = 0.0f;    // MA1
   float recordMedian = 0.0f;  // MA2

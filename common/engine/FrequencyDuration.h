@@ -81,7 +81,12 @@ int ZeroFlowDays(const YearFlows& year);
 // The per-year side series the pulse counts of FL1 and FH1 keep for DL16/DL17 and DH15/DH16.
 struct PulseDurations {
   PerYear lowPulse{};   // mean duration of the year's low pulses (FL1)
-  PerYear highPulse{};  // mean duration of the year's high pulses (FH1)
+  PerYear highPulse{};  // mean duration of the year's high pulses (FH1); DH20 takes the same
+  // Mean durations of the events above 1, 3 and 7 times the record median (FH5-FH7), which
+  // DH17-DH19 average: one scan of the flows serves both.
+  PerYear aboveMedian{};
+  PerYear aboveThreeMedians{};
+  PerYear aboveSevenMedians{};
 };
 
 // True when the peak-based rows can be computed: the run has peak pairs and a fitted line.

@@ -20,7 +20,13 @@ int ZeroFlowDays(const YearFlows& year) {
   return zeros;
 }
 
-WindowExtremes ComputeWindowExtremes(const EngineContext& ctx) {
+// The window sums run in vector registers; where the processor has wider ones, a second build
+// of this function uses them. The additions are the same in every lane, so the bits are too.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+WindowExtremes
+ComputeWindowExtremes(const EngineContext& ctx) {
   WindowExtremes x;
   // Sixteen neighbouring windows are summed side by side, each afresh in slot order (a running sum
   // would round differently). A missing day adds +0: a window sum starts at +0 and only ever adds

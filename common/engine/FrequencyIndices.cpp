@@ -46,6 +46,9 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   const PulseSeries above1 = PulsesAbove(ctx, median);
   const PulseSeries above3 = PulsesAbove(ctx, 3.0f * median);
   const PulseSeries above7 = PulsesAbove(ctx, 7.0f * median);
+  durations.aboveMedian = above1.meanDuration;
+  durations.aboveThreeMedians = above3.meanDuration;
+  durations.aboveSevenMedians = above7.meanDuration;
   out[FH(3)] = SeriesY(ctx, above3.days, ctx.years, Central::MedianOption);
   out[FH(4)] = SeriesY(ctx, above7.days, ctx.years, Central::MedianOption);
   ctx.Progress(progress::kFh4);

@@ -93,29 +93,41 @@ HiTable ReadRows(std::istream& in, bool graphRule) {
 
 std::string HiOutputFileName(int dataSetNumber) { return Format("hiout_%d.csv", dataSetNumber); }
 
-std::string FormatHiRow(int number, const IndexResults& results) {
-  const std::string_view name = IndexName(number);
-  const IndexResult& r = results[number];
-  const bool computed = r.value != kMissing;
+HiRowFields HiRowFieldsOf(int number, const IndexResults& results) {
+  const bool computed = results[number].value != kMissing;
   switch (RowFormOf(number)) {
     case RowForm::Full:
     case RowForm::FullOrNc:
-      return computed ? FullRow(name, r) : NcRow(name);
+      return computed ? HiRowFields::Full : HiRowFields::None;
     case RowForm::ValueOrNc:
     case RowForm::Value:
-      return computed ? ValueRow(name, r.value) : NcRow(name);
+      return computed ? HiRowFields::Value : HiRowFields::None;
     case RowForm::Fh11:
-      if (!results.peaksPresent || !computed) return NcRow(name);
-      return Format("FH11,%9.3f,%9.3f,%9.3f, ,1.67 year threshold = %9.3f", r.lower, r.value, r.upper,
-                    results.threshold167);
     case RowForm::PeakFull:
-      return results.peaksPresent && computed ? FullRow(name, r) : NcRow(name);
+      return results.peaksPresent && computed ? HiRowFields::Full : HiRowFields::None;
     case RowForm::Ta3:
     case RowForm::PeakValue:
-      return results.peaksPresent && computed ? ValueRow(name, r.value) : NcRow(name);
     case RowForm::Tl3:
-      if (!results.peaksPresent || !computed) return NcRow(name);
-      return Format("TL3,NC,%9.3f,NC, ,5 year threshold = %9.3f", r.value, results.threshold5);
+      return results.peaksPresent && computed ? HiRowFields::Value : HiRowFields::None;
+  }
+  return HiRowFields::None;
+}
+
+std::string FormatHiRow(int number, const IndexResults& results) {
+  const std::string_view name = IndexName(number);
+  const IndexResult& r = results[number];
+  switch (HiRowFieldsOf(number, results)) {
+    case HiRowFields::None:
+      return NcRow(name);
+    case HiRowFields::Value:
+      if (RowFormOf(number) == RowForm::Tl3)
+        return Format("TL3,NC,%9.3f,NC, ,5 year threshold = %9.3f", r.value, results.threshold5);
+      return ValueRow(name, r.value);
+    case HiRowFields::Full:
+      if (RowFormOf(number) == RowForm::Fh11)
+        return Format("FH11,%9.3f,%9.3f,%9.3f, ,1.67 year threshold = %9.3f", r.lower, r.value, r.upper,
+                      results.threshold167);
+      return FullRow(name, r);
   }
   return NcRow(name);
 }

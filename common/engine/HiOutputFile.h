@@ -23,6 +23,11 @@ struct HiOutputHeader {
 // "hiout_%d.csv" with the data set number.
 std::string HiOutputFileName(int dataSetNumber);
 
+// Which fields of an index's row hold numbers: none (the NC row), the value alone, or the
+// value with both limits.
+enum class HiRowFields { None, Value, Full };
+HiRowFields HiRowFieldsOf(int number, const IndexResults& results);
+
 // The row of one index as written, without its line end.
 std::string FormatHiRow(int number, const IndexResults& results);
 void WriteHiOutput(std::ostream& out, const HiOutputHeader& header, const IndexResults& results);

@@ -68,7 +68,7 @@ void ComputeMonthlyMeans(EngineContext& ctx) {
       float sum = 0.0f;
       for (int i = 0; i < count; ++i) sum += days[i];
       means[y] = count > 0 ? sum / static_cast<float>(count) : 0.0f;
-      const SummaryStats s = ComputeSummaryStats(count, days);
+      const SummaryStats s = ComputeMoments(count, days);  // no median needed: no sort
       cvs[y] = s.mean == 0.0f ? 0.0f : SpreadOf(s, count) * 100.0f / s.mean;
     }
     ctx.results[MA(12 + k)] = FormY(ctx, means.data(), ctx.years, Central::MedianOption);

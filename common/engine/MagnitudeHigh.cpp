@@ -1,6 +1,7 @@
 // MH1-MH27: high flows. Monthly and annual maxima, high percentiles of the positive flows, the
 // skew of the log annual maxima, and the volume and peaks of high-flow events.
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -37,7 +38,15 @@ void ComputeHighRatios(EngineContext& ctx, const YearSummaries& ys) {
   // is the flow exceeded p of the time.
   float* list = ctx.flowList.data();
   const int n = ctx.flowCount;
-  SortValues(0, list, n);
+  // Sorted descending, the positive days are the positive tail of the ascending list of every
+  // valid day that ML20 kept, reversed: the same list a sort gives (one fixed list for one set
+  // of values), without sorting.
+  const float* all = ctx.scratchB.data();
+  const float* firstPositive = std::upper_bound(all, all + ctx.sortedValidCount, 0.0f);
+  if (all + ctx.sortedValidCount - firstPositive == n)
+    std::reverse_copy(firstPositive, all + ctx.sortedValidCount, list);
+  else
+    SortValues(0, list, n);
   ctx.results[MH(15)] = Ratio(PercentileValue(0.01f, n, list), ctx.recordMedian);
   ctx.results[MH(16)] = Ratio(PercentileValue(0.10f, n, list), ctx.recordMedian);
   ctx.results[MH(17)] = Ratio(PercentileValue(0.25f, n, list), ctx.recordMedian);
@@ -87,36 +96,50 @@ void ComputeAnnualMaxima(EngineContext& ctx) {
   ctx.results[MH(20)] = r;
 }
 
-// MH21-MH23: mean excess volume per event above `threshold`, relative to the record median.
-// Only years with at least one event contribute, one count and one volume each.
-IndexResult EventVolume(EngineContext& ctx, float threshold) {
+// The events above a threshold: per year with at least one event its count and its excess
+// volume (MH21-MH23), and the peak of every event in record order (MH24-MH27).
+struct EventsAbove {
   PerYear counts{};
   PerYear volumes{};
-  int m = 0;
+  int years = 0;  // years with an event
+  std::vector<float> peaks;
+};
+
+EventsAbove ScanEventsAbove(const EngineContext& ctx, float threshold, bool volumes = true) {
+  EventsAbove r;
   std::vector<FlowEvent> events;
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
-    events.clear();
+    const std::size_t before = events.size();
     ScanEvents(
         year, [threshold](float f) { return f > threshold; }, events);
-    if (events.empty()) continue;
+    if (events.size() == before || !volumes) continue;
     float volume = 0.0f;
     for (float f : year)
       if (EngineContext::Valid(f) && f > threshold) volume += f - threshold;
-    counts[m] = static_cast<float>(events.size());
-    volumes[m] = volume;
-    ++m;
+    r.counts[r.years] = static_cast<float>(events.size() - before);
+    r.volumes[r.years] = volume;
+    ++r.years;
   }
-  const SummaryStats volumeStats = ComputeSummaryStats(m, volumes.data());
-  const SummaryStats countStats = ComputeSummaryStats(m, counts.data());
+  r.peaks.reserve(events.size());
+  for (const FlowEvent& e : events) r.peaks.push_back(e.peak);
+  return r;
+}
+
+// MH21-MH23: mean excess volume per event, relative to the record median. Only years with at
+// least one event contribute, one count and one volume each.
+IndexResult EventVolume(EngineContext& ctx, EventsAbove events) {
+  const int m = events.years;
+  const SummaryStats volumeStats = ComputeSummaryStats(m, events.volumes.data());
+  const SummaryStats countStats = ComputeSummaryStats(m, events.counts.data());
   const float median = ctx.recordMedian;
   if (countStats.mean == 0.0f || median == 0.0f) return NotComputed();
   IndexResult r;
   r.value = (volumeStats.mean / countStats.mean) / median;
   if (!ctx.classifier) {
     const auto limit = [&](float p) {
-      const float c = PercentileValue(p, m, counts.data());
-      return c == 0.0f ? kMissing : (PercentileValue(p, m, volumes.data()) / c) / median;
+      const float c = PercentileValue(p, m, events.counts.data());
+      return c == 0.0f ? kMissing : (PercentileValue(p, m, events.volumes.data()) / c) / median;
     };
     r.lower = limit(ctx.lower);
     r.upper = limit(ctx.upper);
@@ -124,32 +147,30 @@ IndexResult EventVolume(EngineContext& ctx, float threshold) {
   return r;
 }
 
-// MH24-MH27: mean peak of the events above `threshold`, relative to the record median.
-IndexResult EventPeaks(EngineContext& ctx, float threshold) {
-  std::vector<FlowEvent> events;
-  for (int y = 0; y < ctx.years; ++y)
-    ScanEvents(
-        ctx.flows[y], [threshold](float f) { return f > threshold; }, events);
-  std::vector<float> peaks;
-  peaks.reserve(events.size());
-  for (const FlowEvent& e : events) peaks.push_back(e.peak);
+// MH24-MH27: mean peak of the events, relative to the record median.
+IndexResult EventPeaks(EngineContext& ctx, std::vector<float> peaks) {
   // No event at all gives 0 for the value and both limits (0 / record median).
   return FormR(ctx, peaks.data(), static_cast<int>(peaks.size()));
 }
 
 void ComputeEvents(EngineContext& ctx) {
   const float median = ctx.recordMedian;
-  ctx.results[MH(21)] = EventVolume(ctx, median);
-  ctx.results[MH(22)] = EventVolume(ctx, 3.0f * median);
+  // One scan of the flows per threshold serves the volume and the peak indices.
+  const EventsAbove above1 = ScanEventsAbove(ctx, median);
+  const EventsAbove above3 = ScanEventsAbove(ctx, 3.0f * median);
+  const EventsAbove above7 = ScanEventsAbove(ctx, 7.0f * median);
+  ctx.results[MH(21)] = EventVolume(ctx, above1);
+  ctx.results[MH(22)] = EventVolume(ctx, above3);
   ctx.Progress(progress::kMh22);
-  ctx.results[MH(23)] = EventVolume(ctx, 7.0f * median);
-  ctx.results[MH(24)] = EventPeaks(ctx, median);
-  ctx.results[MH(25)] = EventPeaks(ctx, 3.0f * median);
-  ctx.results[MH(26)] = EventPeaks(ctx, 7.0f * median);
+  ctx.results[MH(23)] = EventVolume(ctx, above7);
+  ctx.results[MH(24)] = EventPeaks(ctx, above1.peaks);
+  ctx.results[MH(25)] = EventPeaks(ctx, above3.peaks);
+  ctx.results[MH(26)] = EventPeaks(ctx, above7.peaks);
 
   // Ascending again: the groups after this one take their thresholds from this order.
   SortValues(1, ctx.flowList.data(), ctx.flowCount);
-  ctx.results[MH(27)] = EventPeaks(ctx, PercentileValue(0.75f, ctx.flowCount, ctx.flowList.data()));
+  const float threshold = PercentileValue(0.75f, ctx.flowCount, ctx.flowList.data());
+  ctx.results[MH(27)] = EventPeaks(ctx, ScanEventsAbove(ctx, threshold, false).peaks);
   ctx.Progress(progress::kMh27);
 }
 

@@ -1,5 +1,6 @@
 // ML1-ML22: low flows. Monthly and annual minima, the 7-day minimum, and the base-flow ratio.
 
+#include <algorithm>
 #include <vector>
 
 #include "common/engine/MagnitudeShared.h"
@@ -64,6 +65,10 @@ void ComputeSevenDayRatios(EngineContext& ctx, const YearSummaries& ys) {
 
 // ML20: refills the shared flow list with the positive valid days, in record order.
 void ComputeBaseFlow(EngineContext& ctx) {
+  // The list still holds every valid day ascending (MA9 left it so). MH15 wants the positive
+  // days descending: they are the tail of this list, reversed, so it is kept for MH15.
+  std::copy(ctx.flowList.begin(), ctx.flowList.begin() + ctx.flowCount, ctx.scratchB.begin());
+  ctx.sortedValidCount = ctx.flowCount;
   RefillPositiveFlows(ctx);
   const float ratio = BaseFlowRatio(ctx.flowList.data(), ctx.flowCount);
   ctx.results[ML(20)] = ratio == kMissing ? NotComputed() : FormS(ratio);

@@ -103,7 +103,7 @@ void SortValues(int ascending, float* values, int count) {
   SortNumbers(ascending != 0, values, static_cast<std::size_t>(end - values));
 }
 
-SummaryStats ComputeSummaryStats(int count, float* values) {
+SummaryStats ComputeMoments(int count, const float* values) {
   SummaryStats s;
   if (count <= 0) return s;
   double sum = 0.0;
@@ -118,11 +118,22 @@ SummaryStats ComputeSummaryStats(int count, float* values) {
   // count = 1 divides 0 by 0: the standard deviation of a single value is left as NaN, which
   // every caller prints or compares without trapping.
   s.stdDev = static_cast<float>(std::sqrt(squares / (count - 1)));
+  return s;
+}
+
+namespace {
+// The median of a list sorted ascending.
+float SortedMedian(int count, const float* sorted) {
+  if (count % 2 == 0) return (sorted[count / 2 - 1] + sorted[count / 2]) / 2.0f;
+  return sorted[(count + 1) / 2 - 1];
+}
+}  // namespace
+
+SummaryStats ComputeSummaryStats(int count, float* values) {
+  SummaryStats s = ComputeMoments(count, values);
+  if (count <= 0) return s;
   SortValues(1, values, count);
-  if (count % 2 == 0)
-    s.median = (values[count / 2 - 1] + values[count / 2]) / 2.0f;
-  else
-    s.median = values[(count + 1) / 2 - 1];
+  s.median = SortedMedian(count, values);
   return s;
 }
 

@@ -16,6 +16,10 @@ struct SummaryStats {
 // ascending in place; callers rely on that to take percentiles afterwards. count = 0 gives zeros.
 SummaryStats ComputeSummaryStats(int count, float* values);
 
+// The mean and the standard deviation exactly as ComputeSummaryStats gives them, without
+// sorting; the median is left 0.
+SummaryStats ComputeMoments(int count, const float* values);
+
 // Weibull plotting position with linear interpolation, clamped to the first and the last value.
 // `sorted` may be ascending or descending: the result follows the order it is in.
 float PercentileValue(float p, int count, const float* sorted);

@@ -1,6 +1,7 @@
 #include "zelvo/files/DataSetFile.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <istream>
@@ -58,7 +59,61 @@ bool HasContent(const std::string& line) {
   return false;
 }
 
+// A value as "%13.3f" writes it and ParseFloat reads it back, the long way.
+float ThroughText(float value) {
+  char buffer[64];
+  const int n = std::snprintf(buffer, sizeof buffer, "%.3f", value);
+  float back = 0.0f;
+  return n > 0 && ParseFloat(std::string_view(buffer, static_cast<std::size_t>(n)), back) ? back : value;
+}
+
+// The same without the text. A float times 1000 is exact in double (24 + 10 bits), so the
+// decimal the writer prints is N / 1000 with N that product rounded to the nearest integer, ties
+// to even, as printf rounds. The reader then takes the float nearest to N / 1000: the double
+// N / 1000.0 rounded to float, unless that double sits exactly halfway between two floats (the
+// double rounding could then go the wrong way), where the text decides.
+float RoundedAsWritten(float value) {
+  if (!std::isfinite(value)) return ThroughText(value);
+  const double scaled = static_cast<double>(value) * 1000.0;
+  const double n = std::nearbyint(scaled);
+  if (n == scaled) return value;  // three decimals hold it exactly
+  const double decimal = n / 1000.0;
+  const float nearest = static_cast<float>(decimal);
+  if (static_cast<double>(nearest) != decimal) {
+    const float other = std::nextafter(nearest, decimal > nearest ? HUGE_VALF : -HUGE_VALF);
+    if ((static_cast<double>(nearest) + static_cast<double>(other)) * 0.5 == decimal)
+      return ThroughText(value);
+  }
+  return nearest;
+}
+
 }  // namespace
+
+void RoundAsDataSetFile(FlowRecord& record, bool withPeaks) {
+  // The reader counts the leading years that are not 0.
+  int leading = 0;
+  while (leading < record.yearCount && leading < kMaxYears && record.years[leading] != 0) ++leading;
+  record.yearCount = leading;
+  for (int y = leading; y < kMaxYears; ++y) record.years[y] = 0;
+  for (int y = 0; y < kMaxYears; ++y) {
+    YearFlows& year = record.flows[static_cast<std::size_t>(y)];
+    if (y >= record.yearCount) {
+      year.fill(0.0f);
+      continue;
+    }
+    for (float& f : year) f = RoundedAsWritten(f);
+  }
+  if (!withPeaks || record.peakCount <= 0) {
+    record.peakCount = 0;
+    record.peaks.fill(0.0f);
+    record.peakDayFlows.fill(0.0f);
+    return;
+  }
+  for (int k = 0; k < kMaxPeaks; ++k) {
+    record.peaks[k] = k < record.peakCount ? RoundedAsWritten(record.peaks[k]) : 0.0f;
+    record.peakDayFlows[k] = k < record.peakCount ? RoundedAsWritten(record.peakDayFlows[k]) : 0.0f;
+  }
+}
 
 std::string DataSetOpenFailure(const std::filesystem::path& path) {
   return "Can not open the daily flow data file:  " + path.string();

@@ -29,4 +29,10 @@ Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRec
 void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeaks);
 bool WriteDataSetFile(const std::filesystem::path& path, const FlowRecord& record, bool withPeaks);
 
+// Turns `record` into what reading back its data set file (written with `withPeaks`) gives:
+// every flow, peak and peak-day flow rounded to the file's three decimals and read back as the
+// reader reads it, the cells beyond the year count 0, no peaks when no peak section is written.
+// The same bits as writing and reading the file, without the text.
+void RoundAsDataSetFile(FlowRecord& record, bool withPeaks);
+
 }  // namespace zelvo

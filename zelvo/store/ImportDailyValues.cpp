@@ -27,28 +27,9 @@ std::string DataSetWriteFailure(const std::filesystem::path& path) {
   return "Can not write the daily flow data file:  " + path.string();
 }
 
-DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
-                                            const std::filesystem::path& dataSetPath, FlowColumnChoice column,
-                                            FlowRecord* stored) {
-  if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
-    ui.Message(kEndingBeforeStartingMessage);
-    return Failed(kFieldEndingYear);
-  }
-  std::ifstream daily(form.dailyFile, std::ios::binary);
-  if (form.dailyFile.empty() || !daily) {
-    ui.Message(DailyFileOpenFailure(form.dailyFile));
-    return Failed(kFieldDailyFile);
-  }
-  std::ifstream peakFile;
-  if (!form.peakFile.empty()) peakFile.open(form.peakFile, std::ios::binary);
-  const bool usePeaks = !form.peakFile.empty() && peakFile.is_open();
-  if (!usePeaks) {
-    MissingPeakFileForm missing;
-    // The close box counts like OK without a choice: the import goes on without peaks.
-    if (ui.Edit(missing) && missing.choice == MissingPeakFileForm::kReenter) return Failed(kFieldPeakFile);
-  }
-
-  FlowRecord record;
+DailyValueImportResult ReadScreenedDailyValues(Ui& ui, const ImportAgncForm& form, std::istream& daily,
+                                               std::ifstream* peakFile, FlowColumnChoice column,
+                                               FlowRecord& record) {
   DailyValueSpan span;
   Status read = ReadDailyValues(daily, ImportProgram::Main, form.beginningYear, form.endingYear, record, span,
                                 form.dailyFile);
@@ -71,8 +52,7 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
       return Failed(span.field);
     }
   }
-  daily.close();
-  if (usePeaks && !ReadPeakFlowFile(ui, peakFile, form.peakFile, span.beginYear, record))
+  if (peakFile != nullptr && !ReadPeakFlowFile(ui, *peakFile, form.peakFile, span.beginYear, record))
     return Failed(kFieldPeakFile);
 
   ScreeningRequest screening;
@@ -81,6 +61,37 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
   screening.dailyFilePath = form.dailyFile;
   if (!ScreenMissingData(ui, record, screening)) return Failed(kFieldDailyFile);
 
+  DailyValueImportResult result;
+  result.ok = true;
+  return result;
+}
+
+DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
+                                            const std::filesystem::path& dataSetPath, FlowColumnChoice column,
+                                            FlowRecord* stored) {
+  if (form.endingYear != 0 && form.endingYear < form.beginningYear) {
+    ui.Message(kEndingBeforeStartingMessage);
+    return Failed(kFieldEndingYear);
+  }
+  std::ifstream daily(form.dailyFile, std::ios::binary);
+  if (form.dailyFile.empty() || !daily) {
+    ui.Message(DailyFileOpenFailure(form.dailyFile));
+    return Failed(kFieldDailyFile);
+  }
+  std::ifstream peakFile;
+  if (!form.peakFile.empty()) peakFile.open(form.peakFile, std::ios::binary);
+  const bool usePeaks = !form.peakFile.empty() && peakFile.is_open();
+  if (!usePeaks) {
+    MissingPeakFileForm missing;
+    // The close box counts like OK without a choice: the import goes on without peaks.
+    if (ui.Edit(missing) && missing.choice == MissingPeakFileForm::kReenter) return Failed(kFieldPeakFile);
+  }
+
+  FlowRecord record;
+  if (DailyValueImportResult read =
+          ReadScreenedDailyValues(ui, form, daily, usePeaks ? &peakFile : nullptr, column, record);
+      !read.ok)
+    return read;
   if (!WriteDataSetFile(dataSetPath, record, false)) {
     ui.Message(DataSetWriteFailure(dataSetPath));
     return Failed(kFieldDailyFile);

@@ -4,6 +4,8 @@
 // command registers the new data set.
 
 #include <filesystem>
+#include <fstream>
+#include <iosfwd>
 #include <string>
 
 #include "common/engine/FlowRecord.h"
@@ -30,6 +32,14 @@ struct DailyValueImportResult {
   int peakCount = 0;  // P
   int peakFlag = 0;   // 1 when the data set file holds the peak section
 };
+
+// The reading part of the import, from the opened daily file (read from its start) and peak
+// file (nullptr: no peaks): the reading, the column question or note, the peak pairing and the
+// missing-data screening. Messages and questions go through `ui`; on success (`ok`) `record`
+// holds the record as the import keeps it. Nothing is written.
+DailyValueImportResult ReadScreenedDailyValues(Ui& ui, const ImportAgncForm& form, std::istream& daily,
+                                               std::ifstream* peakFile, FlowColumnChoice column,
+                                               FlowRecord& record);
 
 // Runs the import in the order the user sees it: the year check, the daily file, the peak file
 // (the "Missing Peak Flow File" dialog when it cannot be opened), the reading, for a file whose
