@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "common/io/WholeFile.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
 
@@ -104,12 +105,15 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
     ui.Message("Can not open the batch file:  " + form.batchFile);
     return AfterRun::StayOpen;
   }
-  std::ofstream output(form.outputFile, std::ios::binary | std::ios::trunc);
-  if (!output) {
+  // The output is built beside the old one and replaces it when the run ends (a run stopped by
+  // a failed import keeps the stations classified so far).
+  WholeFileWriter outputFile(form.outputFile);
+  if (!outputFile.Opened()) {
     ui.Message("Can not open the output file:  " + form.outputFile);
     return AfterRun::StayOpen;
   }
-  output << kBatchOutputHeader << std::flush;
+  std::ostream& output = outputFile.Stream();
+  output << kBatchOutputHeader;
 
   ui.SetBusy(true);
   std::vector<SkippedLine> skipped;
@@ -143,16 +147,11 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
       break;
     }
     ComputeAndClassify(state, ui, view);
-    output << BatchOutputLine(station, state.classCode) << std::flush;
+    output << BatchOutputLine(station, state.classCode);
     SetProgress(ui, progress::kIdle);
-    if (!output) {
-      after = AfterRun::StayOpen;
-      break;
-    }
   }
-  const bool written = static_cast<bool>(output);
   batch.close();
-  output.close();
+  const bool written = outputFile.Commit().Ok();
   ui.SetBusy(false);
   if (!written) {
     ui.Message("Can not write the output file:  " + form.outputFile);

@@ -135,7 +135,9 @@ HiTable ThroughTheFile(const IndexResults& r) {
   std::ostringstream out;
   WriteHiOutput(out, HiOutputHeader{"caption", false, 25.0f, 75.0f}, r);
   std::istringstream in(out.str());
-  return ReadHiTable(in);
+  HiTable t;
+  EXPECT_TRUE(ReadHiTable(in, t));
+  return t;
 }
 
 TEST(IndexTable, AValueThatWasNotComputedIsShownAsNc) {

@@ -1,7 +1,6 @@
 #include "zelvo/analysis/ComputeIndices.h"
 
 #include <cmath>
-#include <fstream>
 
 #include "common/engine/HiOutputFile.h"
 #include "zelvo/files/DataSetFile.h"
@@ -26,14 +25,9 @@ Status ComputeIndices(const ComputeRequest& request, EngineProgress* progress, F
   header.medianOption = request.medianOption;
   header.lowerPercentile = request.lowerPercentile;
   header.upperPercentile = request.upperPercentile;
-  // The whole file is written at the end of the run, so an interrupted run leaves the previous
-  // results rather than a partial file.
-  std::ofstream out(request.resultsPath, std::ios::binary | std::ios::trunc);
-  if (!out) return Status::Failure("Can not create the HI output file:  " + request.resultsPath.string());
-  WriteHiOutput(out, header, results);
-  out.flush();
-  if (!out) return Status::Failure("Can not write the HI output file:  " + request.resultsPath.string());
-  return Status::Success();
+  // The whole file is written at the end of the run and replaces the previous results only
+  // once it is complete on the disk.
+  return WriteHiOutputFile(request.resultsPath, header, results);
 }
 
 std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form) {
