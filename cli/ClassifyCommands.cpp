@@ -89,6 +89,8 @@ int RunBatch(const std::vector<std::string>& argv) {
 
   const std::string batchPath = args.Positionals()[0];
   const std::string outputPath = *args.Get("-o");
+  if (const Status apart = CheckOutputIsNotInput(outputPath, {batchPath}); !apart)
+    return Fail(apart.Message());
   std::ifstream batch(batchPath, std::ios::binary);
   if (!batch) return Fail("Can not open the batch file:  " + batchPath);
   WholeFileWriter output(outputPath);

@@ -100,6 +100,10 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
 
   // The batch file is opened before the output file is created, so a wrong batch path never
   // truncates an earlier output.
+  if (const Status apart = CheckOutputIsNotInput(form.outputFile, {form.batchFile}); !apart) {
+    ui.Message(apart.Message());
+    return AfterRun::StayOpen;
+  }
   std::ifstream batch(form.batchFile, std::ios::binary);
   if (!batch) {
     ui.Message("Can not open the batch file:  " + form.batchFile);

@@ -128,4 +128,23 @@ Status WriteFileWhole(const std::filesystem::path& path, std::string_view conten
   return out.Commit();
 }
 
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  struct stat sa {};
+  struct stat sb {};
+  if (::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0)
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+  std::error_code ea, eb;
+  const std::filesystem::path ca = std::filesystem::weakly_canonical(std::filesystem::absolute(a, ea), ea);
+  const std::filesystem::path cb = std::filesystem::weakly_canonical(std::filesystem::absolute(b, eb), eb);
+  return !ea && !eb && ca == cb;
+}
+
+Status CheckOutputIsNotInput(const std::filesystem::path& output,
+                             std::initializer_list<std::filesystem::path> inputs) {
+  for (const std::filesystem::path& input : inputs)
+    if (!input.empty() && SameFile(output, input))
+      return Status::Failure("The output file can not be one of the input files:  " + output.string());
+  return Status::Success();
+}
+
 }  // namespace zelvo

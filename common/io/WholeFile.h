@@ -11,6 +11,7 @@
 //   if (const Status done = out.Commit(); !done) ...
 
 #include <filesystem>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -52,5 +53,14 @@ class WholeFileWriter {
 
 // The whole of `content` as the file at `path`, by way of a WholeFileWriter.
 Status WriteFileWhole(const std::filesystem::path& path, std::string_view content);
+
+// Whether two paths name the same file: the same device and inode when both exist, else the
+// same path once made absolute and resolved.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+// Refuses an output that names one of the inputs (empty inputs are passed over), so a command
+// never destroys what it reads: "The output file can not be one of the input files:  %s".
+Status CheckOutputIsNotInput(const std::filesystem::path& output,
+                             std::initializer_list<std::filesystem::path> inputs);
 
 }  // namespace zelvo

@@ -180,6 +180,10 @@ void ExportDataSetCsv(AppState& app, Ui& ui) {
   const std::optional<std::string> chosen = AskSaveFile(ui, CsvSaveRequest());
   if (!chosen) return;
   const fs::path target = *chosen;
+  if (const Status apart = CheckOutputIsNotInput(target, {DataSetPath(app, *index)}); !apart) {
+    ui.Message(apart.Message());
+    return;
+  }
   // The old file stays whole until the new one is complete.
   if (!CheckWritable(ui, *chosen)) return;
   const bool peaks = app.dataSets[*index].peakFlag == 1;
