@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/CliCommand.h"
+#include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 #include "tarvel/ParallelBatch.h"
 #include "tarvel/StationClassification.h"
@@ -91,8 +92,8 @@ int RunBatch(const std::vector<std::string>& argv) {
   const std::string outputPath = *args.Get("-o");
   if (const Status apart = CheckOutputIsNotInput(outputPath, {batchPath}); !apart)
     return Fail(apart.Message());
-  std::ifstream batch(batchPath, std::ios::binary);
-  if (!batch) return Fail("Can not open the batch file:  " + batchPath);
+  std::ifstream batch;
+  if (!OpenInputFile(batch, batchPath)) return Fail("Can not open the batch file:  " + batchPath);
   WholeFileWriter output(outputPath);
   if (!output.Opened()) return Fail("Can not open the output file:  " + outputPath);
 

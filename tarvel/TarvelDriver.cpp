@@ -4,6 +4,7 @@
 #include <fstream>
 #include <vector>
 
+#include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
@@ -104,8 +105,8 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
     ui.Message(apart.Message());
     return AfterRun::StayOpen;
   }
-  std::ifstream batch(form.batchFile, std::ios::binary);
-  if (!batch) {
+  std::ifstream batch;
+  if (!OpenInputFile(batch, form.batchFile)) {
     ui.Message("Can not open the batch file:  " + form.batchFile);
     return AfterRun::StayOpen;
   }
@@ -123,7 +124,7 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
   std::vector<SkippedLine> skipped;
   AfterRun after = AfterRun::CloseWindow;
   std::string text;
-  for (int lineNumber = 1; std::getline(batch, text); ++lineNumber) {
+  for (int lineNumber = 1; ReadTextLine(batch, text); ++lineNumber) {
     const BatchLine line = ParseBatchLine(text);
     if (line.kind == BatchLineKind::Blank) continue;
     if (line.kind == BatchLineKind::Malformed) {

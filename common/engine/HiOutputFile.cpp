@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 
 namespace zelvo {
@@ -22,7 +23,7 @@ std::string FullRow(std::string_view name, const IndexResult& r) {
 }
 
 bool ReadLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) {
+  if (!ReadTextLine(in, line)) {
     line.clear();
     return false;
   }
@@ -113,8 +114,8 @@ Status ReadRows(std::istream& in, bool graphRule, HiTable& table) {
 }
 
 Status ReadFile(const std::filesystem::path& path, bool graphRule, HiTable& table) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure(HiOutputOpenFailure(path));
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure(HiOutputOpenFailure(path));
   if (Status read = ReadRows(in, graphRule, table); !read)
     return Status::Failure(read.Message() + "\n\n" + path.string());
   return Status::Success();

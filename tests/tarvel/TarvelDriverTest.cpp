@@ -300,6 +300,23 @@ TEST(TarvelBatch, AStoppedRunKeepsTheStationsDoneAndTheOldOutputUntilThen) {
     EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
 }
 
+TEST(TarvelBatch, AnOverlongLineIsAMalformedLineAndAFolderIsNoBatchFile) {
+  TempFolder dir;
+  dir.Write("batch.csv", "ok,1,1991,1993\r\nlong," + std::string(2000000, '1') + ",1991,1993\r\n");
+  BatchRun run;
+  run.importer.files[dir.File("ok")] = ConstantRecord(3, 5.0f);
+  run.Run(dir.File("batch.csv"), dir.File("out.csv"));
+  ASSERT_EQ(run.importer.requests.size(), 1u);
+  ASSERT_EQ(run.ui.messages.size(), 1u);
+  EXPECT_NE(run.ui.messages[0].find("line 2:  (a line longer than 1 MB)"), std::string::npos);
+
+  BatchRun folder;
+  folder.Run(dir.Path().string(), dir.File("out2.csv"));
+  EXPECT_EQ(folder.ui.messages,
+            std::vector<std::string>{"Can not open the batch file:  " + dir.Path().string()});
+  EXPECT_FALSE(fs::exists(dir.File("out2.csv")));
+}
+
 TEST(TarvelBatch, CancelClosesWithoutReadingOrWriting) {
   TempFolder dir;
   FakeImporter importer;

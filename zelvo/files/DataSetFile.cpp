@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 
 namespace zelvo {
 namespace {
 
 bool NextLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
+  if (!ReadTextLine(in, line)) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
@@ -158,8 +159,8 @@ Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record) {
 }
 
 Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure(DataSetOpenFailure(path));
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure(DataSetOpenFailure(path));
   if (Status read = ReadDataSetFile(in, peakFlag, record); !read)
     return Status::Failure(read.Message() + "\n\n" + path.string());
   return Status::Success();
