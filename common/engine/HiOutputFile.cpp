@@ -153,7 +153,7 @@ std::string FormatHiRow(int number, const IndexResults& results) {
 }
 
 void WriteHiOutput(std::ostream& out, const HiOutputHeader& header, const IndexResults& results) {
-  out << header.caption << (header.medianOption ? ",1" : ",0") << "\r\n";
+  out << OneLine(header.caption) << (header.medianOption ? ",1" : ",0") << "\r\n";
   out << Format("%f,%f", header.lowerPercentile, header.upperPercentile) << "\r\n";
   out << "Index,Lower Limit,Value,Upper Limit\r\n";
   for (int i = 0; i < kIndexCount; ++i) out << FormatHiRow(i, results) << "\r\n";

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "common/engine/HiOutputFile.h"
@@ -98,6 +99,16 @@ TEST(HiOutputFile, HasThreeHeaderLinesAnd171RowsWithCrLf) {
     }
   EXPECT_EQ(lines, 174);
   EXPECT_EQ(text.substr(text.size() - 14), "RA9,NC,NC,NC\r\n");
+}
+
+TEST(HiOutputFile, ALineBreakTypedInTheCaptionStaysOnTheHeaderLine) {
+  const std::string text = WholeFile(IndexResults{}, "a\r\nb\nc\rd", true);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 174);
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "a b c d,1");
+  std::istringstream in(text);
+  HiTable t;
+  ASSERT_TRUE(ReadHiTable(in, t));
+  EXPECT_EQ(t.medianMark, 1);
 }
 
 TEST(HiOutputReaders, TableReaderReadsEveryRowForm) {
