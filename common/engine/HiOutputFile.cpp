@@ -1,6 +1,7 @@
 #include "common/engine/HiOutputFile.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -18,8 +19,11 @@ std::string NcRow(std::string_view name) { return std::string(name) + ",NC,NC,NC
 std::string ValueRow(std::string_view name, float value) {
   return Format("%s,NC,%9.3f,NC", std::string(name).c_str(), value);
 }
+// A limit that overflowed (a sum of huge flows, a tiny drainage area) was not computed: "NC",
+// never "inf" or "nan", which no reader takes for a number.
+std::string Limit(float limit) { return std::isfinite(limit) ? Format("%9.3f", limit) : std::string("NC"); }
 std::string FullRow(std::string_view name, const IndexResult& r) {
-  return Format("%s,%9.3f,%9.3f,%9.3f", std::string(name).c_str(), r.lower, r.value, r.upper);
+  return std::string(name) + "," + Limit(r.lower) + Format(",%9.3f,", r.value) + Limit(r.upper);
 }
 
 bool ReadLine(std::istream& in, std::string& line) {
@@ -128,7 +132,8 @@ std::string HiOutputFileName(int dataSetNumber) { return Format("hiout_%d.csv", 
 std::string FormatHiRow(int number, const IndexResults& results) {
   const std::string_view name = IndexName(number);
   const IndexResult& r = results[number];
-  const bool computed = r.value != kMissing;
+  // A value that is not finite was not computed either.
+  const bool computed = r.value != kMissing && std::isfinite(r.value);
   switch (RowFormOf(number)) {
     case RowForm::Full:
     case RowForm::FullOrNc:
@@ -137,16 +142,16 @@ std::string FormatHiRow(int number, const IndexResults& results) {
     case RowForm::Value:
       return computed ? ValueRow(name, r.value) : NcRow(name);
     case RowForm::Fh11:
-      if (!results.peaksPresent || !computed) return NcRow(name);
-      return Format("FH11,%9.3f,%9.3f,%9.3f, ,1.67 year threshold = %9.3f", r.lower, r.value, r.upper,
-                    results.threshold167);
+      if (!results.peaksPresent || !computed || !std::isfinite(results.threshold167)) return NcRow(name);
+      return "FH11," + Limit(r.lower) + Format(",%9.3f,", r.value) + Limit(r.upper) +
+             Format(", ,1.67 year threshold = %9.3f", results.threshold167);
     case RowForm::PeakFull:
       return results.peaksPresent && computed ? FullRow(name, r) : NcRow(name);
     case RowForm::Ta3:
     case RowForm::PeakValue:
       return results.peaksPresent && computed ? ValueRow(name, r.value) : NcRow(name);
     case RowForm::Tl3:
-      if (!results.peaksPresent || !computed) return NcRow(name);
+      if (!results.peaksPresent || !computed || !std::isfinite(results.threshold5)) return NcRow(name);
       return Format("TL3,NC,%9.3f,NC, ,5 year threshold = %9.3f", r.value, results.threshold5);
   }
   return NcRow(name);

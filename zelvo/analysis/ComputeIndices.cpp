@@ -33,6 +33,9 @@ Status ComputeIndices(const ComputeRequest& request, EngineProgress* progress, F
 std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form) {
   if (!form.drainageAreaIsNumber || !(form.drainageArea > 0.0f))
     return FieldMessage{"Please enter a value for the drainage area.", "drainageArea"};
+  if (!(form.drainageArea <= kMaxDrainageArea))
+    return FieldMessage{"The drainage area must be greater than 0 and at most 10000000 square miles.",
+                        "drainageArea"};
   if (!(form.lowerPercentile >= 1.0f && form.lowerPercentile <= 99.0f))
     return FieldMessage{"The lower limit must be between 1 and 99.", "lowerPercentile"};
   if (!(form.upperPercentile >= 1.0f && form.upperPercentile <= 99.0f))
