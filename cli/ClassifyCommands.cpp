@@ -9,6 +9,8 @@
 #include <thread>
 
 #include "cli/CliCommand.h"
+#include "common/io/TextInput.h"
+#include "common/io/WholeFile.h"
 #include "tarvel/ParallelBatch.h"
 #include "tarvel/StationClassification.h"
 #include "tarvel/StationImport.h"
@@ -76,16 +78,17 @@ int RunBatch(const std::vector<std::string>& argv) {
 
   const std::string batchPath = args.Positionals()[0];
   const std::string outputPath = *args.Get("-o");
-  std::ifstream batch(batchPath, std::ios::binary);
-  if (!batch) return Fail("Can not open the batch file:  " + batchPath);
-  std::ofstream output(outputPath, std::ios::binary | std::ios::trunc);
-  if (!output) return Fail("Can not open the output file:  " + outputPath);
+  if (const Status apart = CheckOutputIsNotInput(outputPath, {batchPath}); !apart)
+    return Fail(apart.Message());
+  std::ifstream batch;
+  if (!OpenInputFile(batch, batchPath)) return Fail("Can not open the batch file:  " + batchPath);
+  WholeFileWriter output(outputPath);
+  if (!output.Opened()) return Fail("Can not open the output file:  " + outputPath);
 
   const ParallelBatchReport report =
-      RunParallelBatch(batch, batchPath, args.Has("--csv") ? kCsvFile : kDailyFile, jobs, output, std::cerr,
-                       ReaderStationImporter());
-  output.close();
-  if (!output) return Fail("Can not write the output file:  " + outputPath);
+      RunParallelBatch(batch, batchPath, args.Has("--csv") ? kCsvFile : kDailyFile, jobs, output.Stream(),
+                       std::cerr, ReaderStationImporter());
+  if (!output.Commit()) return Fail("Can not write the output file:  " + outputPath);
   if (!report.ok()) {
     std::cerr << "zelvo-cli: " << report.failed << " of " << report.stations << " stations not classified, "
               << report.skippedLines << " lines skipped\n";

@@ -6,6 +6,7 @@
 
 #include "cli/CliCommand.h"
 #include "common/engine/EmptyMonths.h"
+#include "common/io/WholeFile.h"
 #include "zelvo/analysis/ComputeIndices.h"
 
 namespace zelvo::cli {
@@ -43,6 +44,8 @@ int RunCompute(const std::vector<std::string>& argv) {
   request.medianOption = args.Has("--median");
   request.title =
       args.Get("--title").value_or(std::filesystem::path(request.dataSetPath).filename().string());
+  if (const Status apart = CheckOutputIsNotInput(request.resultsPath, {request.dataSetPath}); !apart)
+    return Fail(apart.Message());
   FlowRecord record;
   if (const Status computed = ComputeIndices(request, nullptr, &record); !computed)
     return Fail(computed.Message());

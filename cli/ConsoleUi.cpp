@@ -19,6 +19,11 @@ bool ConsoleUi::Edit(Form& form, const FormCheck& check) {
     if (screening->showExplanation) std::cout << MissingDataForm::kExplanation << "\r\n";
     std::cout << "Choice: " << MissingDataForm::ButtonText(screening->program, screeningChoice) << "\r\n";
     std::cout.flush();
+    if (!std::cout) {
+      // The report was not seen: the import does not go on as if it had been.
+      std::cerr << "zelvo-cli: can not write the missing-data report to standard output\n";
+      return false;
+    }
     screening->choice = screeningChoice;
   } else if (auto* missingPeaks = dynamic_cast<MissingPeakFileForm*>(&form)) {
     if (peakFileNamed) std::cerr << "zelvo-cli: " << MissingPeakFileForm::kText << "\n";

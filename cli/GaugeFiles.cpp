@@ -6,6 +6,7 @@
 
 #include "common/import/CsvReader.h"
 #include "common/import/ImportForms.h"
+#include "common/io/TextInput.h"
 #include "common/ui/Ui.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/store/ImportDailyValues.h"
@@ -78,8 +79,8 @@ Status ReadAgencyGauge(const std::string& path, const std::string& peakFile, con
   form.endingYear = options.toYear;
   std::ifstream peaks;
   if (!peakFile.empty()) {
-    peaks.open(peakFile, std::ios::binary);
-    if (!peaks) return Status::Failure("can not open the peak flow file " + peakFile);
+    if (!OpenInputFile(peaks, peakFile))
+      return Status::Failure("can not open the peak flow file " + peakFile);
   }
   GaugeUi ui(options.screeningChoice);
   const DailyValueImportResult read = ReadScreenedDailyValues(
@@ -97,7 +98,7 @@ GaugeFileKind GaugeFileKindOf(std::istream& in) {
   std::string line;
   bool first = true;
   bool peakColumns = false;
-  while (std::getline(in, line)) {
+  while (ReadTextLine(in, line)) {
     if (first) {
       first = false;
       if (line.find(',') != std::string::npos && OnlyNumbers(line, ", \t")) return GaugeFileKind::Csv;
@@ -111,7 +112,7 @@ GaugeFileKind GaugeFileKindOf(std::istream& in) {
 
 std::string AgencySiteNumber(std::istream& in) {
   std::string line;
-  while (std::getline(in, line)) {
+  while (ReadTextLine(in, line)) {
     if (!StartsWithAgency(line)) continue;
     const auto fields = Fields(line);
     return fields.size() >= 2 ? std::string(fields[1]) : std::string();
@@ -145,7 +146,8 @@ Status IndexPeakFolder(const std::filesystem::path& folder, std::map<std::string
   if (!std::filesystem::is_directory(folder)) return Status::Failure("not a folder: " + folder.string());
   std::map<std::string, std::string> others;  // agency files that do not look like peak files
   for (const std::string& file : files) {
-    std::ifstream in(file, std::ios::binary);
+    std::ifstream in;
+    if (!OpenInputFile(in, file)) continue;
     const GaugeFileKind kind = GaugeFileKindOf(in);
     if (kind != GaugeFileKind::Peaks && kind != GaugeFileKind::Agency) continue;
     in.clear();
@@ -160,8 +162,8 @@ Status IndexPeakFolder(const std::filesystem::path& folder, std::map<std::string
 }
 
 Status ReadGauge(const std::string& path, const GaugeReadOptions& options, Gauge& gauge) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure("can not open the file");
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure("can not open the file");
   gauge.kind = GaugeFileKindOf(in);
   in.clear();
   in.seekg(0);

@@ -7,6 +7,7 @@
 #include "cli/ColumnOption.h"
 #include "cli/ConsoleUi.h"
 #include "common/engine/EmptyMonths.h"
+#include "common/io/WholeFile.h"
 #include "zelvo/store/ImportAlternativeCsv.h"
 #include "zelvo/store/ImportDailyValues.h"
 
@@ -38,6 +39,8 @@ int RunImport(const std::vector<std::string>& argv) {
   ConsoleUi ui;
   ui.peakFileNamed = !form.peakFile.empty();
   if (Status read = KeepOption(args, ui.screeningChoice); !read) return Fail(read.Message());
+  if (const Status apart = CheckOutputIsNotInput(*args.Get("-o"), {form.dailyFile, form.peakFile}); !apart)
+    return Fail(apart.Message());
   FlowRecord stored;
   const DailyValueImportResult result = ImportDailyValueFile(ui, form, *args.Get("-o"), column, &stored);
   if (!result.ok) return 1;
@@ -54,6 +57,8 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   const CliArgs args(argv, {});
   if (!args.Error().empty() || args.Positionals().size() != 1 || !args.Get("-o"))
     return Usage(kImportCsvUsage);
+  if (const Status apart = CheckOutputIsNotInput(*args.Get("-o"), {args.Positionals()[0]}); !apart)
+    return Fail(apart.Message());
   ConsoleUi ui;
   const CsvImportResult result = ImportAlternativeCsvFile(ui, args.Positionals()[0], *args.Get("-o"));
   if (!result.ok) return 1;

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -14,10 +15,11 @@
 #include "cli/ColumnOption.h"
 #include "cli/GaugeFiles.h"
 #include "cli/OrderedWork.h"
-#include "cli/TableFile.h"
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/IndexEngine.h"
 #include "common/import/DailyValueReader.h"
+#include "common/io/TextInput.h"
+#include "common/io/WholeFile.h"
 #include "zelvo/analysis/ComputeIndices.h"
 
 namespace zelvo::cli {
@@ -47,10 +49,10 @@ std::string Trimmed(std::string text) {
 
 // AREAS.csv: "site,drainage area" lines; a first line whose area is not a number is a header.
 Status ReadAreas(const std::string& path, std::map<std::string, float>& areas) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure("Can not open the areas file:  " + path);
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure("Can not open the areas file:  " + path);
   std::string line;
-  for (int n = 1; std::getline(in, line); ++n) {
+  for (int n = 1; ReadTextLine(in, line); ++n) {
     if (Trimmed(line).empty()) continue;
     const auto comma = line.find(',');
     const std::string site = Trimmed(line.substr(0, comma));
@@ -77,6 +79,11 @@ std::string Header() {
 }
 
 void AppendNumber(std::string& line, float value) {
+  // A limit that overflowed was not computed: an empty field, as NC.
+  if (!std::isfinite(value)) {
+    line += ',';
+    return;
+  }
   char buffer[64];
   const int n = std::snprintf(buffer, sizeof buffer, ",%.3f", static_cast<double>(value));
   line.append(buffer, static_cast<std::size_t>(n));
@@ -171,9 +178,12 @@ int RunIndices(const std::vector<std::string>& argv) {
   std::vector<std::string> files;
   if (Status s = ExpandGaugeArguments(args.Positionals(), files); !s) return bad(s.Message());
 
-  TableFile table;
-  if (Status s = table.Open(*args.Get("-o")); !s) return Fail(s.Message());
-  table.Out() << Header();
+  for (const std::string& file : files)
+    if (const Status apart = CheckOutputIsNotInput(*args.Get("-o"), {file}); !apart)
+      return Fail(apart.Message());
+  WholeFileWriter table(*args.Get("-o"));
+  if (!table.Opened()) return Fail(table.Commit().Message());
+  table.Stream() << Header();
 
   EngineOptions engine;
   engine.lowerPercentile = form.lowerPercentile;
@@ -214,7 +224,8 @@ int RunIndices(const std::vector<std::string>& argv) {
   auto deliver = [&](std::size_t, Outcome& outcome) {
     ++done;
     if (outcome.problem.empty()) {
-      table.Out() << outcome.line;
+      table.Stream() << outcome.line;
+      table.Drain();
       ++written;
     } else {
       ++failed;

@@ -7,9 +7,9 @@
 #include "cli/CliCommand.h"
 #include "cli/ColumnOption.h"
 #include "cli/GaugeFiles.h"
-#include "cli/TableFile.h"
 #include "common/engine/YearlySeries.h"
 #include "common/import/DailyValueReader.h"
+#include "common/io/WholeFile.h"
 
 namespace zelvo::cli {
 namespace {
@@ -46,9 +46,11 @@ int RunYearly(const std::vector<std::string>& argv) {
   if (Status s = ReadGauge(path, read, gauge); !s) return Fail(path + ": " + s.Message());
   const YearlySeries series = ComputeYearlySeries(gauge.record);
 
-  TableFile table;
-  if (Status s = table.Open(*args.Get("-o")); !s) return Fail(s.Message());
-  std::ostream& out = table.Out();
+  if (const Status apart = CheckOutputIsNotInput(*args.Get("-o"), {path, read.peakFile}); !apart)
+    return Fail(apart.Message());
+  WholeFileWriter table(*args.Get("-o"));
+  if (!table.Opened()) return Fail(table.Commit().Message());
+  std::ostream& out = table.Stream();
   out << "water_year";
   for (const std::string& name : series.columnNames) out << "," << name;
   out << "\n";

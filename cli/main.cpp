@@ -1,6 +1,7 @@
 // zelvo-cli: the engine, the imports and the classification without a window, for scripts,
 // pipelines and many gauges at once.
 
+#include <cstdio>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -60,6 +61,15 @@ constexpr const char* kHelpNotes =
     "  0 on success; on failure the message on standard error and a non-zero status (2 for a\n"
     "  command line that does not fit the usage).\n";
 
+// Whether everything printed on standard output reached it: a full disk or a closed pipe behind
+// it is a failed run, whatever the command thought.
+bool StandardOutputWritten() {
+  std::cout.flush();
+  const bool written = static_cast<bool>(std::cout) && std::fflush(stdout) == 0 && !std::ferror(stdout);
+  if (!written) std::cerr << "zelvo-cli: can not write standard output\n";
+  return written;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,6 +78,7 @@ int main(int argc, char** argv) {
     std::cout << "zelvo-cli: hydrologic indices of daily stream-flow records\n\ncommands:\n";
     for (const auto& [name, command] : CliCommands()) std::cout << "  zelvo-cli " << command.usage << "\n";
     std::cout << kHelpNotes;
+    if (!StandardOutputWritten()) return 1;
     return argc < 2 ? 2 : 0;
   }
   const auto it = CliCommands().find(argv[1]);
@@ -76,5 +87,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::string> args(argv + 2, argv + argc);
-  return it->second.run(args);
+  const int status = it->second.run(args);
+  return StandardOutputWritten() ? status : (status != 0 ? status : 1);
 }

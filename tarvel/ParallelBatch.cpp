@@ -7,6 +7,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/io/TextInput.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
 
@@ -58,7 +59,7 @@ ParallelBatchReport RunParallelBatch(std::istream& batch, const std::string& bat
   ParallelBatchReport report;
   std::vector<Job> work;
   std::string text;
-  for (int n = 1; std::getline(batch, text); ++n) {
+  for (int n = 1; ReadTextLine(batch, text); ++n) {
     Job job;
     job.lineNumber = n;
     job.line = ParseBatchLine(text);

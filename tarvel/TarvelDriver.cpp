@@ -4,6 +4,8 @@
 #include <fstream>
 #include <vector>
 
+#include "common/io/TextInput.h"
+#include "common/io/WholeFile.h"
 #include "tarvel/BatchFile.h"
 #include "tarvel/StationClassification.h"
 
@@ -99,23 +101,30 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
 
   // The batch file is opened before the output file is created, so a wrong batch path never
   // truncates an earlier output.
-  std::ifstream batch(form.batchFile, std::ios::binary);
-  if (!batch) {
+  if (const Status apart = CheckOutputIsNotInput(form.outputFile, {form.batchFile}); !apart) {
+    ui.Message(apart.Message());
+    return AfterRun::StayOpen;
+  }
+  std::ifstream batch;
+  if (!OpenInputFile(batch, form.batchFile)) {
     ui.Message("Can not open the batch file:  " + form.batchFile);
     return AfterRun::StayOpen;
   }
-  std::ofstream output(form.outputFile, std::ios::binary | std::ios::trunc);
-  if (!output) {
+  // The output is built beside the old one and replaces it when the run ends (a run stopped by
+  // a failed import keeps the stations classified so far).
+  WholeFileWriter outputFile(form.outputFile);
+  if (!outputFile.Opened()) {
     ui.Message("Can not open the output file:  " + form.outputFile);
     return AfterRun::StayOpen;
   }
-  output << kBatchOutputHeader << std::flush;
+  std::ostream& output = outputFile.Stream();
+  output << kBatchOutputHeader;
 
   ui.SetBusy(true);
   std::vector<SkippedLine> skipped;
   AfterRun after = AfterRun::CloseWindow;
   std::string text;
-  for (int lineNumber = 1; std::getline(batch, text); ++lineNumber) {
+  for (int lineNumber = 1; ReadTextLine(batch, text); ++lineNumber) {
     const BatchLine line = ParseBatchLine(text);
     if (line.kind == BatchLineKind::Blank) continue;
     if (line.kind == BatchLineKind::Malformed) {
@@ -143,16 +152,11 @@ AfterRun RunBatch(TarvelState& state, Ui& ui, TarvelView& view, const StationImp
       break;
     }
     ComputeAndClassify(state, ui, view);
-    output << BatchOutputLine(station, state.classCode) << std::flush;
+    output << BatchOutputLine(station, state.classCode);
     SetProgress(ui, progress::kIdle);
-    if (!output) {
-      after = AfterRun::StayOpen;
-      break;
-    }
   }
-  const bool written = static_cast<bool>(output);
   batch.close();
-  output.close();
+  const bool written = outputFile.Commit().Ok();
   ui.SetBusy(false);
   if (!written) {
     ui.Message("Can not write the output file:  " + form.outputFile);

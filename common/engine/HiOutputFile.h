@@ -10,6 +10,7 @@
 
 #include "common/engine/IndexCatalogue.h"
 #include "common/engine/IndexResults.h"
+#include "common/io/Status.h"
 
 namespace zelvo {
 
@@ -31,6 +32,10 @@ HiRowFields HiRowFieldsOf(int number, const IndexResults& results);
 // The row of one index as written, without its line end.
 std::string FormatHiRow(int number, const IndexResults& results);
 void WriteHiOutput(std::ostream& out, const HiOutputHeader& header, const IndexResults& results);
+// The whole results file or nothing: on failure the old file is as it was and the message is
+// "Can not create the HI output file:  %s" or "Can not write the HI output file:  %s".
+Status WriteHiOutputFile(const std::filesystem::path& path, const HiOutputHeader& header,
+                         const IndexResults& results);
 
 // What the index table reader and the graph reader give back.
 struct HiTable {
@@ -43,16 +48,19 @@ struct HiTable {
 };
 
 // Index table reader: a lower or value field that is "NC", and an upper field that begins with
-// "NC" (the TL3 row continues with its threshold), read as not computed (999999.0).
-HiTable ReadHiTable(std::istream& in);
+// "NC" (the TL3 row continues with its threshold), read as not computed (999999.0). A file with
+// fewer than 174 lines, without its two percentiles or with a row that is not its index's row
+// (name, then three fields that are NC or numbers) is damaged: "The HI output file is damaged:
+// line %d ..." and `table` is left as it was. Nothing is ever read as a 0 it does not hold.
+Status ReadHiTable(std::istream& in, HiTable& table);
 // Graph reader: as the table reader, but a limit that is NC or reads as 0 collapses onto the
 // value; a value that is NC stays 999999.0 (no point, no bar).
-HiTable ReadHiGraphValues(std::istream& in);
+Status ReadHiGraphValues(std::istream& in, HiTable& table);
 
-// File conveniences; nullopt when the file cannot be opened (the caller shows
-// HiOutputOpenFailure with the path).
-std::optional<HiTable> ReadHiTableFile(const std::filesystem::path& path);
-std::optional<HiTable> ReadHiGraphFile(const std::filesystem::path& path);
+// File conveniences: a file that cannot be opened gives HiOutputOpenFailure(path), a damaged one
+// its message with the path below it.
+Status ReadHiTableFile(const std::filesystem::path& path, HiTable& table);
+Status ReadHiGraphFile(const std::filesystem::path& path, HiTable& table);
 std::string HiOutputOpenFailure(const std::filesystem::path& path);
 
 // A data set counts as computed exactly when its results file can be opened.

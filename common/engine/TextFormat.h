@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace zelvo {
 
@@ -18,5 +19,18 @@ std::string Format(const char* format, Args... args) {
 }
 
 inline std::string Format(const char* format) { return format; }
+
+// A title or caption as it goes into a one-line header: each line end in it (CR LF, CR or LF)
+// becomes one blank, so a typed line break never splits the header line.
+inline std::string OneLine(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    out += c == '\r' || c == '\n' ? ' ' : c;
+  }
+  return out;
+}
 
 }  // namespace zelvo

@@ -6,6 +6,7 @@
 
 #include "common/import/AgencyLines.h"
 #include "common/import/LineScanner.h"
+#include "common/io/TextInput.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -46,7 +47,7 @@ Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& r
   std::string line;
   std::array<int, kMaxYears> years{};
   int n = 0;
-  if (std::getline(in, line)) {
+  if (ReadTextLine(in, line)) {
     TrimLineEnd(line);
     const int read = ReadCommaFields(line, years.data(), kMaxYears, ReadInt);
     while (n < read && years[static_cast<std::size_t>(n)] != 0) ++n;
@@ -56,7 +57,7 @@ Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& r
   r.Clear(0.0f);
   std::copy(years.begin(), years.begin() + n, r.years.begin());
   r.yearCount = n;
-  for (int slot = 0; slot < kDaySlots && std::getline(in, line); ++slot) {
+  for (int slot = 0; slot < kDaySlots && ReadTextLine(in, line); ++slot) {
     TrimLineEnd(line);
     std::array<float, kMaxYears> values{};
     const int read = ReadCommaFields(line, values.data(), kMaxYears, ReadFloat);
@@ -66,7 +67,7 @@ Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& r
     ++out.slotLines;
   }
   if (program == ImportProgram::Main && out.slotLines == kDaySlots) {
-    while (std::getline(in, line)) {
+    while (ReadTextLine(in, line)) {
       TrimLineEnd(line);
       if (HasContent(line)) break;
       line.clear();
@@ -78,7 +79,7 @@ Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& r
       if (!scan.Int(count)) count = 0;
       r.peakCount = std::clamp(count, 0, kMaxPeaks);
       for (auto* target : {&r.peaks, &r.peakDayFlows}) {
-        if (!std::getline(in, line)) break;
+        if (!ReadTextLine(in, line)) break;
         TrimLineEnd(line);
         ReadCommaFields(line, target->data(), kMaxPeaks, ReadFloat);
       }
@@ -90,8 +91,8 @@ Status ReadAlternativeCsv(std::istream& in, ImportProgram program, FlowRecord& r
 
 Status ReadAlternativeCsvFile(const std::filesystem::path& path, ImportProgram program, FlowRecord& record,
                               CsvLayout& layout) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure(CsvOpenFailure(path.string()));
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure(CsvOpenFailure(path.string()));
   return ReadAlternativeCsv(in, program, record, layout, path.string());
 }
 

@@ -8,6 +8,7 @@
 #include "common/engine/TextFormat.h"
 #include "common/import/AgencyLines.h"
 #include "common/import/MissingDataScreening.h"
+#include "common/io/TextInput.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -53,7 +54,7 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
   ValueColumnTally columns;
 
   std::string line;
-  while (std::getline(in, line)) {
+  while (ReadTextLine(in, line)) {
     TrimLineEnd(line);
     if (!agencyLineSeen) {
       if (!StartsAgencyData(line)) {
@@ -130,8 +131,8 @@ Status ReadDailyValueFile(const std::filesystem::path& path, ImportProgram progr
                           int endYear, FlowRecord& record, DailyValueSpan& span, int flowField) {
   if (endYear != 0 && endYear < beginYear)
     return FailureAt(span, kEndingBeforeStartingMessage, kFieldEndingYear);
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return FailureAt(span, DailyFileOpenFailure(path.string()), kFieldDailyFile);
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return FailureAt(span, DailyFileOpenFailure(path.string()), kFieldDailyFile);
   return ReadDailyValues(in, program, beginYear, endYear, record, span, path.string(), flowField);
 }
 

@@ -4,6 +4,7 @@
 #include <istream>
 
 #include "common/import/AgencyLines.h"
+#include "common/io/TextInput.h"
 #include "common/ui/Ui.h"
 
 namespace zelvo {
@@ -34,7 +35,7 @@ Status ReadPeakFlows(std::istream& in, int firstWaterYear, FlowRecord& record, P
   bool agencyLineSeen = false;
   long lineNumber = 0;
   std::string line;
-  while (std::getline(in, line)) {
+  while (ReadTextLine(in, line)) {
     ++lineNumber;
     TrimLineEnd(line);
     if (!agencyLineSeen) {

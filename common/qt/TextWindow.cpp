@@ -9,13 +9,13 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "common/io/WholeFile.h"
 #include "common/qt/MessageBox.h"
 
 namespace zelvo::qt {
@@ -123,8 +123,9 @@ Status TextWindow::Save() {
   QString text = editor_->toPlainText();
   if (endsWithLineEnd_ && !text.isEmpty()) text += '\n';
   if (lineEnd_ != QStringLiteral("\n")) text.replace('\n', lineEnd_);
-  QSaveFile file(path_);
-  if (!file.open(QIODevice::WriteOnly) || file.write(text.toLocal8Bit()) < 0 || !file.commit())
+  const QByteArray bytes = text.toLocal8Bit();
+  if (!WriteFileWhole(QFile::encodeName(path_).toStdString(),
+                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))))
     return Status::Failure(QStringLiteral("Can not write the file:  %1").arg(path_).toStdString());
   editor_->document()->setModified(false);
   return Status::Success();

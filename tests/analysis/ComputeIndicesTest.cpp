@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <limits>
 
+#include "common/engine/HiOutputFile.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/ComputeIndices.h"
 #include "zelvo/files/DataSetFile.h"
@@ -38,6 +42,52 @@ TEST(ComputeForm, ChecksRunInTheirOrderAndFocusTheField) {
   EXPECT_EQ(CheckComputeForm(notANumber)->text, "Please enter a value for the drainage area.");
   EXPECT_STREQ(ComputeFormNote(true), "Some hydrologic indices have been modifiied. - See Preferences");
   EXPECT_STREQ(ComputeFormNote(false), "");
+}
+
+TEST(ComputeForm, TheDrainageAreaIsFiniteAboveZeroAndAtMostTenMillionSquareMiles) {
+  const std::string tooLarge = "The drainage area must be greater than 0 and at most 10000000 square miles.";
+  EXPECT_FALSE(CheckComputeForm(Form(1.0e7f, 25, 75)));
+  EXPECT_FALSE(CheckComputeForm(Form(1.0e-40f, 25, 75)));  // tiny but above 0: its indices may be NC
+  EXPECT_EQ(CheckComputeForm(Form(2.0e7f, 25, 75))->text, tooLarge);
+  EXPECT_EQ(CheckComputeForm(Form(std::numeric_limits<float>::infinity(), 25, 75))->text, tooLarge);
+  EXPECT_EQ(CheckComputeForm(Form(std::numeric_limits<float>::quiet_NaN(), 25, 75))->text,
+            "Please enter a value for the drainage area.");
+  EXPECT_EQ(CheckComputeForm(Form(-1.0f, 25, 75))->field, "drainageArea");
+}
+
+TEST(ComputeIndices, ValuesThatOverflowAreWrittenNcNeverInfOrNan) {
+  TempFolder folder;
+  FlowRecord r;
+  r.yearCount = 3;
+  for (int y = 0; y < 3; ++y) {
+    r.years[y] = 2001 + y;
+    r.flows[y].fill(3.0e38f);  // their sums overflow the float range
+    r.flows[y][10] = 1.0f;
+  }
+  ASSERT_TRUE(WriteDataSetFile(folder / "dataset_1", r, false));
+  ComputeRequest req;
+  req.dataSetPath = folder / "dataset_1";
+  req.resultsPath = folder / "hiout_1.csv";
+  req.title = "Huge";
+  req.drainageArea = 1.0e-40f;
+  ASSERT_TRUE(ComputeIndices(req));
+  const std::string text = ReadWholeFile(req.resultsPath);
+  for (const char* word : {"inf", "nan", "INF", "NAN"}) EXPECT_EQ(text.find(word), std::string::npos) << word;
+  HiTable table;
+  ASSERT_TRUE(ReadHiTableFile(req.resultsPath, table));
+  for (int i = 0; i < kIndexCount; ++i) {
+    EXPECT_TRUE(std::isfinite(table.value[i])) << IndexName(i);
+    EXPECT_TRUE(std::isfinite(table.lower[i])) << IndexName(i);
+    EXPECT_TRUE(std::isfinite(table.upper[i])) << IndexName(i);
+  }
+  // The same record over a drainage area of 1 leaves fewer indices not computed: the ones per
+  // square mile overflowed and were written NC.
+  auto notComputed = [](const HiTable& t) { return std::count(t.value.begin(), t.value.end(), kMissing); };
+  const long tinyArea = notComputed(table);
+  req.drainageArea = 1.0f;
+  ASSERT_TRUE(ComputeIndices(req));
+  ASSERT_TRUE(ReadHiTableFile(req.resultsPath, table));
+  EXPECT_LT(notComputed(table), tinyArea);
 }
 
 TEST(ComputeIndices, WritesTheResultsFileWithCaptionAndPercentiles) {

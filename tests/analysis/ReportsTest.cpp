@@ -81,6 +81,19 @@ TEST(ComparisonReport, APeriodComparedWithItself) {
   EXPECT_EQ(text, expected);
 }
 
+TEST(ComparisonReport, LineBreaksInTitlesBecomeBlanksInTheHeaderLines) {
+  HiTable t;
+  const std::string text =
+      FormatComparisonReport(false, "My\r\nreport", "Hu\nron", Side("Ea\rrly", t), Side("Late", t), {MA(1)});
+  EXPECT_EQ(text.substr(0, text.find("\n\n")), "My report");
+  EXPECT_NE(text.find("Hydrologic Analysis Comparison for Hu ron\n"), std::string::npos);
+  EXPECT_NE(text.find("Period of Record 1:  Ea rly ("), std::string::npos);
+  EXPECT_EQ(text.find('\r'), std::string::npos);
+  const std::string table = FormatIndexTable("Head\r\ning", {IndexTableBlock{"Blo\nck", t}}, {MA(1)});
+  EXPECT_EQ(table.substr(0, table.find('\n')), "Head ing");
+  EXPECT_NE(table.find("Blo ck:"), std::string::npos);
+}
+
 TEST(ComparisonReport, ZeroFirstValueShowsNotApplicableInTheNormalisedRows) {
   HiTable a = Table(25, 75);
   HiTable b = Table(10, 90, 1);
@@ -135,7 +148,9 @@ HiTable ThroughTheFile(const IndexResults& r) {
   std::ostringstream out;
   WriteHiOutput(out, HiOutputHeader{"caption", false, 25.0f, 75.0f}, r);
   std::istringstream in(out.str());
-  return ReadHiTable(in);
+  HiTable t;
+  EXPECT_TRUE(ReadHiTable(in, t));
+  return t;
 }
 
 TEST(IndexTable, AValueThatWasNotComputedIsShownAsNc) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "common/engine/HiOutputFile.h"
@@ -100,6 +101,16 @@ TEST(HiOutputFile, HasThreeHeaderLinesAnd171RowsWithCrLf) {
   EXPECT_EQ(text.substr(text.size() - 14), "RA9,NC,NC,NC\r\n");
 }
 
+TEST(HiOutputFile, ALineBreakTypedInTheCaptionStaysOnTheHeaderLine) {
+  const std::string text = WholeFile(IndexResults{}, "a\r\nb\nc\rd", true);
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 174);
+  EXPECT_EQ(text.substr(0, text.find("\r\n")), "a b c d,1");
+  std::istringstream in(text);
+  HiTable t;
+  ASSERT_TRUE(ReadHiTable(in, t));
+  EXPECT_EQ(t.medianMark, 1);
+}
+
 TEST(HiOutputReaders, TableReaderReadsEveryRowForm) {
   IndexResults r;
   r.peaksPresent = true;
@@ -110,7 +121,8 @@ TEST(HiOutputReaders, TableReaderReadsEveryRowForm) {
   r.threshold167 = 1500.0f;
   r.threshold5 = 2500.0f;
   std::istringstream in(WholeFile(r, "Creek, upper, 1990", true));
-  const HiTable t = ReadHiTable(in);
+  HiTable t;
+  ASSERT_TRUE(ReadHiTable(in, t));
   EXPECT_EQ(t.medianMark, 1);  // after the last comma of a caption that has commas itself
   EXPECT_EQ(t.lowerPercentile, 25.0f);
   EXPECT_EQ(t.upperPercentile, 75.0f);
@@ -138,7 +150,8 @@ TEST(HiOutputReaders, PeakIndicesOfARunWithoutPeaksReadAsNotComputed) {
   for (int i : {FH(11), DH(22), DH(23), DH(24), TA(3), TL(3), TL(4), TH(3)}) r[i] = Full(1.0f, 2.0f, 3.0f);
   r[MA(1)] = Full(0.0f, 0.0f, 0.0f);  // a measured zero stays a zero
   std::istringstream in(WholeFile(r, "Withdrawal", false));
-  const HiTable t = ReadHiTable(in);
+  HiTable t;
+  ASSERT_TRUE(ReadHiTable(in, t));
   for (int i : {FH(11), DH(22), DH(23), DH(24), TA(3), TL(3), TL(4), TH(3)}) {
     EXPECT_EQ(t.value[i], kMissing) << IndexName(i);
     EXPECT_EQ(t.lower[i], kMissing) << IndexName(i);
@@ -153,7 +166,8 @@ TEST(HiOutputReaders, GraphReaderCollapsesMissingLimitsOntoTheValue) {
   r[ML(13)] = Full(kMissing, 12.5f, kMissing);
   r[MA(1)] = Full(0.0f, 4.0f, 6.0f);
   std::istringstream in(WholeFile(r, "x", false));
-  const HiTable t = ReadHiGraphValues(in);
+  HiTable t;
+  ASSERT_TRUE(ReadHiGraphValues(in, t));
   EXPECT_EQ(t.lower[ML(13)], 12.5f);
   EXPECT_EQ(t.upper[ML(13)], 12.5f);
   // An NC row gives no point at all, not a point at 0.
@@ -173,7 +187,8 @@ TEST(HiOutputReaders, GraphReaderCollapsesTheLongRowsAndNumericMarkersToo) {
   r.threshold5 = 2500.0f;
   r.threshold167 = 1500.0f;
   std::istringstream in(WholeFile(r, "x", false));
-  const HiTable t = ReadHiGraphValues(in);
+  HiTable t;
+  ASSERT_TRUE(ReadHiGraphValues(in, t));
   EXPECT_EQ(t.lower[TL(3)], 0.25f);
   EXPECT_EQ(t.upper[TL(3)], 0.25f);  // not the threshold, not 0
   EXPECT_EQ(t.upper[FH(11)], 3.0f);
@@ -181,11 +196,54 @@ TEST(HiOutputReaders, GraphReaderCollapsesTheLongRowsAndNumericMarkersToo) {
   EXPECT_EQ(t.upper[MH(21)], 3.0f);
 }
 
-TEST(HiOutputReaders, ShortOrEmptyInputReadsAsZerosWithoutFailing) {
+TEST(HiOutputReaders, ShortOrEmptyInputIsDamagedNotReadAsZeros) {
   std::istringstream in("caption\r\n");
-  const HiTable t = ReadHiTable(in);
-  EXPECT_EQ(t.medianMark, 0);
-  EXPECT_EQ(t.value[170], 0.0f);
+  HiTable t;
+  t.value[170] = 42.0f;
+  const Status read = ReadHiTable(in, t);
+  EXPECT_FALSE(read);
+  EXPECT_EQ(read.Message(), "The HI output file is damaged:  line 2 is missing.");
+  EXPECT_EQ(t.value[170], 42.0f);  // left as it was
+}
+
+TEST(HiOutputReaders, AFileCutAnywhereOrARowThatDoesNotReadIsDamaged) {
+  IndexResults r;
+  r.peaksPresent = true;
+  for (int i = 0; i < kIndexCount; ++i) r[i] = Full(1.0f + i, 2.0f + i, 3.0f + i);
+  r.threshold167 = 1500.0f;
+  r.threshold5 = 2500.0f;
+  const std::string whole = WholeFile(r, "Creek", false);
+  for (std::size_t cut = 0; cut < whole.size(); ++cut) {
+    std::istringstream in(whole.substr(0, cut));
+    HiTable t;
+    ASSERT_FALSE(ReadHiTable(in, t)) << "cut after " << cut << " bytes";
+    std::istringstream graph(whole.substr(0, cut));
+    ASSERT_FALSE(ReadHiGraphValues(graph, t)) << "cut after " << cut << " bytes";
+  }
+  auto readWithRow = [&](int index, const std::string& row) {
+    std::string text = whole;
+    const std::string old = FormatHiRow(index, r) + "\r\n";
+    text.replace(text.find(old), old.size(), row + "\r\n");
+    std::istringstream in(text);
+    HiTable t;
+    return ReadHiTable(in, t);
+  };
+  EXPECT_TRUE(readWithRow(MA(2), "MA2,NC,   12.000,NC"));
+  EXPECT_EQ(readWithRow(MA(2), "MA2,    1.000,abc,    3.000").Message(),
+            "The HI output file is damaged:  line 5 is not the row of its index.");
+  EXPECT_FALSE(readWithRow(MA(2), "MA2,    1.000,    2.000"));            // a field short
+  EXPECT_FALSE(readWithRow(MA(2), "MA3,    1.000,    2.000,    3.000"));  // another index's row
+  EXPECT_FALSE(readWithRow(MA(2), "MA2,,    2.000,    3.000"));           // an empty field is no 0
+  EXPECT_FALSE(readWithRow(MA(2), "MA2,    1.000,    2.000,    3.0x0"));
+
+  // Through the file: the message names the file, and a report or graph gets nothing to show.
+  testing::TempFolder folder;
+  testing::WriteWholeFile(folder / "hiout_1.csv", whole.substr(0, whole.size() / 2));
+  HiTable t;
+  const Status read = ReadHiTableFile(folder / "hiout_1.csv", t);
+  EXPECT_EQ(read.Message().rfind("The HI output file is damaged:  line ", 0), 0u) << read.Message();
+  EXPECT_NE(read.Message().find("\n\n" + (folder / "hiout_1.csv").string()), std::string::npos);
+  EXPECT_FALSE(ReadHiGraphFile(folder / "hiout_1.csv", t));
 }
 
 TEST(HiOutputFiles, MarkReaderAndExistence) {
@@ -200,7 +258,9 @@ TEST(HiOutputFiles, MarkReaderAndExistence) {
   EXPECT_STREQ(HiMarkSuffix(HiMark::ComputedWithMedian), " (MC)");
   EXPECT_STREQ(HiMarkSuffix(HiMark::Computed), " (C)");
   EXPECT_EQ(HiOutputFileName(12), "hiout_12.csv");
-  EXPECT_FALSE(ReadHiTableFile(folder / "hiout_9.csv"));
+  HiTable t;
+  EXPECT_EQ(ReadHiTableFile(folder / "hiout_9.csv", t).Message(),
+            "Can not open the HI output file:  " + (folder / "hiout_9.csv").string());
   EXPECT_EQ(HiOutputOpenFailure(folder / "hiout_9.csv"),
             "Can not open the HI output file:  " + (folder / "hiout_9.csv").string());
 }

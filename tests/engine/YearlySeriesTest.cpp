@@ -57,7 +57,8 @@ TEST(YearlySeries, ColumnMeansAreTheIndicesOfRealRecords) {
     // The engine's results as the results file holds them.
     std::stringstream file;
     WriteHiOutput(file, HiOutputHeader{"t"}, RunIndexEngine(record, EngineOptions{}));
-    const HiTable table = ReadHiTable(file);
+    HiTable table;
+    ASSERT_TRUE(ReadHiTable(file, table));
     const YearlySeries s = ComputeYearlySeries(record);
     ASSERT_EQ(static_cast<int>(s.waterYears.size()), record.yearCount);
     EXPECT_EQ(s.waterYears.front(), record.years[0]);

@@ -77,16 +77,47 @@ TEST(DataSetFile, ReadBackGivesTheSameRecordAndPeaks) {
   EXPECT_EQ(back.peakDayFlows[0], 2.25f);
 }
 
-TEST(DataSetFile, ShortLinesAndAnEarlyEndLeaveZeros) {
-  std::istringstream in("1990 1991 0 1993\n1.5 2.5\n3.5\n");
-  FlowRecord r;
-  const Status read = ReadDataSetFile(in, false, r);
-  ASSERT_TRUE(read.Ok()) << read.Message();
-  EXPECT_EQ(r.yearCount, 2);  // reading of the years stops at the first 0
-  EXPECT_EQ(r.flows[0][0], 1.5f);
-  EXPECT_EQ(r.flows[1][0], 2.5f);
-  EXPECT_EQ(r.flows[1][1], 0.0f);
-  EXPECT_EQ(r.flows[0][2], 0.0f);
+TEST(DataSetFile, ShortLinesAnEarlyEndOrAnEmptyFileAreDamagedNotZeros) {
+  auto read = [](const std::string& text, bool peaks) {
+    std::istringstream in(text);
+    FlowRecord r;
+    r.yearCount = 7;  // left as it was by a refused file
+    const Status status = ReadDataSetFile(in, peaks, r);
+    EXPECT_EQ(r.yearCount, status ? r.yearCount : 7);
+    return status;
+  };
+  EXPECT_EQ(read("1990 1991 0 1993\n1.5 2.5\n3.5\n", false).Message(),
+            "The daily flow data file is damaged:  line 3 holds fewer values than the years line has years.");
+  EXPECT_EQ(read("", false).Message(), "The daily flow data file is damaged:  the file is empty.");
+
+  FlowRecord three = ThreeYears();
+  three.peakCount = 2;
+  three.peaks[0] = 5000.0f;
+  three.peaks[1] = 6000.0f;
+  const std::string whole = Write(three, true);
+  ASSERT_TRUE(read(whole, true));
+  ASSERT_TRUE(read(Write(ThreeYears(), false), false));
+  // Cut anywhere before its last line, the file is refused: a half-written data set never
+  // computes as a record with zeros in it.
+  // (Cut right after the slot lines it is a whole data set without peaks, which is how one with
+  // no peak is written.)
+  const std::size_t lastLine = whole.rfind('\n') + 1;
+  const std::size_t slotsEnd = whole.find("\r\n2\r\n") + 2;
+  for (std::size_t cut = 0; cut < lastLine; cut += (cut < 100 || cut > slotsEnd - 60 ? 1 : 37)) {
+    if (cut != slotsEnd) EXPECT_FALSE(read(whole.substr(0, cut), true)) << "cut after " << cut << " bytes";
+    if (cut < slotsEnd) EXPECT_FALSE(read(whole.substr(0, cut), false)) << "cut after " << cut << " bytes";
+  }
+  EXPECT_EQ(
+      read(whole.substr(0, whole.find("\r\n") + 2), false).Message(),
+      "The daily flow data file is damaged:  line 2 is missing: the file ends before the last day slot.");
+  // A peak section whose lines do not hold the count's peaks.
+  const std::size_t countLine = whole.rfind("2\r\n");
+  EXPECT_EQ(
+      read(whole.substr(0, countLine) + "3\r\n" + whole.substr(countLine + 3), true).Message(),
+      "The daily flow data file is damaged:  line 369 does not hold as many peaks as the peak count says.");
+  EXPECT_FALSE(read(whole.substr(0, countLine + 3), true));
+  // A data set of peaks flag 1 without any peak has no peak section at all.
+  EXPECT_TRUE(read(Write(ThreeYears(), true), true));
 }
 
 TEST(DataSetFile, OneHundredFiftyYearsAreStoredButNotMore) {

@@ -161,7 +161,9 @@ HiTable ReadWithNotComputed(int nc, float scale) {
   std::ostringstream out;
   WriteHiOutput(out, HiOutputHeader{"x", false, 25.0f, 75.0f}, r);
   std::istringstream in(out.str());
-  return ReadHiGraphValues(in);
+  HiTable t;
+  EXPECT_TRUE(ReadHiGraphValues(in, t));
+  return t;
 }
 
 TEST(IndexGraph, AValueThatWasNotComputedIsAHoleNotAZero) {

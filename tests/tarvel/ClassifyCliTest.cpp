@@ -29,9 +29,11 @@ std::string ReadAll(const fs::path& p) {
 
 class ClassifyCli : public ::testing::Test {
  protected:
-  CliRun Run(const std::string& arguments) {
-    const std::string command = std::string("'") + ZELVO_CLI_PATH + "' " + arguments + " >'" +
-                                (dir_ / "stdout").string() + "' 2>'" + (dir_ / "stderr").string() + "'";
+  // Standard output goes to `stdoutPath` (a file of the test's folder when empty).
+  CliRun Run(const std::string& arguments, std::string stdoutPath = {}) {
+    if (stdoutPath.empty()) stdoutPath = (dir_ / "stdout").string();
+    const std::string command = std::string("'") + ZELVO_CLI_PATH + "' " + arguments + " >'" + stdoutPath +
+                                "' 2>'" + (dir_ / "stderr").string() + "'";
     CliRun run;
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -130,6 +132,60 @@ TEST_F(ClassifyCli, BatchFileOrOutputThatCannotBeOpened) {
   EXPECT_NE(noOut.err.find("Can not open the output file:  "), std::string::npos);
   EXPECT_EQ(Run("batch '" + (dir_ / "list.csv").string() + "'").status, 2);
   EXPECT_EQ(Run("batch '" + (dir_ / "list.csv").string() + "' -o x --jobs 0").status, 1);
+}
+
+TEST_F(ClassifyCli, AnOutputThatNamesAnInputIsRefusedBeforeAnythingIsWritten) {
+  const std::string daily = DailyFile("gauge.txt", 1990, 1993, 10.0);
+  const std::string dailyBytes = ReadAll(daily);
+  std::ofstream(dir_ / "list.csv", std::ios::binary) << "gauge.txt,1,1991,1993\r\n";
+  const std::string list = (dir_ / "list.csv").string();
+  const std::string refusal = "The output file can not be one of the input files:  ";
+
+  const CliRun batch = Run("batch '" + list + "' -o '" + list + "'");
+  EXPECT_NE(batch.status, 0);
+  EXPECT_NE(batch.err.find(refusal + list), std::string::npos) << batch.err;
+  EXPECT_EQ(ReadAll(list), "gauge.txt,1,1991,1993\r\n");
+
+  const CliRun import = Run("import '" + daily + "' -o '" + dir_.string() + "/./gauge.txt'");
+  EXPECT_NE(import.status, 0);
+  EXPECT_NE(import.err.find(refusal), std::string::npos) << import.err;
+  EXPECT_TRUE(ReadAll(daily) == dailyBytes);
+  const CliRun importCsv = Run("import-csv '" + daily + "' -o '" + daily + "'");
+  EXPECT_NE(importCsv.status, 0);
+  EXPECT_TRUE(ReadAll(daily) == dailyBytes);
+
+  const std::string dataSet = (dir_ / "dataset_1").string();
+  ASSERT_EQ(Run("import '" + daily + "' -o '" + dataSet + "'").status, 0);
+  const std::string dataSetBytes = ReadAll(dataSet);
+  fs::create_hard_link(dataSet, dir_ / "same_inode");
+  const CliRun compute = Run("compute '" + dataSet + "' -o '" + (dir_ / "same_inode").string() + "'");
+  EXPECT_NE(compute.status, 0);
+  EXPECT_NE(compute.err.find(refusal), std::string::npos) << compute.err;
+  EXPECT_TRUE(ReadAll(dataSet) == dataSetBytes);
+}
+
+TEST_F(ClassifyCli, AStandardOutputThatCannotBeWrittenIsAFailure) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  const std::string daily = DailyFile("gauge.txt", 1990, 1993, 10.0);
+  const CliRun classify = Run("classify '" + daily + "'", "/dev/full");
+  EXPECT_NE(classify.status, 0);
+  EXPECT_NE(classify.err.find("can not write standard output"), std::string::npos) << classify.err;
+  const CliRun help = Run("--help", "/dev/full");
+  EXPECT_NE(help.status, 0);
+  // An import whose missing-data report cannot be shown stops before it writes anything, and
+  // never says it completed.
+  const std::string gappy = DailyFile("gappy.txt", 1990, 1991, 10.0);
+  {
+    std::string text = ReadAll(gappy);
+    const std::size_t from = text.find("AGNC\t01234567\t1990-03-01");
+    text.erase(from, text.find("AGNC\t01234567\t1990-03-11") - from);  // ten days missing in March
+    std::ofstream(gappy, std::ios::binary | std::ios::trunc) << text;
+  }
+  const CliRun import = Run("import '" + gappy + "' -o '" + (dir_ / "dataset_1").string() + "'", "/dev/full");
+  EXPECT_NE(import.status, 0);
+  EXPECT_NE(import.err.find("missing-data report"), std::string::npos) << import.err;
+  EXPECT_EQ(import.err.find("successfully"), std::string::npos) << import.err;
+  EXPECT_FALSE(fs::exists(dir_ / "dataset_1"));
 }
 
 }  // namespace

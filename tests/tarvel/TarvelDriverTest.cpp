@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <map>
 #include <optional>
 #include <sstream>
@@ -41,10 +42,12 @@ class RecordingView : public TarvelView {
 struct FakeImporter {
   std::map<std::string, FlowRecord> files;
   std::vector<StationImportRequest> requests;
+  std::function<void()> onRequest;  // called as each station is read
 
   StationImporter Bind() {
     return [this](const StationImportRequest& r, FlowRecord& record, Ui& ui) {
       requests.push_back(r);
+      if (onRequest) onRequest();
       const auto it = files.find(r.path);
       if (it == files.end()) {
         ui.Message("Can not open the daily flow input data file:  " + r.path);
@@ -261,6 +264,57 @@ TEST(TarvelBatch, MalformedLinesAreSkippedAndReported) {
   EXPECT_NE(run.ui.messages[0].find("line 3:  bad,1,x,1993"), std::string::npos);
   const std::string out = dir.Read("out.csv");
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 2);
+}
+
+TEST(TarvelBatch, TheBatchFileAsItsOwnOutputIsRefusedAndKept) {
+  TempFolder dir;
+  const std::string list = "first,1,1991,1993\r\n";
+  dir.Write("batch.csv", list);
+  fs::create_symlink(dir.File("batch.csv"), dir.File("alias.csv"));
+  for (const std::string& output :
+       {dir.File("batch.csv"), dir.File("alias.csv"), dir.Path().string() + "/./batch.csv"}) {
+    BatchRun run;
+    run.importer.files[dir.File("first")] = ConstantRecord(3, 5.0f);
+    run.Run(dir.File("batch.csv"), output);
+    EXPECT_EQ(run.after, AfterRun::StayOpen) << output;
+    EXPECT_EQ(run.ui.messages,
+              std::vector<std::string>{"The output file can not be one of the input files:  " + output});
+    EXPECT_TRUE(run.importer.requests.empty());
+    EXPECT_EQ(dir.Read("batch.csv"), list);
+  }
+}
+
+TEST(TarvelBatch, AStoppedRunKeepsTheStationsDoneAndTheOldOutputUntilThen) {
+  TempFolder dir;
+  dir.Write("batch.csv", "first,1,1991,1993\r\nsecond,2,1960,2000\r\n");
+  dir.Write("out.csv", "an earlier run\r\n");
+  BatchRun run;
+  run.importer.files[dir.File("first")] = ConstantRecord(3, 5.0f);
+  // While the run goes on the old output is still whole: nothing is written to the final name.
+  run.importer.onRequest = [&] { EXPECT_EQ(dir.Read("out.csv"), "an earlier run\r\n"); };
+  run.Run(dir.File("batch.csv"), dir.File("out.csv"));
+  EXPECT_EQ(dir.Read("out.csv"), std::string("station id,class,classified as\r\n") +
+                                     BatchOutputLine({"first", 1, 1991, 1993},
+                                                     ClassifyFlowRecord(ConstantRecord(3, 5.0f)).classCode));
+  for (const auto& entry : fs::directory_iterator(dir.Path()))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+}
+
+TEST(TarvelBatch, AnOverlongLineIsAMalformedLineAndAFolderIsNoBatchFile) {
+  TempFolder dir;
+  dir.Write("batch.csv", "ok,1,1991,1993\r\nlong," + std::string(2000000, '1') + ",1991,1993\r\n");
+  BatchRun run;
+  run.importer.files[dir.File("ok")] = ConstantRecord(3, 5.0f);
+  run.Run(dir.File("batch.csv"), dir.File("out.csv"));
+  ASSERT_EQ(run.importer.requests.size(), 1u);
+  ASSERT_EQ(run.ui.messages.size(), 1u);
+  EXPECT_NE(run.ui.messages[0].find("line 2:  (a line longer than 1 MB)"), std::string::npos);
+
+  BatchRun folder;
+  folder.Run(dir.Path().string(), dir.File("out2.csv"));
+  EXPECT_EQ(folder.ui.messages,
+            std::vector<std::string>{"Can not open the batch file:  " + dir.Path().string()});
+  EXPECT_FALSE(fs::exists(dir.File("out2.csv")));
 }
 
 TEST(TarvelBatch, CancelClosesWithoutReadingOrWriting) {

@@ -1,7 +1,6 @@
 #include "zelvo/analysis/ComputeIndices.h"
 
 #include <cmath>
-#include <fstream>
 
 #include "common/engine/HiOutputFile.h"
 #include "zelvo/files/DataSetFile.h"
@@ -26,19 +25,17 @@ Status ComputeIndices(const ComputeRequest& request, EngineProgress* progress, F
   header.medianOption = request.medianOption;
   header.lowerPercentile = request.lowerPercentile;
   header.upperPercentile = request.upperPercentile;
-  // The whole file is written at the end of the run, so an interrupted run leaves the previous
-  // results rather than a partial file.
-  std::ofstream out(request.resultsPath, std::ios::binary | std::ios::trunc);
-  if (!out) return Status::Failure("Can not create the HI output file:  " + request.resultsPath.string());
-  WriteHiOutput(out, header, results);
-  out.flush();
-  if (!out) return Status::Failure("Can not write the HI output file:  " + request.resultsPath.string());
-  return Status::Success();
+  // The whole file is written at the end of the run and replaces the previous results only
+  // once it is complete on the disk.
+  return WriteHiOutputFile(request.resultsPath, header, results);
 }
 
 std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form) {
   if (!form.drainageAreaIsNumber || !(form.drainageArea > 0.0f))
     return FieldMessage{"Please enter a value for the drainage area.", "drainageArea"};
+  if (!(form.drainageArea <= kMaxDrainageArea))
+    return FieldMessage{"The drainage area must be greater than 0 and at most 10000000 square miles.",
+                        "drainageArea"};
   if (!(form.lowerPercentile >= 1.0f && form.lowerPercentile <= 99.0f))
     return FieldMessage{"The lower limit must be between 1 and 99.", "lowerPercentile"};
   if (!(form.upperPercentile >= 1.0f && form.upperPercentile <= 99.0f))

@@ -39,7 +39,10 @@ struct ComputeForm : Form {
   float lowerPercentile = 25.0f;
   bool drainageAreaIsNumber = true;  // false when the field does not hold a number
 };
-// The four checks of OK, in their order.
+// The largest drainage area taken, in square miles (larger than any river basin on Earth).
+inline constexpr float kMaxDrainageArea = 1.0e7f;
+// The checks of OK, in their order: a drainage area that is a number above 0, and at most
+// kMaxDrainageArea (so never infinite), then the two percentiles.
 std::optional<FieldMessage> CheckComputeForm(const ComputeForm& form);
 // Note line under the fields.
 const char* ComputeFormNote(bool medianOption);

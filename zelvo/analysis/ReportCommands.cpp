@@ -1,9 +1,8 @@
 #include "zelvo/analysis/ReportCommands.h"
 
-#include <fstream>
-
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/TextFormat.h"
+#include "common/io/WholeFile.h"
 #include "zelvo/analysis/AnalysisForms.h"
 #include "zelvo/analysis/Reports.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -22,22 +21,21 @@ constexpr const char* kNoDataSetsToDisplay = "There are no data sets to display.
 // Reads the results file of data set `number` (1-based); a failure is shown.
 std::optional<HiTable> ReadResults(const AppState& app, Ui& ui, int number) {
   const std::filesystem::path path = app.projectFolder / HiOutputFileName(number);
-  std::optional<HiTable> table = ReadHiTableFile(path);
-  if (!table) ui.Message(HiOutputOpenFailure(path));
+  HiTable table;
+  if (const Status read = ReadHiTableFile(path, table); !read) {
+    ui.Message(read.Message());
+    return std::nullopt;
+  }
   return table;
 }
 
 // Writes a report into the project folder with CR LF line ends and shows it.
 void WriteAndShow(const AppState& app, Ui& ui, const char* name, const std::string& text) {
   const std::filesystem::path path = app.projectFolder / name;
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) out << WithCrLf(text);
-  out.flush();
-  if (!out) {
+  if (!WriteFileWhole(path, WithCrLf(text))) {
     ui.Message("Can not write the report file:  " + path.string() + "\n\nIt may be open in another program.");
     return;
   }
-  out.close();
   ui.ShowReport(path.string(), false);
 }
 

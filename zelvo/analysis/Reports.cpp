@@ -127,13 +127,13 @@ std::string WithCrLf(const std::string& text) {
 
 std::string FormatIndexTable(const std::string& heading, const std::vector<IndexTableBlock>& blocks,
                              const std::vector<int>& indices) {
-  std::string out = heading + "\n\n";
+  std::string out = OneLine(heading) + "\n\n";
   const float lower = blocks.empty() ? 0.0f : blocks.back().table.lowerPercentile;
   const float upper = blocks.empty() ? 0.0f : blocks.back().table.upperPercentile;
   out += Format("       Index                %4.1fth Percentile        Value         %4.1fth Percentile\n\n",
                 lower, upper);
   for (const IndexTableBlock& block : blocks) {
-    out += block.title + ":" + ModifiedSuffix(block.table);
+    out += OneLine(block.title) + ":" + ModifiedSuffix(block.table);
     for (int index : indices) {
       out += Format("       %4s", std::string(IndexName(index)).c_str());
       const float lo = block.table.lower[index];
@@ -160,11 +160,13 @@ std::string FormatComparisonReport(bool alternatives, const std::string& reportT
   auto modified = [](const HiTable& t) {
     return t.medianMark != 0 ? "  -  Hydrologic Indices have been modified.\n" : "\n";
   };
-  std::string header = reportTitle + "\n\n";
-  header += Format("Hydrologic Analysis Comparison for %s\n", projectName.c_str());
-  header += Format(firstLabel, first.title.c_str(), first.startDate.c_str(), first.endDate.c_str());
+  std::string header = OneLine(reportTitle) + "\n\n";
+  header += Format("Hydrologic Analysis Comparison for %s\n", OneLine(projectName).c_str());
+  header += Format(firstLabel, OneLine(first.title).c_str(), OneLine(first.startDate).c_str(),
+                   OneLine(first.endDate).c_str());
   header += modified(first.table);
-  header += Format(secondLabel, second.title.c_str(), second.startDate.c_str(), second.endDate.c_str());
+  header += Format(secondLabel, OneLine(second.title).c_str(), OneLine(second.startDate).c_str(),
+                   OneLine(second.endDate).c_str());
   header += modified(second.table);
 
   // The percentiles printed in the limit rows are those of the second data set's file.
@@ -219,7 +221,7 @@ std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& 
     for (std::size_t n = 0; n < dataSets->size(); ++n) {
       const DataSetEntry& e = (*dataSets)[n];
       out += Format("DATA SET %d:\n\n", static_cast<int>(n + 1));
-      out += Format("     title = %s\n", e.title.c_str());
+      out += Format("     title = %s\n", OneLine(e.title).c_str());
       // Each line of the description on a line of its own; a carriage return that ends a line
       // of the description is part of its line end, not of its text.
       std::size_t start = 0;
@@ -249,21 +251,21 @@ std::string FormatDataSetReport(const std::optional<std::vector<DataSetEntry>>& 
     for (std::size_t p = 0; p < profiles->size(); ++p) {
       const ProfileEntry& pr = (*profiles)[p];
       out += Format("TIME PERIOD PROFILE %d:\n\n", static_cast<int>(p + 1));
-      out += Format("     title = %s\n", pr.title.c_str());
+      out += Format("     title = %s\n", OneLine(pr.title).c_str());
       out += Format("     Number of analysis periods = %d\n", pr.periodCount);
       for (int j = 0; j < pr.periodCount && j < kMaxPeriods; ++j) {
         const int number = pr.periodDataSets[j];
         const DataSetEntry* e = (dataSets && number >= 1 && number <= static_cast<int>(dataSets->size()))
                                     ? &(*dataSets)[number - 1]
                                     : nullptr;
-        out += Format("          Period%d = %s\n", j + 1, e ? e->title.c_str() : "");
+        out += Format("          Period%d = %s\n", j + 1, e ? OneLine(e->title).c_str() : "");
         out += Format("               start year = %d\n", e ? e->FirstWaterYear() : 0);
         out += Format("               end year = %d\n\n", e ? e->LastWaterYear() : 0);
       }
     }
   }
   if (baseline > 0 && dataSets && baseline <= static_cast<int>(dataSets->size()))
-    out += Format("The baseline line alternative is %s.\n", (*dataSets)[baseline - 1].title.c_str());
+    out += Format("The baseline line alternative is %s.\n", OneLine((*dataSets)[baseline - 1].title).c_str());
   return out;
 }
 

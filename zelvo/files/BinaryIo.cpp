@@ -1,7 +1,8 @@
 #include "zelvo/files/BinaryIo.h"
 
 #include <fstream>
-#include <system_error>
+
+#include "common/io/WholeFile.h"
 
 namespace zelvo {
 
@@ -56,27 +57,7 @@ bool ReadFileBytes(const std::filesystem::path& path, Bytes& out) {
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, std::string_view content) {
-  std::filesystem::path temp = path;
-  temp += ".tmp";
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(content.data(), static_cast<std::streamsize>(content.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(temp, ignored);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, path, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+  return WriteFileWhole(path, content).Ok();
 }
 
 bool WriteFileAtomically(const std::filesystem::path& path, const Bytes& content) {

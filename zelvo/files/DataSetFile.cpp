@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/TextInput.h"
+#include "common/io/WholeFile.h"
 
 namespace zelvo {
 namespace {
 
 bool NextLine(std::istream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
+  if (!ReadTextLine(in, line)) return false;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
@@ -129,21 +131,32 @@ Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record) {
     return Status::Failure(Format("The daily flow data file is damaged:  line %d %s", lineNumber, what));
   };
 
-  if (NextLine(in, line)) {
-    ++lineNumber;
-    if (!SplitFields(line, fields, kMaxYears)) return damaged("holds more than 150 years.");
-    int n = 0;
-    for (std::string_view f : fields) {
-      int year = 0;
-      if (!ParseInt(f, year)) return damaged("holds a year that is not a whole number.");
-      if (year == 0) break;
-      r.years[n++] = year;
-    }
-    r.yearCount = n;
+  // Every line up to the last slot line is written with its line end: one without it, or a
+  // file that ends before it, was cut short and is never read as zeros.
+  if (!NextLine(in, line)) return Status::Failure("The daily flow data file is damaged:  the file is empty.");
+  ++lineNumber;
+  if (in.eof()) return damaged("is cut short.");
+  if (!SplitFields(line, fields, kMaxYears)) return damaged("holds more than 150 years.");
+  int n = 0;
+  for (std::string_view f : fields) {
+    int year = 0;
+    if (!ParseInt(f, year)) return damaged("holds a year that is not a whole number.");
+    if (year == 0) break;
+    r.years[n++] = year;
   }
-  for (int slot = 0; slot < kDaySlots && NextLine(in, line); ++slot) {
+  r.yearCount = n;
+  for (int slot = 0; slot < kDaySlots; ++slot) {
+    if (!NextLine(in, line)) {
+      ++lineNumber;
+      return damaged("is missing: the file ends before the last day slot.");
+    }
     ++lineNumber;
+    if (in.eof()) return damaged("is cut short.");
     if (!SplitFields(line, fields, kMaxYears)) return damaged("holds more than 150 values.");
+    if (fields.size() != static_cast<std::size_t>(n))
+      return damaged(fields.size() < static_cast<std::size_t>(n)
+                         ? "holds fewer values than the years line has years."
+                         : "holds more values than the years line has years.");
     for (std::size_t i = 0; i < fields.size(); ++i) {
       float value = 0.0f;
       if (!ParseFloat(fields[i], value)) return damaged("holds a value that is not a number.");
@@ -159,9 +172,15 @@ Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record) {
       if (count < 0 || count > kMaxPeaks) return damaged("holds a number of peaks outside 0 to 150.");
       r.peakCount = count;
       for (auto* target : {&r.peaks, &r.peakDayFlows}) {
-        if (!NextLine(in, line)) break;
+        if (!NextLine(in, line)) {
+          if (count == 0) break;
+          ++lineNumber;
+          return damaged("is missing: the file ends before the last peak.");
+        }
         ++lineNumber;
         if (!SplitFields(line, fields, kMaxPeaks)) return damaged("holds more than 150 peaks.");
+        if (fields.size() != static_cast<std::size_t>(count))
+          return damaged("does not hold as many peaks as the peak count says.");
         for (std::size_t i = 0; i < fields.size(); ++i) {
           float value = 0.0f;
           if (!ParseFloat(fields[i], value)) return damaged("holds a peak that is not a number.");
@@ -195,8 +214,8 @@ Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record) {
 }
 
 Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Status::Failure(DataSetOpenFailure(path));
+  std::ifstream in;
+  if (!OpenInputFile(in, path)) return Status::Failure(DataSetOpenFailure(path));
   if (Status read = ReadDataSetFile(in, peakFlag, record); !read)
     return Status::Failure(read.Message() + "\n\n" + path.string());
   return Status::Success();
@@ -228,11 +247,10 @@ void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeak
 }
 
 bool WriteDataSetFile(const std::filesystem::path& path, const FlowRecord& record, bool withPeaks) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return false;
-  WriteDataSetFile(out, record, withPeaks);
-  out.flush();
-  return static_cast<bool>(out);
+  WholeFileWriter out(path);
+  if (!out.Opened()) return false;
+  WriteDataSetFile(out.Stream(), record, withPeaks);
+  return out.Commit().Ok();
 }
 
 }  // namespace zelvo

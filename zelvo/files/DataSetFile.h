@@ -15,11 +15,11 @@ namespace zelvo {
 // "Can not open the daily flow data file:  %s"
 std::string DataSetOpenFailure(const std::filesystem::path& path);
 
-// Reads a data set file into `record` (cleared first). Lines shorter than the year count leave
-// the remaining cells at 0, a file that ends early leaves the remaining slots at 0. A file that
-// cannot belong to this system (more than 150 values on a line, a value that is not a number,
-// more lines than the layout has, a peak count outside 0..150) fails with the message to show
-// and leaves `record` as it was.
+// Reads a data set file into `record`. The file is read whole or refused: an empty file, a file
+// that ends before its 366th slot line or its last peak, a slot line cut short or with another
+// number of values than the years line has years, more than 150 values on a line, a value that
+// is not a number, more lines than the layout has or a peak count outside 0..150 fail with
+// "The daily flow data file is damaged:  ..." and leave `record` as it was.
 Status ReadDataSetFile(std::istream& in, bool peakFlag, FlowRecord& record);
 // File convenience; the open failure gives DataSetOpenFailure(path), a damaged file names the path.
 Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRecord& record);
@@ -27,6 +27,7 @@ Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRec
 // Writes the years line and the 366 slot lines, and the peak section when `withPeaks` is set
 // and the record holds peaks. CR LF line ends; the last line of a peak section has none.
 void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeaks);
+// The whole file or nothing: false (and the old file as it was) on any failure.
 bool WriteDataSetFile(const std::filesystem::path& path, const FlowRecord& record, bool withPeaks);
 
 // Turns `record` into what reading back its data set file (written with `withPeaks`) gives:

@@ -1,8 +1,7 @@
 #include "zelvo/graphs/GraphDialogs.h"
 
-#include <fstream>
-
 #include "common/engine/TextFormat.h"
+#include "common/io/WholeFile.h"
 #include "common/ui/NumberFields.h"
 #include "zelvo/session/SaveFile.h"
 
@@ -22,13 +21,12 @@ bool CaptureChart(Ui& ui, const std::function<RgbImage()>& grabChart) {
   ui.SetBusy(true);
   const RgbImage image = grabChart();
   if (!form.path.empty()) {
-    // A file that cannot be created gets nothing and no message.
-    std::ofstream out(form.path, std::ios::binary | std::ios::trunc);
-    if (out) {
-      const Status written = WriteBmp(out, image);
-      out.close();
-      if (!written || !out) ui.Message(kBmpWriteErrorMessage);
-    }
+    // The bitmap replaces an older file only once it is whole; a file that cannot be created or
+    // written is a failed capture and says so, rather than leaving the user to think it saved.
+    WholeFileWriter out(form.path);
+    const Status written =
+        out.Opened() ? WriteBmp(out.Stream(), image) : Status::Failure(kBmpWriteErrorMessage);
+    if (!written || !out.Commit()) ui.Message(kBmpWriteErrorMessage);
   }
   ui.SetBusy(false);
   return true;

@@ -147,8 +147,11 @@ const IndexGraph* IndexGraphWindow::Draw(Ui& ui) {
     IndexCurveInput curve;
     curve.title = app_.dataSets[static_cast<std::size_t>(n - 1)].title;
     const std::filesystem::path path = ResultsPath(app_, n);
-    curve.table = ReadHiGraphFile(path);
-    if (!curve.table) ui.Message(HiOutputOpenFailure(path));
+    HiTable table;
+    if (const Status read = ReadHiGraphFile(path, table); read)
+      curve.table = table;
+    else
+      ui.Message(read.Message());
     input.curves.push_back(std::move(curve));
   }
   if (const std::optional<std::string> mismatch = CheckIndexGraphLimits(input)) {

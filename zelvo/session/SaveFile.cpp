@@ -1,10 +1,10 @@
 #include "zelvo/session/SaveFile.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/WholeFile.h"
 
 namespace zelvo {
 
@@ -34,20 +34,15 @@ std::optional<std::string> AskSaveFile(Ui& ui, const FileDialogRequest& request)
 }
 
 bool CheckWritable(Ui& ui, const std::string& path) {
-  // Opened for appending, so an existing file stays whole until the caller writes it.
-  std::ofstream probe(path, std::ios::binary | std::ios::app);
-  if (probe) return true;
+  // A trial temporary file beside it, removed at once: the file itself is neither created nor
+  // changed until the caller writes it whole.
+  if (WholeFileWriter(path).Opened()) return true;
   ui.Message(kFileBusyMessage);
   return false;
 }
 
 bool SaveWholeFile(Ui& ui, const std::string& path, std::string_view text) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) {
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-  }
-  if (out) return true;
+  if (WriteFileWhole(path, text)) return true;
   ui.Message(kFileBusyMessage);
   return false;
 }

@@ -25,12 +25,12 @@ FileDialogRequest CsvSaveRequest();
 // when the user cancelled the dialog or did not want the file overwritten.
 std::optional<std::string> AskSaveFile(Ui& ui, const FileDialogRequest& request);
 
-// Opens the file for writing without changing it (a missing file is created empty): false after
-// the busy-file message when it cannot be opened.
+// Whether the file can be written, without creating or changing it: false after the busy-file
+// message when it cannot (a folder that cannot be written to, a path that is not a file).
 bool CheckWritable(Ui& ui, const std::string& path);
 
-// Writes `text` as the whole file (created or truncated): false after the busy-file message when
-// the file cannot be opened or written.
+// Writes `text` as the whole file, replacing an existing one only once the new one is complete:
+// false after the busy-file message when it cannot be written (the old file is then as it was).
 bool SaveWholeFile(Ui& ui, const std::string& path, std::string_view text);
 
 }  // namespace zelvo

@@ -1,10 +1,9 @@
 #include "zelvo/store/DataSetCommands.h"
 
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/WholeFile.h"
 #include "zelvo/files/CopyYears.h"
 #include "zelvo/files/DataSetCsvExport.h"
 #include "zelvo/files/DataSetDeletion.h"
@@ -35,12 +34,6 @@ bool CommitDirectory(AppState& app, Ui& ui, std::vector<DataSetEntry> entries) {
   }
   app.dataSets = std::move(entries);
   return true;
-}
-
-bool WriteDataSetText(const fs::path& path, const FlowRecord& record, bool withPeaks) {
-  std::ostringstream text;
-  WriteDataSetFile(text, record, withPeaks);
-  return WriteFileAtomically(path, text.str());
 }
 
 std::string WriteFailure(const fs::path& path) {
@@ -118,7 +111,7 @@ void EditDataSetData(AppState& app, Ui& ui) {
   if (!EditForm<DataGridForm>(ui, form, check)) return;
   for (int y = 0; y < record.yearCount; ++y)
     for (int s = 0; s < kDaySlots; ++s) record.flows[y][s] = form.values[y][s];
-  if (!WriteDataSetText(path, record, peaks)) ui.Message(WriteFailure(path));
+  if (!WriteDataSetFile(path, record, peaks)) ui.Message(WriteFailure(path));
 }
 
 void CreateDataSetFromExisting(AppState& app, Ui& ui) {
@@ -159,7 +152,7 @@ void CreateDataSetFromExisting(AppState& app, Ui& ui) {
   }
   const int number = static_cast<int>(app.dataSets.size()) + 1;
   const fs::path path = app.projectFolder / DataSetFileName(number);
-  if (!WriteDataSetText(path, copy, peaks)) {
+  if (!WriteDataSetFile(path, copy, peaks)) {
     ui.Message(WriteFailure(path));
     return;
   }
@@ -187,21 +180,22 @@ void ExportDataSetCsv(AppState& app, Ui& ui) {
   const std::optional<std::string> chosen = AskSaveFile(ui, CsvSaveRequest());
   if (!chosen) return;
   const fs::path target = *chosen;
-  std::error_code ec;
-  const bool existed = fs::exists(target, ec);
-  // The old file stays whole until the data set has been read.
+  if (const Status apart = CheckOutputIsNotInput(target, {DataSetPath(app, *index)}); !apart) {
+    ui.Message(apart.Message());
+    return;
+  }
+  // The old file stays whole until the new one is complete.
   if (!CheckWritable(ui, *chosen)) return;
   const bool peaks = app.dataSets[*index].peakFlag == 1;
   FlowRecord record;
   if (const Status read = ReadDataSetFile(DataSetPath(app, *index), peaks, record); !read) {
-    if (!existed) fs::remove(target, ec);
     ui.Message(read.Message());
     return;
   }
-  std::ofstream out(target, std::ios::binary | std::ios::trunc);
-  WriteDataSetCsv(out, record, peaks);
-  out.close();
-  if (!out) ui.Message(Format("The file %s could not be written completely.", target.string().c_str()));
+  WholeFileWriter out(target);
+  WriteDataSetCsv(out.Stream(), record, peaks);
+  if (!out.Commit())
+    ui.Message(Format("The file %s could not be written completely.", target.string().c_str()));
 }
 
 void DeleteDataSetCommand(AppState& app, Ui& ui) {

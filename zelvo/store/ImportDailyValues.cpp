@@ -6,6 +6,7 @@
 #include "common/import/DailyValueReader.h"
 #include "common/import/MissingDataScreening.h"
 #include "common/import/PeakFlowReader.h"
+#include "common/io/TextInput.h"
 #include "zelvo/files/DataSetFile.h"
 
 namespace zelvo {
@@ -73,13 +74,13 @@ DailyValueImportResult ImportDailyValueFile(Ui& ui, ImportAgncForm& form,
     ui.Message(kEndingBeforeStartingMessage);
     return Failed(kFieldEndingYear);
   }
-  std::ifstream daily(form.dailyFile, std::ios::binary);
-  if (form.dailyFile.empty() || !daily) {
+  std::ifstream daily;
+  if (form.dailyFile.empty() || !OpenInputFile(daily, form.dailyFile)) {
     ui.Message(DailyFileOpenFailure(form.dailyFile));
     return Failed(kFieldDailyFile);
   }
   std::ifstream peakFile;
-  if (!form.peakFile.empty()) peakFile.open(form.peakFile, std::ios::binary);
+  if (!form.peakFile.empty()) OpenInputFile(peakFile, form.peakFile);
   const bool usePeaks = !form.peakFile.empty() && peakFile.is_open();
   if (!usePeaks) {
     MissingPeakFileForm missing;

@@ -1,0 +1,34 @@
+#pragma once
+// How every reader takes in a file the user names: only a regular file is opened (a folder, a
+// FIFO or a device such as /dev/zero is refused as a file that cannot be opened), and no line is
+// read without bound.
+//
+//   std::ifstream in;
+//   if (!OpenInputFile(in, path)) return Status::Failure("Can not open ...");
+//   for (std::string line; ReadTextLine(in, line);) ...
+//   if (in.bad()) return Status::Failure(...);  // a read error is not an end of file
+
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <istream>
+#include <string>
+
+namespace zelvo {
+
+// No text line of any input is longer than this.
+inline constexpr std::size_t kMaxLineLength = 1 << 20;
+// What ReadTextLine gives for a longer line: text that no reader takes for data, so each reader
+// treats it by its own rule for a line that does not read.
+inline constexpr const char* kOverlongLine = "(a line longer than 1 MB)";
+
+// Opens `path` for binary reading when it names a regular file (after symbolic links); false,
+// with `in` closed, otherwise.
+bool OpenInputFile(std::ifstream& in, const std::filesystem::path& path);
+
+// std::getline with a bound: the next line without its "\n" (a "\r" before it stays). A line of
+// more than kMaxLineLength characters is passed over to its end and comes back as kOverlongLine.
+// False at the end of the input, and on a read error (then in.bad() is set).
+bool ReadTextLine(std::istream& in, std::string& line);
+
+}  // namespace zelvo
