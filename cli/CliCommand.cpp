@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "common/io/ClassicNumbers.h"
+
 namespace zelvo::cli {
 
 CliArgs::CliArgs(const std::vector<std::string>& args, const std::vector<std::string>& switches) {
@@ -37,6 +39,7 @@ Status CliArgs::Number(const std::string& name, double& value) const {
   const auto text = Get(name);
   if (!text) return Status::Success();
   char* end = nullptr;
+  const ClassicNumbers classic;
   const double v = std::strtod(text->c_str(), &end);
   if (text->empty() || end == nullptr || *end != '\0')
     return Status::Failure("the option " + name + " needs a number, not \"" + *text + "\"");

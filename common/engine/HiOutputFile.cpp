@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/ClassicNumbers.h"
 
 namespace zelvo {
 namespace {
@@ -53,6 +54,7 @@ RowFields SplitRow(const std::string& line) {
 }
 
 HiTable ReadRows(std::istream& in, bool graphRule) {
+  const ClassicNumbers classic;
   HiTable t;
   std::string line;
   ReadLine(in, line);
