@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "cli/CliCommand.h"
+#include "common/io/ClassicNumbers.h"
 #include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 #include "tarvel/ParallelBatch.h"
@@ -60,6 +61,7 @@ int RunClassify(const std::vector<std::string>& argv) {
   FlowRecord record;
   if (!ReaderStationImporter()(request, record, ui)) return 1;
   const StationClassification result = ClassifyFlowRecord(record);
+  const ClassicNumbers classic;
   for (int slot = 1; slot < kClassifierTerms; ++slot) {
     char value[64];
     std::snprintf(value, sizeof value, "%.9g", static_cast<double>(result.inputs[slot]));

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "common/import/ImportForms.h"
+#include "common/io/ClassicNumbers.h"
 
 namespace zelvo::cli {
 
@@ -40,6 +41,7 @@ Status CliArgs::Number(const std::string& name, double& value) const {
   const auto text = Get(name);
   if (!text) return Status::Success();
   char* end = nullptr;
+  const ClassicNumbers classic;
   const double v = std::strtod(text->c_str(), &end);
   if (text->empty() || end == nullptr || *end != '\0')
     return Status::Failure("the option " + name + " needs a number, not \"" + *text + "\"");

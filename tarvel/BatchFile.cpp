@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
+#include "common/io/PlainName.h"
 #include "tarvel/StreamClassifier.h"
 
 namespace zelvo::tarvel {
@@ -45,6 +46,8 @@ BatchLine ParseBatchLine(std::string_view line) {
   std::size_t pos = 0;
   BatchStation s;
   s.stationId = std::string(line.substr(0, comma));
+  // The id is a file name in the batch list's folder, never a path that leads out of it.
+  if (!IsPlainName(s.stationId)) return result;
   if (!ReadInt(rest, pos, s.expectedClass)) return result;
   if (pos >= rest.size() || rest[pos++] != ',') return result;
   if (!ReadInt(rest, pos, s.beginYear)) return result;

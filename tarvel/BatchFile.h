@@ -26,8 +26,9 @@ struct BatchLine {
 // The station id is the text before the first comma and must not be empty; the rest must start
 // with three integers read as "%d,%d,%d" reads them (blanks allowed before each number, the
 // commas right after the numbers, anything after the third number ignored). A line of blanks
-// only is Blank; a line without a comma, with an empty id or whose numbers do not match (or do
-// not fit an int) is Malformed.
+// only is Blank; a line without a comma, with an empty id, an id that is not a plain file name
+// (one with "/" or "\", or "." or "..") or whose numbers do not match (or do not fit an int) is
+// Malformed.
 BatchLine ParseBatchLine(std::string_view line);
 
 // The input path of a station: the folder of the batch file (its path up to the last '/')

@@ -6,10 +6,14 @@
 #include <string>
 #include <string_view>
 
+#include "common/io/ClassicNumbers.h"
+
 namespace zelvo {
 
+// Numbers are always formatted with a decimal point (the C locale), whatever the desktop's locale.
 template <typename... Args>
 std::string Format(const char* format, Args... args) {
+  const ClassicNumbers classic;
   const int size = std::snprintf(nullptr, 0, format, args...);
   if (size <= 0) return std::string();
   std::string text(static_cast<std::size_t>(size) + 1, '\0');

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "common/io/ClassicNumbers.h"
 #include "common/qt/FieldText.h"
 
 namespace zelvo::qt {
@@ -115,6 +116,7 @@ std::optional<double> CDatatbl::ParseNumber(const QString& text) {
           ch == 'E'))
       return std::nullopt;  // no hex, inf, nan or locale forms
   char* end = nullptr;
+  const ClassicNumbers classic;  // a typed "12.5" is 12.5 on any desktop
   const double value = std::strtod(bytes.constData(), &end);
   if (end != bytes.constData() + bytes.size() || !std::isfinite(value)) return std::nullopt;
   return value;

@@ -72,6 +72,7 @@ TEST(DataSetDirectory, MissingFileIsAProjectWithoutDataSets) {
 TEST(DataSetDirectory, WriteThenReadKeepsEveryEntryInOrder) {
   TempFolder folder;
   std::vector<DataSetEntry> entries{SampleEntry(1), SampleEntry(2), SampleEntry(3)};
+  for (const DataSetEntry& e : entries) folder.Write(e.fileName, "1990 \r\n");
   ASSERT_TRUE(WriteDataSetDirectory(folder.Path(), entries));
   const std::string bytes = ReadWholeFile(folder / "ds_directory");
   EXPECT_EQ(bytes.size(), 4 + 3 * kDataSetEntrySize);
@@ -105,6 +106,63 @@ TEST(DataSetDirectory, DamagedCountsAreRefusedWithAMessage) {
   std::vector<DataSetEntry> entries;
   EXPECT_EQ(DecodeDataSetDirectory(Bytes{1, 0}, entries).Message(),
             "The data set directory (ds_directory) is damaged:  it ends before its count.");
+}
+
+TEST(DataSetDirectory, EntriesNamingAnyOtherFileThanTheirOwnAreDamaged) {
+  const std::string outside =
+      "The data set directory (ds_directory) is damaged:  data set 2 names a file outside "
+      "the project folder.";
+  const std::string other =
+      "The data set directory (ds_directory) is damaged:  data set 2 is not kept in the file "
+      "dataset_2.";
+  const std::pair<std::string, std::string> cases[] = {{"../../victim", outside},
+                                                       {"/dev/zero", outside},
+                                                       {"..", outside},
+                                                       {".", outside},
+                                                       {"", outside},
+                                                       {"sub/dataset_2", outside},
+                                                       {"..\\dataset_2", outside},
+                                                       {"dataset_1", other},
+                                                       {"ds_directory", other},
+                                                       {"baseline", other},
+                                                       {"dataset_2 ", other},
+                                                       {"dataset_02", other}};
+  for (const auto& [name, message] : cases) {
+    DataSetEntry hostile = SampleEntry(2);
+    hostile.fileName = name;
+    std::vector<DataSetEntry> entries{SampleEntry(7)};
+    const Status decoded = DecodeDataSetDirectory(EncodeDataSetDirectory({SampleEntry(1), hostile}), entries);
+    EXPECT_EQ(decoded.Message(), message) << name;
+    ASSERT_EQ(entries.size(), 1u) << name;  // left as they were
+    EXPECT_EQ(entries[0].title, "Huron River 7");
+  }
+}
+
+TEST(DataSetDirectory, DataSetFilesThatAreThereMustBeRegularFilesOfTheFolder) {
+  TempFolder project;
+  TempFolder elsewhere;
+  const std::string victim = elsewhere.Write("victim", "kept\n");
+  ASSERT_TRUE(WriteDataSetDirectory(project.Path(), {SampleEntry(1), SampleEntry(2)}));
+  project.Write("dataset_1", "1990 \r\n");
+  const std::string damaged =
+      "The data set directory (ds_directory) is damaged:  the file dataset_2 of data set 2 "
+      "is not a regular file.";
+  auto read = [&] {
+    std::vector<DataSetEntry> entries{SampleEntry(9)};
+    const Status status = ReadDataSetDirectory(project.Path(), entries);
+    EXPECT_EQ(entries.size(), status.Ok() ? 2u : 1u);
+    return status.Message();
+  };
+  EXPECT_EQ(read(), "");  // missing: the commands that read it say so
+  std::filesystem::create_symlink(victim, project / "dataset_2");
+  EXPECT_EQ(read(), damaged);  // a link that leads out of the folder
+  std::filesystem::remove(project / "dataset_2");
+  std::filesystem::create_directory(project / "dataset_2");
+  EXPECT_EQ(read(), damaged);
+  std::filesystem::remove(project / "dataset_2");
+  project.Write("dataset_2", "1990 \r\n");
+  EXPECT_EQ(read(), "");
+  EXPECT_EQ(ReadWholeFile(victim), "kept\n");
 }
 
 TEST(DataSetDirectory, FiftyWholeEntriesAreReadAndFiftyOneAreRefused) {

@@ -63,6 +63,9 @@ TEST(PreferencesFile, DamagedRecordsGiveSoundDefaults) {
   shortRecord.resize(587);
   EXPECT_FALSE(DecodePreferences(shortRecord).has_value());
   EXPECT_FALSE(DecodePreferences(Bytes{}).has_value());
+  Bytes longRecord = EncodePreferences(DefaultPreferences());
+  longRecord.push_back(0);
+  EXPECT_FALSE(DecodePreferences(longRecord).has_value());
 
   Preferences p = DefaultPreferences();
   p.indexChoice[2][5] = 7;

@@ -76,6 +76,30 @@ TEST(ProfileDirectory, DamagedFilesAreReportedNotRead) {
   EXPECT_EQ(profiles[0].title, "Kept");
 }
 
+TEST(ProfileDirectory, ProfilesHoldOnlyTheirOwnConsecutiveDataSets) {
+  const std::string prefix = "The time period profile list (ip_directory) is damaged:  ";
+  std::vector<ProfileEntry> profiles{Profile("Kept", {1})};
+  const std::pair<std::vector<ProfileEntry>, std::string> cases[] = {
+      {{Profile("Gap", {2, 4})}, "the periods of a profile are not consecutive data sets."},
+      {{Profile("Backwards", {5, 4})}, "the periods of a profile are not consecutive data sets."},
+      {{Profile("Twice", {3, 3})}, "the periods of a profile are not consecutive data sets."},
+      {{Profile("A", {1, 2, 3}), Profile("B", {3, 4})}, "two profiles share a data set."},
+      {{Profile("A", {4, 5}), Profile("B", {2, 3, 4})}, "two profiles share a data set."},
+      {{Profile("A", {4}), Profile("B", {4})}, "two profiles share a data set."}};
+  for (const auto& [list, why] : cases) {
+    EXPECT_EQ(DecodeProfileDirectory(EncodeProfileDirectory(list), profiles).Message(), prefix + why)
+        << list[0].title;
+    ASSERT_EQ(profiles.size(), 1u);
+    EXPECT_EQ(profiles[0].title, "Kept");
+  }
+  const std::vector<ProfileEntry> sound{Profile("A", {1, 2, 3}), Profile("B", {6, 7}), Profile("C", {4})};
+  ASSERT_TRUE(DecodeProfileDirectory(EncodeProfileDirectory(sound), profiles).Ok());
+  EXPECT_TRUE(CheckProfileDataSets(profiles, 7).Ok());
+  EXPECT_EQ(CheckProfileDataSets(profiles, 6).Message(),
+            prefix + "the profile B names a data set that the project does not hold.");
+  EXPECT_FALSE(CheckProfileDataSets(profiles, 0).Ok());
+}
+
 TEST(ProfileDirectory, WritingNoProfileRemovesTheFileAndDeletionLowersLaterPeriods) {
   testing::TempFolder t;
   ASSERT_TRUE(WriteProfileDirectory(t.Path(), {Profile("A", {1})}));

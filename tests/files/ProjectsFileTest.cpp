@@ -18,7 +18,8 @@ TEST(ProjectsFile, RecordsAre1107BytesWithNulPaddedFields) {
   EXPECT_EQ(GetText(&b[4 + 1066], 41), "Upper_Creek_2");
   EXPECT_EQ(b[4 + 1066 + 13], 0);
   EXPECT_EQ(GetText(&b[4 + 1107], 41), "B");
-  const std::vector<ProjectEntry> back = DecodeProjectsList(b);
+  std::vector<ProjectEntry> back;
+  ASSERT_TRUE(DecodeProjectsList(b, back).Ok());
   ASSERT_EQ(back.size(), 2u);
   EXPECT_EQ(back[0].description, "North fork");
   EXPECT_EQ(back[1].folder, "B");
@@ -32,28 +33,44 @@ TEST(ProjectsFile, OneHundredWholeProjectsAreReadAndOneHundredAndOneAreNot) {
   }
   const Bytes full = EncodeProjectsList(hundred);
   ASSERT_EQ(full.size(), 4 + 100 * kProjectEntrySize);
-  const std::vector<ProjectEntry> back = DecodeProjectsList(full);
+  std::vector<ProjectEntry> back;
+  ASSERT_TRUE(DecodeProjectsList(full, back).Ok());
   ASSERT_EQ(back.size(), 100u);
   EXPECT_EQ(back[99].name, "Project 100");
   EXPECT_EQ(back[99].folder, "Project_100");
   hundred.push_back({"Project 101", "", "Project_101"});
-  EXPECT_TRUE(DecodeProjectsList(EncodeProjectsList(hundred)).empty());
+  EXPECT_EQ(DecodeProjectsList(EncodeProjectsList(hundred), back).Message(),
+            "The project list (projects) is damaged:  its count is not between 0 and 100.");
+  EXPECT_EQ(back.size(), 100u);  // left as it was
 }
 
-TEST(ProjectsFile, DamagedCountsAndShortFilesGiveNoCrash) {
+TEST(ProjectsFile, DamagedCountsAndShortFilesAreDamagedNotReadAsEmpty) {
   Bytes b = EncodeProjectsList({{"A", "", "A"}, {"B", "", "B"}});
+  const std::vector<ProjectEntry> kept{{"Kept", "", "Kept"}};
+  auto decode = [&](const Bytes& bytes) {
+    std::vector<ProjectEntry> projects = kept;
+    const Status status = DecodeProjectsList(bytes, projects);
+    EXPECT_EQ(projects.size(), status.Ok() ? 2u : 1u);
+    return status.Message();
+  };
+  const std::string prefix = "The project list (projects) is damaged:  ";
   Bytes wrongCount = b;
   wrongCount[0] = 101;
-  EXPECT_TRUE(DecodeProjectsList(wrongCount).empty());
+  EXPECT_EQ(decode(wrongCount), prefix + "its count is not between 0 and 100.");
   wrongCount[0] = 0xff;
   wrongCount[3] = 0xff;  // -1
-  EXPECT_TRUE(DecodeProjectsList(wrongCount).empty());
+  EXPECT_EQ(decode(wrongCount), prefix + "its count is not between 0 and 100.");
   Bytes cut = b;
   cut.resize(4 + 1107 + 500);
-  const std::vector<ProjectEntry> whole = DecodeProjectsList(cut);
-  ASSERT_EQ(whole.size(), 1u);
-  EXPECT_EQ(whole[0].name, "A");
-  EXPECT_TRUE(DecodeProjectsList(Bytes{1, 0}).empty());
+  EXPECT_EQ(decode(cut), prefix + "it holds fewer projects than its count.");
+  EXPECT_EQ(decode(Bytes{1, 0}), prefix + "it ends before its count.");
+  EXPECT_EQ(decode(Bytes{}), prefix + "it ends before its count.");
+  Bytes unterminated = b;
+  for (std::size_t i = 4 + 1066; i < 4 + 1107; ++i) unterminated[i] = 'x';  // folder of A without its NUL
+  EXPECT_EQ(decode(unterminated), prefix + "a project's text runs past its field.");
+  Bytes longer = b;
+  longer.insert(longer.end(), 300, 0x5a);  // left over by a writer that did not truncate
+  EXPECT_EQ(decode(longer), "");
 }
 
 TEST(ProjectsFile, NamesThatCannotBeFolderNamesAreRefused) {

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 
+#include "common/qt/NumberLocale.h"
 #include "qt/QtTestSupport.h"
 
 namespace {
@@ -21,6 +22,7 @@ class ModalWatchListener : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication application(argc, argv);
+  zelvo::qt::UseClassicNumbers();  // as both programs do
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new ModalWatchListener);
   return RUN_ALL_TESTS();

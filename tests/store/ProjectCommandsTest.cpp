@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
 #include "support/TempFolder.h"
 #include "zelvo/files/DataSetDirectory.h"
+#include "zelvo/files/ProfileDirectory.h"
 #include "zelvo/files/ProjectStore.h"
 #include "zelvo/shell/AppStart.h"
 #include "zelvo/store/ProjectCommands.h"
@@ -43,7 +45,7 @@ TEST_F(ProjectSession, NewProjectMakesItsFolderOpensItAndRewritesTheList) {
   EXPECT_EQ(app.projectFolder, Root() / "Upper_Creek_2");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  Upper Creek 2");
   EXPECT_EQ(app.projectDescription, "North fork gauge");
-  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
+  const std::vector<ProjectEntry> stored = testing::StoredProjects(temp.Path());
   ASSERT_EQ(stored.size(), 1u);
   EXPECT_EQ(stored[0].folder, "Upper_Creek_2");
   EXPECT_EQ(fs::file_size(temp.Path() / "projects"), 4u + 1107u);
@@ -62,7 +64,7 @@ TEST_F(ProjectSession, FolderInUseIsRefusedAndTheOpenProjectStaysAsItWas) {
   NewProject(app, ui);
   EXPECT_EQ(ui.messages, std::vector<std::string>{"The folder name (Taken_Name) is already in use."});
   EXPECT_EQ(app.projects.size(), 1u);
-  EXPECT_EQ(ReadProjectsList(temp.Path()).size(), 1u);
+  EXPECT_EQ(testing::StoredProjects(temp.Path()).size(), 1u);
   EXPECT_EQ(app.projectName, "First");
   EXPECT_EQ(app.projectFolder, Root() / "First");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  First");
@@ -103,7 +105,11 @@ TEST_F(ProjectSession, OpenLoadsDataSetsProfilesAndBaseline) {
   DataSetEntry e;
   e.title = "Gauge";
   e.fileName = "dataset_1";
-  ASSERT_TRUE(WriteDataSetDirectory(Root() / "A", {e, e}));
+  DataSetEntry second = e;
+  second.fileName = "dataset_2";
+  testing::WriteWholeFile(Root() / "A" / "dataset_1", "1990 \r\n");
+  testing::WriteWholeFile(Root() / "A" / "dataset_2", "1990 \r\n");
+  ASSERT_TRUE(WriteDataSetDirectory(Root() / "A", {e, second}));
   ASSERT_TRUE(WriteBaseline(Root() / "A", 2));
   Open(0);
   EXPECT_EQ(app.projectName, "A");
@@ -130,6 +136,59 @@ TEST_F(ProjectSession, OpenWithAMissingFolderKeepsTheOpenProject) {
             std::vector<std::string>{"Can not find the folder:\n\n" + (Root() / "Gone").string()});
   EXPECT_EQ(app.projectName, "A");
   EXPECT_EQ(app.projectFolder, Root() / "A");
+}
+
+TEST_F(ProjectSession, ADirectoryThatLeadsOutOfItsProjectIsNotOpened) {
+  Create("Home");
+  DataSetEntry own;
+  own.title = "Own";
+  own.fileName = "dataset_1";
+  testing::WriteWholeFile(Root() / "Home" / "dataset_1", "1990 \r\n");
+  ASSERT_TRUE(WriteDataSetDirectory(Root() / "Home", {own}));
+  Create("Hostile");
+  testing::WriteWholeFile(temp.Path() / "victim", "kept");
+  Open(0);
+  ASSERT_EQ(app.dataSets.size(), 1u);
+
+  const auto tryOpenHostile = [&](const std::string& expected) {
+    ScriptedUi ui;
+    ui.Fill<ProjectSelectionForm>([](ProjectSelectionForm& f) { f.chosen = 1; });
+    OpenProject(app, ui);
+    EXPECT_EQ(ui.messages, std::vector<std::string>{expected});
+    EXPECT_EQ(app.projectName, "Home");  // the earlier project stays open, whole
+    EXPECT_EQ(app.projectFolder, Root() / "Home");
+    ASSERT_EQ(app.dataSets.size(), 1u);
+    EXPECT_EQ(app.dataSets[0].title, "Own");
+    EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  Home");
+  };
+  DataSetEntry hostile = own;
+  for (const char* name : {"../../victim", "/dev/zero"}) {
+    hostile.fileName = name;
+    ASSERT_TRUE(WriteDataSetDirectory(Root() / "Hostile", {hostile}));
+    tryOpenHostile(
+        "The data set directory (ds_directory) is damaged:  data set 1 names a file outside the project "
+        "folder.");
+  }
+  // A link named like a data set file that leads to a file elsewhere.
+  hostile.fileName = "dataset_1";
+  ASSERT_TRUE(WriteDataSetDirectory(Root() / "Hostile", {hostile}));
+  fs::create_symlink(temp.Path() / "victim", Root() / "Hostile" / "dataset_1");
+  tryOpenHostile(
+      "The data set directory (ds_directory) is damaged:  the file dataset_1 of data set 1 is not a regular "
+      "file.");
+  EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "victim"), "kept");
+
+  // Profiles whose deletion would take data sets that are not theirs.
+  fs::remove(Root() / "Hostile" / "dataset_1");
+  testing::WriteWholeFile(Root() / "Hostile" / "dataset_1", "1990 \r\n");
+  ProfileEntry beyond;
+  beyond.title = "Beyond";
+  beyond.periodCount = 2;
+  beyond.periodDataSets = {1, 2, 0, 0, 0};
+  ASSERT_TRUE(WriteProfileDirectory(Root() / "Hostile", {beyond}));
+  tryOpenHostile(
+      "The time period profile list (ip_directory) is damaged:  the profile Beyond names a data set that the "
+      "project does not hold.");
 }
 
 TEST_F(ProjectSession, CommandsWithoutProjectsSayWhyAndEnd) {
@@ -162,7 +221,7 @@ TEST_F(ProjectSession, RenamingAProjectThatIsNotOpenLeavesTheOpenOneAlone) {
   EXPECT_EQ(app.projectName, "A");
   EXPECT_EQ(app.projectFolder, Root() / "A");
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  A");
-  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
+  const std::vector<ProjectEntry> stored = testing::StoredProjects(temp.Path());
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].name, "B renamed");
   EXPECT_EQ(stored[1].folder, "B_renamed");
@@ -188,7 +247,7 @@ TEST_F(ProjectSession, RenamingOntoAnExistingFolderChangesNothing) {
   ASSERT_EQ(app.projects.size(), 2u);
   EXPECT_EQ(app.projects[0].name, "A");
   EXPECT_TRUE(fs::is_directory(Root() / "A"));
-  const std::vector<ProjectEntry> stored = ReadProjectsList(temp.Path());
+  const std::vector<ProjectEntry> stored = testing::StoredProjects(temp.Path());
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[0].folder, "A");
 }
@@ -205,14 +264,15 @@ TEST_F(ProjectSession, DeletingTheOpenProjectLeavesNoProjectOpen) {
   EXPECT_FALSE(app.ProjectOpen());
   EXPECT_EQ(app.caption, "MORVIK (1.10) - Project:  ");
   EXPECT_EQ(app.projectFolder, Root());
-  ASSERT_EQ(ReadProjectsList(temp.Path()).size(), 1u);
-  EXPECT_EQ(ReadProjectsList(temp.Path())[0].name, "A");
+  ASSERT_EQ(testing::StoredProjects(temp.Path()).size(), 1u);
+  EXPECT_EQ(testing::StoredProjects(temp.Path())[0].name, "A");
 }
 
 TEST_F(ProjectSession, DeletingAnotherProjectForgetsTheOpenBaselineOnlyInMemory) {
   Create("A");
   Create("B");
   DataSetEntry e;
+  e.fileName = "dataset_1";
   ASSERT_TRUE(WriteDataSetDirectory(Root() / "A", {e}));
   ASSERT_TRUE(WriteBaseline(Root() / "A", 1));
   Open(0);

@@ -11,6 +11,7 @@
 #include "zelvo/files/DataSetDirectory.h"
 #include "zelvo/files/DataSetFile.h"
 #include "zelvo/files/ProfileDirectory.h"
+#include "zelvo/files/ProjectStore.h"
 
 namespace zelvo::testing {
 
@@ -26,6 +27,13 @@ inline std::vector<ProfileEntry> StoredProfiles(const std::filesystem::path& fol
   const Status read = ReadProfileDirectory(folder, profiles);
   EXPECT_TRUE(read.Ok()) << read.Message();
   return profiles;
+}
+
+inline std::vector<ProjectEntry> StoredProjects(const std::filesystem::path& startFolder) {
+  std::vector<ProjectEntry> projects;
+  const Status read = ReadProjectsList(startFolder, projects);
+  EXPECT_TRUE(read.Ok()) << read.Message();
+  return projects;
 }
 
 inline FlowRecord StoredRecord(const std::filesystem::path& dataSetFile, bool peakFlag) {

@@ -36,6 +36,15 @@ TEST(BatchFileLine, BlankAndMalformedLines) {
   }
 }
 
+TEST(BatchFileLine, StationIdsThatLeaveTheBatchFolderAreMalformed) {
+  for (const char* text : {"../secret,1,1960,2000", "/etc/passwd,1,1960,2000", "..,1,1960,2000",
+                           ".,1,1960,2000", "gauges/station7,1,1960,2000", "..\\station7,1,1960,2000"}) {
+    EXPECT_EQ(ParseBatchLine(text).kind, BatchLineKind::Malformed) << text;
+  }
+  // Dots inside a plain name are part of the name.
+  EXPECT_EQ(ParseBatchLine("station..7.csv,1,1960,2000").station.stationId, "station..7.csv");
+}
+
 TEST(BatchFileLine, StationPathLiesInTheBatchFolder) {
   EXPECT_EQ(StationPath("/home/ann/gage data/tarvel_batch.csv", "station7"), "/home/ann/gage data/station7");
   EXPECT_EQ(StationPath("/tarvel_batch.csv", "station7"), "/station7");

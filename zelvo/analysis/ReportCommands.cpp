@@ -182,7 +182,8 @@ void DisplayDataSetReport(AppState& app, Ui& ui) {
     dataSets = std::move(entries);
   }
   std::optional<std::vector<ProfileEntry>> profiles;
-  if (std::vector<ProfileEntry> read; ReadProfileDirectory(app.projectFolder, read))
+  if (std::vector<ProfileEntry> read;
+      ReadProfileDirectory(app.projectFolder, read) && CheckProfileDataSets(read, app.dataSets.size()))
     profiles = std::move(read);
   const int baseline =
       app.baseline >= 1 && app.baseline <= static_cast<int>(app.dataSets.size()) ? app.baseline : 0;

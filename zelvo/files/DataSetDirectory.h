@@ -14,8 +14,10 @@ namespace zelvo {
 inline constexpr const char* kDataSetDirectoryName = "ds_directory";
 
 // Reads the directory of a project folder into `entries`. A missing file is a project without
-// data sets. A damaged file (count below 0 or above 50, fewer entries than the count) fails with
-// the message to show and leaves `entries` as they were.
+// data sets. A damaged file (count below 0 or above 50, fewer entries than the count, an entry
+// whose file name is not "dataset_%d" with its number, a data set file that is there but is not
+// a regular file of the folder: a link, a folder, a device) fails with the message to show and
+// leaves `entries` as they were.
 Status ReadDataSetDirectory(const std::filesystem::path& folder, std::vector<DataSetEntry>& entries);
 Status DecodeDataSetDirectory(const Bytes& bytes, std::vector<DataSetEntry>& entries);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/engine/TextFormat.h"
+#include "common/io/ClassicNumbers.h"
 #include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
 
@@ -222,6 +223,7 @@ Status ReadDataSetFile(const std::filesystem::path& path, bool peakFlag, FlowRec
 }
 
 void WriteDataSetFile(std::ostream& out, const FlowRecord& record, bool withPeaks) {
+  const ClassicNumbers classic;
   std::string text;
   text.reserve(static_cast<std::size_t>(record.yearCount) * kDaySlots * 14 + 4096);
   char buffer[64];

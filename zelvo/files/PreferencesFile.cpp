@@ -1,5 +1,7 @@
 #include "zelvo/files/PreferencesFile.h"
 
+#include "common/engine/TextFormat.h"
+
 namespace zelvo {
 namespace {
 
@@ -30,7 +32,7 @@ Preferences DefaultPreferences() {
 
 std::optional<Preferences> DecodePreferences(const Bytes& bytes) {
   using F = PreferencesFields;
-  if (bytes.size() < kPreferencesSize) return std::nullopt;
+  if (bytes.size() != kPreferencesSize) return std::nullopt;
   const unsigned char* b = bytes.data();
   Preferences p;
   for (int i = 0; i < kCurveColours; ++i) {
@@ -79,10 +81,15 @@ Bytes EncodePreferences(const Preferences& p) {
   return out;
 }
 
-std::optional<Preferences> ReadPreferencesFile(const std::filesystem::path& startFolder) {
+Status ReadPreferencesFile(const std::filesystem::path& startFolder, Preferences& preferences) {
   Bytes bytes;
-  if (!ReadFileBytes(startFolder / kPreferencesFileName, bytes)) return std::nullopt;
-  return DecodePreferences(bytes);
+  if (!ReadFileBytes(startFolder / kPreferencesFileName, bytes)) return Status::Success();
+  const std::optional<Preferences> decoded = DecodePreferences(bytes);
+  if (!decoded)
+    return Status::Failure(
+        Format("%sit is %zu bytes long, not %zu.", kPreferencesDamaged, bytes.size(), kPreferencesSize));
+  preferences = *decoded;
+  return Status::Success();
 }
 
 bool WritePreferencesFile(const std::filesystem::path& startFolder, const Preferences& preferences) {

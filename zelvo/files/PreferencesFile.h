@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "common/io/Status.h"
 #include "zelvo/files/BinaryIo.h"
 #include "zelvo/files/Preferences.h"
 
@@ -37,14 +38,17 @@ static_assert(kPreferencesSize == 588);
 // The built-in preferences: the twenty default curve colours, every other field 0.
 Preferences DefaultPreferences();
 
-// Decodes a record. A record shorter than 588 bytes gives nullopt (the caller keeps the built-in
-// defaults). A field outside its range (series, scale, graph type, stream class, an index choice
-// outside 0..4, a flag other than 0/1) takes its built-in default; the rest of the record is kept.
+// Decodes a record. A file of any other length than 588 bytes does not hold one: nullopt. A field
+// outside its range (series, scale, graph type, stream class, an index choice outside 0..4, a flag
+// other than 0/1) takes its built-in default; the rest of the record is kept.
 std::optional<Preferences> DecodePreferences(const Bytes& bytes);
 Bytes EncodePreferences(const Preferences& preferences);
 
-// nullopt when "pref.dat" cannot be opened or is too short.
-std::optional<Preferences> ReadPreferencesFile(const std::filesystem::path& startFolder);
+// Reads "pref.dat" over `preferences`. A missing file leaves them as they are; a file that does
+// not decode fails with the message to show (it starts with kPreferencesDamaged) and leaves them
+// as they are too.
+inline constexpr const char* kPreferencesDamaged = "The preferences file (pref.dat) is damaged:  ";
+Status ReadPreferencesFile(const std::filesystem::path& startFolder, Preferences& preferences);
 bool WritePreferencesFile(const std::filesystem::path& startFolder, const Preferences& preferences);
 
 }  // namespace zelvo

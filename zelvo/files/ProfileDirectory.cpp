@@ -36,9 +36,29 @@ Status DecodeProfileDirectory(const Bytes& bytes, std::vector<ProfileEntry>& pro
     for (int k = 0; k < e.periodCount; ++k)
       if (e.periodDataSets[k] < 1 || e.periodDataSets[k] > kMaxDataSets)
         return fail("a period names a data set number outside 1 to 50.");
+    // Deleting a profile deletes the block of data sets from its first period on: that block
+    // must be the profile's own, consecutive and shared with no other profile.
+    for (int k = 1; k < e.periodCount; ++k)
+      if (e.periodDataSets[k] != e.periodDataSets[0] + k)
+        return fail("the periods of a profile are not consecutive data sets.");
+    for (const ProfileEntry& other : decoded)
+      if (e.periodDataSets[0] <= other.periodDataSets[0] + other.periodCount - 1 &&
+          other.periodDataSets[0] <= e.periodDataSets[0] + e.periodCount - 1)
+        return fail("two profiles share a data set.");
     decoded.push_back(std::move(e));
   }
   profiles = std::move(decoded);
+  return Status::Success();
+}
+
+Status CheckProfileDataSets(const std::vector<ProfileEntry>& profiles, std::size_t dataSetCount) {
+  for (const ProfileEntry& e : profiles)
+    if (e.periodCount < 1 || e.periodCount > kMaxPeriods || e.periodDataSets[0] < 1 ||
+        static_cast<std::size_t>(e.periodDataSets[0] + e.periodCount - 1) > dataSetCount)
+      return Status::Failure(Format(
+          "The time period profile list (ip_directory) is damaged:  the profile %s names a data set that the "
+          "project does not hold.",
+          e.title.c_str()));
   return Status::Success();
 }
 

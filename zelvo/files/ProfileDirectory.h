@@ -14,9 +14,13 @@ namespace zelvo {
 inline constexpr const char* kProfileDirectoryName = "ip_directory";
 
 // A damaged file (count outside 0..50, fewer entries than the count, a period count outside
-// 1..5 or a period data set number outside 1..50) fails with the message to show and leaves
-// `profiles` as they were.
+// 1..5, a period data set number outside 1..50, periods that are not consecutive data sets,
+// two profiles with a data set in common) fails with the message to show and leaves `profiles`
+// as they were.
 Status DecodeProfileDirectory(const Bytes& bytes, std::vector<ProfileEntry>& profiles);
+// A profile whose periods lie beyond the project's `dataSetCount` data sets makes the list
+// damaged as well (its deletion would take data sets that are not its own).
+Status CheckProfileDataSets(const std::vector<ProfileEntry>& profiles, std::size_t dataSetCount);
 Bytes EncodeProfileDirectory(const std::vector<ProfileEntry>& profiles);
 
 // A missing file is a project without profiles.

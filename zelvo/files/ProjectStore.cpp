@@ -2,25 +2,33 @@
 
 #include <system_error>
 
+#include "common/io/PlainName.h"
+#include "common/io/Status.h"
+
 namespace zelvo {
 
-std::vector<ProjectEntry> DecodeProjectsList(const Bytes& bytes) {
+Status DecodeProjectsList(const Bytes& bytes, std::vector<ProjectEntry>& projects) {
   using F = ProjectEntryFields;
-  std::vector<ProjectEntry> projects;
-  if (bytes.size() < kCountField.End()) return projects;
+  auto fail = [](const char* why) { return Status::Failure(std::string(kProjectsDamaged) + why); };
+  if (bytes.size() < kCountField.End()) return fail("it ends before its count.");
   const int count = GetInt32(bytes.data(), kCountField);
-  if (count < 0 || count > kMaxProjects) return projects;
-  const std::size_t whole = (bytes.size() - kCountField.End()) / kProjectEntrySize;
-  const std::size_t n = std::min<std::size_t>(whole, static_cast<std::size_t>(count));
-  for (std::size_t i = 0; i < n; ++i) {
+  if (count < 0 || count > kMaxProjects) return fail("its count is not between 0 and 100.");
+  if (bytes.size() < kCountField.End() + static_cast<std::size_t>(count) * kProjectEntrySize)
+    return fail("it holds fewer projects than its count.");
+  std::vector<ProjectEntry> decoded;
+  for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
     const unsigned char* record = bytes.data() + kCountField.End() + i * kProjectEntrySize;
+    // Every text this list's writer stores ends inside its field.
+    for (const Field field : {F::kName, F::kDescription, F::kFolder})
+      if (GetText(record, field).size() >= field.width) return fail("a project's text runs past its field.");
     ProjectEntry e;
     e.name = GetText(record, F::kName);
     e.description = GetText(record, F::kDescription);
     e.folder = GetText(record, F::kFolder);
-    projects.push_back(std::move(e));
+    decoded.push_back(std::move(e));
   }
-  return projects;
+  projects = std::move(decoded);
+  return Status::Success();
 }
 
 Bytes EncodeProjectsList(const std::vector<ProjectEntry>& projects) {
@@ -37,10 +45,13 @@ Bytes EncodeProjectsList(const std::vector<ProjectEntry>& projects) {
   return out;
 }
 
-std::vector<ProjectEntry> ReadProjectsList(const std::filesystem::path& startFolder) {
+Status ReadProjectsList(const std::filesystem::path& startFolder, std::vector<ProjectEntry>& projects) {
   Bytes bytes;
-  if (!ReadFileBytes(startFolder / kProjectsFileName, bytes)) return {};
-  return DecodeProjectsList(bytes);
+  if (!ReadFileBytes(startFolder / kProjectsFileName, bytes)) {
+    projects.clear();
+    return Status::Success();
+  }
+  return DecodeProjectsList(bytes, projects);
 }
 
 bool WriteProjectsList(const std::filesystem::path& startFolder, const std::vector<ProjectEntry>& projects) {
@@ -55,11 +66,7 @@ std::string ProjectFolderName(const std::string& name) {
 }
 
 bool IsSafeFolderName(const std::string& folder) {
-  if (folder.empty() || folder == "." || folder == "..") return false;
-  if (folder.size() > kMaxProjectNameLength) return false;
-  for (char c : folder)
-    if (c == '/' || c == '\\' || c == '\0') return false;
-  return true;
+  return IsPlainName(folder) && folder.size() <= kMaxProjectNameLength;
 }
 
 std::optional<std::string> CheckProjectName(const std::string& name) {

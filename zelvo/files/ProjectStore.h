@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "common/io/Status.h"
 #include "zelvo/files/BinaryIo.h"
 #include "zelvo/files/ProjectEntry.h"
 
@@ -18,12 +19,15 @@ inline constexpr const char* kBaselineFileName = "baseline";
 inline constexpr std::size_t kMaxProjectNameLength = 40;
 inline constexpr std::size_t kMaxProjectDescriptionLength = 1024;
 
-// The projects list: a count (0..100) and that many 1107-byte records. A count outside 0..100
-// gives an empty list; a file that ends inside its records gives the records that are whole.
-std::vector<ProjectEntry> DecodeProjectsList(const Bytes& bytes);
+// The projects list: a count (0..100) and that many 1107-byte records; bytes after them are
+// ignored. A count outside 0..100, fewer records than the count or a text without its closing
+// NUL make the list damaged: the failure's message starts with kProjectsDamaged and `projects`
+// is left as it was.
+inline constexpr const char* kProjectsDamaged = "The project list (projects) is damaged:  ";
+Status DecodeProjectsList(const Bytes& bytes, std::vector<ProjectEntry>& projects);
 Bytes EncodeProjectsList(const std::vector<ProjectEntry>& projects);
-// A missing or unreadable file is an empty list.
-std::vector<ProjectEntry> ReadProjectsList(const std::filesystem::path& startFolder);
+// A missing file is an empty list.
+Status ReadProjectsList(const std::filesystem::path& startFolder, std::vector<ProjectEntry>& projects);
 bool WriteProjectsList(const std::filesystem::path& startFolder, const std::vector<ProjectEntry>& projects);
 
 // The folder name of a project: its name with every blank replaced by "_".

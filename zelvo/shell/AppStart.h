@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "common/ui/Ui.h"
 #include "zelvo/session/AppState.h"
@@ -12,8 +13,11 @@ namespace zelvo {
 
 // Builds the state of a fresh start from `startFolder`: the projects list from "projects", the
 // built-in preferences overwritten by "pref.dat" when it can be read, the default index sets
-// derived from them, the project root "zelvoproj" created when missing, no project open.
-void StartApplication(AppState& app, const std::filesystem::path& startFolder);
+// derived from them, the project root "zelvoproj" created when missing, no project open. A
+// "projects" or "pref.dat" that does not decode is copied aside (".damaged") before anything can
+// rewrite it and counts as missing; the messages that say so are returned, for the program to show
+// once its window is up.
+std::vector<std::string> StartApplication(AppState& app, const std::filesystem::path& startFolder);
 
 // The end of the program: when a preference changed, asks "Save new preferences?" (Yes/No/Cancel).
 // Yes writes "pref.dat"; false means Cancel (or a write that failed, which is reported): the

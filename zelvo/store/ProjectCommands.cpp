@@ -60,6 +60,7 @@ Status LoadProjectFiles(AppState& app, const fs::path& folder) {
   if (Status read = ReadDataSetDirectory(folder, dataSets); !read) return read;
   std::vector<ProfileEntry> profiles;
   if (Status read = ReadProfileDirectory(folder, profiles); !read) return read;
+  if (Status check = CheckProfileDataSets(profiles, dataSets.size()); !check) return check;
   int baseline = ReadBaseline(folder);
   if (baseline < 0 || baseline > static_cast<int>(dataSets.size())) baseline = 0;
   app.dataSets = std::move(dataSets);
