@@ -51,6 +51,12 @@ inline PulseSeries PulsesBelow(const EngineContext& ctx, float threshold) {
   return ScanPulses(ctx, [threshold](float f) { return f < threshold; });
 }
 
+// Up to kPulseLanes scans in one pass over the record, each exactly as PulsesAbove (above[k]
+// true) or PulsesBelow (false) at thresholds[k] would give it; out[k] receives scan k.
+inline constexpr int kPulseLanes = 16;
+void ScanPulseLanes(const EngineContext& ctx, const float* thresholds, const bool* above, int lanes,
+                    PulseSeries* const* out);
+
 // PercentileValue at p over the shared list of positive flows, in the order it is in now.
 inline float FlowListPercentile(const EngineContext& ctx, float p) {
   return PercentileValue(p, ctx.flowCount, ctx.flowList.data());

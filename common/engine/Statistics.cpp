@@ -58,6 +58,37 @@ std::uint32_t* RadixSort(std::uint32_t* keys, std::uint32_t* spare, std::size_t 
   return keys;
 }
 
+// The same sort in three passes of 11, 11 and 10 bits, for long lists (the record's tens of
+// thousands of days), where one pass fewer outweighs the larger tables of counts.
+std::uint32_t* RadixSort11(std::uint32_t* keys, std::uint32_t* spare, std::size_t n) {
+  thread_local std::vector<std::uint32_t> table;
+  table.assign(3 * 2048, 0u);
+  std::uint32_t* counts[3] = {table.data(), table.data() + 2048, table.data() + 4096};
+  for (std::size_t i = 0; i < n; ++i) {
+    const std::uint32_t k = keys[i];
+    ++counts[0][k & 0x7ffu];
+    ++counts[1][(k >> 11) & 0x7ffu];
+    ++counts[2][k >> 22];
+  }
+  for (int pass = 0; pass < 3; ++pass) {
+    std::uint32_t* count = counts[pass];
+    const int shift = 11 * pass;
+    if (count[(keys[0] >> shift) & 0x7ffu] == n) continue;
+    std::uint32_t offset = 0;
+    for (int b = 0; b < 2048; ++b) {
+      const std::uint32_t c = count[b];
+      count[b] = offset;
+      offset += c;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+      const std::uint32_t k = keys[i];
+      spare[count[(k >> shift) & 0x7ffu]++] = k;
+    }
+    std::swap(keys, spare);
+  }
+  return keys;
+}
+
 // Sorts the NaN-free values[0..n) by their keys.
 void SortNumbers(bool up, float* values, std::size_t n) {
   // Work lists kept between calls: a run sorts lists of up to 54,900 days several times and
@@ -87,7 +118,7 @@ void SortNumbers(bool up, float* values, std::size_t n) {
     std::sort(keys.begin(), keys.begin() + static_cast<std::ptrdiff_t>(n));
   } else {
     if (spare.size() < n) spare.resize(n);
-    sorted = RadixSort(keys.data(), spare.data(), n);
+    sorted = n < 8192 ? RadixSort(keys.data(), spare.data(), n) : RadixSort11(keys.data(), spare.data(), n);
   }
   for (std::size_t i = 0; i < n; ++i) values[i] = FromSortKey(sorted[i], up);
 }
