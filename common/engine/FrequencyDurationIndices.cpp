@@ -109,9 +109,8 @@ ComputeWindowExtremes(const EngineContext& ctx) {
 void ComputeFrequencyDurationIndices(EngineContext& ctx) {
   PulseDurations durations;
   ComputeFrequencyIndices(ctx, durations);
-  const WindowExtremes windows = ComputeWindowExtremes(ctx);
-  ComputeLowDurationIndices(ctx, durations, windows);
-  ComputeHighDurationIndices(ctx, durations, windows);
+  ComputeLowDurationIndices(ctx, durations, ctx.windows);
+  ComputeHighDurationIndices(ctx, durations, ctx.windows);
 }
 
 }  // namespace zelvo

@@ -168,6 +168,12 @@ SummaryStats ComputeSummaryStats(int count, float* values) {
   return s;
 }
 
+float ComputeMedian(int count, float* values) {
+  if (count <= 0) return 0.0f;
+  SortValues(1, values, count);
+  return SortedMedian(count, values);
+}
+
 float PercentileValue(float p, int count, const float* sorted) {
   if (count <= 0) return 0.0f;
   const double r = static_cast<double>(count + 1) * static_cast<double>(p);
