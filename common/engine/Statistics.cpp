@@ -95,23 +95,29 @@ void SortNumbers(bool up, float* values, std::size_t n) {
   // short per-year lists thousands of times.
   thread_local std::vector<std::uint32_t> keys, spare;
   // The shared flow list is often sorted again in the order it already has, or in the reverse
-  // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list. The check
-  // stops at the first sign of neither.
+  // one; equal keys are equal bit patterns, so reversing gives exactly the sorted list. The keys
+  // are made first (one pass in vector registers) and checked block by block; the check stops
+  // after the first block that shows neither order.
+  if (keys.size() < n) keys.resize(n);
+  std::uint32_t* k = keys.data();
+  for (std::size_t i = 0; i < n; ++i) k[i] = SortKey(values[i], up);
   bool inOrder = true, reversed = true;
-  std::uint32_t previous = SortKey(values[0], up);
-  for (std::size_t i = 1; i < n && (inOrder || reversed); ++i) {
-    const std::uint32_t k = SortKey(values[i], up);
-    inOrder &= previous <= k;
-    reversed &= previous >= k;
-    previous = k;
+  constexpr std::size_t kCheckBlock = 256;
+  for (std::size_t first = 1; first < n && (inOrder || reversed); first += kCheckBlock) {
+    const std::size_t last = std::min(n, first + kCheckBlock);
+    unsigned falls = 0, rises = 0;
+    for (std::size_t i = first; i < last; ++i) {
+      falls |= k[i - 1] > k[i] ? 1u : 0u;
+      rises |= k[i - 1] < k[i] ? 1u : 0u;
+    }
+    inOrder &= falls == 0;
+    reversed &= rises == 0;
   }
   if (inOrder) return;
   if (reversed) {
     std::reverse(values, values + n);
     return;
   }
-  if (keys.size() < n) keys.resize(n);
-  for (std::size_t i = 0; i < n; ++i) keys[i] = SortKey(values[i], up);
   const std::uint32_t* sorted = keys.data();
   // Short lists: a comparison sort beats the radix passes and their histograms.
   if (n < 64) {
