@@ -3,9 +3,9 @@
 // a threshold down: FL1 and FH1 read it ascending as it arrives, FH8 and FH9 sort it descending
 // and read exceedance values from it.
 
-#include "common/engine/FrequencyDuration.h"
-
 #include <iterator>
+
+#include "common/engine/FrequencyDuration.h"
 
 namespace zelvo {
 namespace {
@@ -49,8 +49,9 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   // Floods above the 1.67-year threshold of the fitted peak-flow line.
   const float floodThreshold = ctx.threshold167;
   {
-    const float thresholds[] = {lowThreshold, lowestThreshold, highThreshold, median, threeMedians, sevenMedians,
-                                fh8Threshold, fh9Threshold,    medianAnnualMin, floodThreshold};
+    const float thresholds[] = {lowThreshold,    lowestThreshold, highThreshold, median,
+                                threeMedians,    sevenMedians,    fh8Threshold,  fh9Threshold,
+                                medianAnnualMin, floodThreshold};
     const bool above[] = {false, false, true, true, true, true, true, true, true, true};
     PulseSeries* const series[] = {&low, &lowest, &high, &above1, &above3, &above7, &fh8, &fh9, &fh10, &fh11};
     static_assert(std::size(thresholds) <= kPulseLanes);

@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
 

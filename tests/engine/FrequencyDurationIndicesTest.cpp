@@ -115,10 +115,13 @@ TEST(FrequencyDurationEvents, PulsesScannedSideBySideMatchOneScanEach) {
     for (int s = 0; s < kDaySlots; ++s) {
       seed = seed * 1103515245u + 12345u;
       const unsigned pick = (seed >> 16) % 16;
-      r.flows[y][s] = pick == 0 ? kMissing : pick == 1 ? 0.0f : pick == 2 ? -0.0f : static_cast<float>(pick % 8);
+      r.flows[y][s] = pick == 0   ? kMissing
+                      : pick == 1 ? 0.0f
+                      : pick == 2 ? -0.0f
+                                  : static_cast<float>(pick % 8);
     }
   auto ctx = ContextAfterMagnitude(r, Options());
-  const float thresholds[kPulseLanes] = {3.0f, 0.0f,  5.0f,  1.5f, 7.0f,     0.0f,  -1.0f, 6.0f,
+  const float thresholds[kPulseLanes] = {3.0f, 0.0f,  5.0f, 1.5f, 7.0f,     0.0f,  -1.0f, 6.0f,
                                          2.0f, 99.0f, 4.0f, 1.0f, kMissing, 0.25f, 3.0f,  8.0f};
   bool above[kPulseLanes];
   for (int k = 0; k < kPulseLanes; ++k) above[k] = k % 3 != 1;
@@ -128,8 +131,7 @@ TEST(FrequencyDurationEvents, PulsesScannedSideBySideMatchOneScanEach) {
     for (PulseSeries& s : got) out.push_back(&s);
     ScanPulseLanes(*ctx, thresholds, above, lanes, out.data());
     for (int k = 0; k < lanes; ++k) {
-      const PulseSeries one =
-          above[k] ? PulsesAbove(*ctx, thresholds[k]) : PulsesBelow(*ctx, thresholds[k]);
+      const PulseSeries one = above[k] ? PulsesAbove(*ctx, thresholds[k]) : PulsesBelow(*ctx, thresholds[k]);
       EXPECT_EQ(got[k].events, one.events) << lanes << " lanes, lane " << k;
       EXPECT_EQ(got[k].days, one.days) << lanes << " lanes, lane " << k;
       EXPECT_EQ(got[k].meanDuration, one.meanDuration) << lanes << " lanes, lane " << k;

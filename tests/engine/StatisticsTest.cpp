@@ -26,14 +26,20 @@ TEST(ComputeSummaryStats, EvenCountAveragesTheTwoMiddleValues) {
 
 TEST(ComputeSummaryStats, MedianAloneIsTheSameValueAndLeavesTheSameOrder) {
   const float nan = std::nanf("");
-  const std::vector<std::vector<float>> lists = {
-      {}, {4.0f}, {3.0f, 1.0f}, {5.0f, -0.0f, 0.0f, 2.5f, 1e-3f}, {nan, 2.0f, 1.0f, nan}, {0.1f, 0.2f, 0.3f, 0.7f}};
+  const std::vector<std::vector<float>> lists = {{},
+                                                 {4.0f},
+                                                 {3.0f, 1.0f},
+                                                 {5.0f, -0.0f, 0.0f, 2.5f, 1e-3f},
+                                                 {nan, 2.0f, 1.0f, nan},
+                                                 {0.1f, 0.2f, 0.3f, 0.7f}};
   for (const std::vector<float>& list : lists) {
     std::vector<float> a = list, b = list;
     const int n = static_cast<int>(list.size());
     const float median = ComputeMedian(n, a.data());
-    EXPECT_EQ(std::bit_cast<std::uint32_t>(median), std::bit_cast<std::uint32_t>(ComputeSummaryStats(n, b.data()).median));
-    for (int i = 0; i < n; ++i) EXPECT_EQ(std::bit_cast<std::uint32_t>(a[i]), std::bit_cast<std::uint32_t>(b[i]));
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(median),
+              std::bit_cast<std::uint32_t>(ComputeSummaryStats(n, b.data()).median));
+    for (int i = 0; i < n; ++i)
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(a[i]), std::bit_cast<std::uint32_t>(b[i]));
   }
 }
 

@@ -232,8 +232,7 @@ ClassCountTable CountClassesByLogarithm(const std::vector<YearFlows>& flows, flo
     int column = 0;
     for (int s = 0; s < kDaySlots && column < kDayColumns; ++s) {
       if (s == kLeapDaySlot || year[s] == kMissing) continue;
-      const double v =
-          static_cast<float>(std::log10(year[s] == 0.0f ? 0.01 : static_cast<double>(year[s])));
+      const double v = static_cast<float>(std::log10(year[s] == 0.0f ? 0.01 : static_cast<double>(year[s])));
       counts[0][column] += v < bound[0] ? 1 : 0;
       for (int k = 1; k < 10; ++k) counts[k][column] += bound[k - 1] <= v && v < bound[k] ? 1 : 0;
       counts[10][column] += v >= bound[9] ? 1 : 0;

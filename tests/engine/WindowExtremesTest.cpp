@@ -65,8 +65,10 @@ TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
   // ML17's own window scan.
   for (int y = 0; y < 6; ++y) {
     for (std::size_t i = 0; i < kWindowLengths.size(); ++i) {
-      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.min[i][y]), std::bit_cast<std::uint32_t>(got.min[i][y]));
-      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.max[i][y]), std::bit_cast<std::uint32_t>(got.max[i][y]));
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.min[i][y]),
+                std::bit_cast<std::uint32_t>(got.min[i][y]));
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.max[i][y]),
+                std::bit_cast<std::uint32_t>(got.max[i][y]));
     }
     EXPECT_EQ(std::bit_cast<std::uint32_t>(got.min[kSevenDayWindow][y]),
               std::bit_cast<std::uint32_t>(magnitude::SmallestSevenDayMean(ctx->flows[y])))
