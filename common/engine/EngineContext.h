@@ -28,6 +28,20 @@ inline constexpr float kMaximumSeed = -1.0e7f;
 using PerYear = std::array<float, kMaxYears>;
 using PerMonthYear = std::array<PerYear, 12>;  // [month 0 = October .. 11 = September][year]
 
+// Moving-window lengths of the duration indices (1, 3, 7, 30 and 90 days).
+inline constexpr std::array<int, 5> kWindowLengths = {1, 3, 7, 30, 90};
+inline constexpr int kSevenDayWindow = 2;  // the entry of the 7-day window
+static_assert(kWindowLengths[kSevenDayWindow] == 7);
+
+// Smallest and largest window mean of every year for each window length.
+struct WindowExtremes {
+  std::array<PerYear, 5> min{};  // kMinimumSeed stays for a year without a valid day
+  std::array<PerYear, 5> max{};  // kMaximumSeed likewise
+};
+
+struct EngineContext;
+WindowExtremes ComputeWindowExtremes(const EngineContext& ctx);
+
 struct EngineContext {
   EngineContext(const FlowRecord& record, const EngineOptions& options, EngineProgress* progress);
 
@@ -75,6 +89,9 @@ struct EngineContext {
   PerYear annualMin{};            // smallest of the 12 monthly minima
   PerYear annualMax{};            // largest of the 12 monthly maxima
   int zeroSumMonthYears = 0;      // month-years whose valid-day sum is 0 (for DL20)
+
+  // ---- window extremes of every year (built with the context; ML17 and the duration groups) --
+  WindowExtremes windows;
 
   // ---- the peak-flow line (log10 daily flow on log10 peak) ---------------------------------
   bool haveLine = false;  // peaks present and a line fitted: >= 2 usable pairs, not all

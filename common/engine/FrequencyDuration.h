@@ -51,6 +51,12 @@ inline PulseSeries PulsesBelow(const EngineContext& ctx, float threshold) {
   return ScanPulses(ctx, [threshold](float f) { return f < threshold; });
 }
 
+// Up to kPulseLanes scans in one pass over the record, each exactly as PulsesAbove (above[k]
+// true) or PulsesBelow (false) at thresholds[k] would give it; out[k] receives scan k.
+inline constexpr int kPulseLanes = 16;
+void ScanPulseLanes(const EngineContext& ctx, const float* thresholds, const bool* above, int lanes,
+                    PulseSeries* const* out);
+
 // PercentileValue at p over the shared list of positive flows, in the order it is in now.
 inline float FlowListPercentile(const EngineContext& ctx, float p) {
   return PercentileValue(p, ctx.flowCount, ctx.flowList.data());
@@ -64,16 +70,6 @@ inline IndexResult SeriesY(const EngineContext& ctx, PerYear values, int n, Cent
 
 // Copies the entries > 0 of values[0..n) to `kept` in year order; returns their number.
 int KeepPositive(const PerYear& values, int n, PerYear& kept);
-
-// Moving-window lengths of the duration indices (1, 3, 7, 30 and 90 days).
-inline constexpr std::array<int, 5> kWindowLengths = {1, 3, 7, 30, 90};
-
-// Smallest and largest window mean of every year for each window length.
-struct WindowExtremes {
-  std::array<PerYear, 5> min{};  // kMinimumSeed stays for a year without a valid day
-  std::array<PerYear, 5> max{};  // kMaximumSeed likewise
-};
-WindowExtremes ComputeWindowExtremes(const EngineContext& ctx);
 
 // Days of one year whose flow is 0 (DL18).
 int ZeroFlowDays(const YearFlows& year);

@@ -20,6 +20,41 @@ int ZeroFlowDays(const YearFlows& year) {
   return zeros;
 }
 
+// Every lane runs the branch-free loop of ScanPulses on its own threshold; a low-pulse lane tests
+// -f > -threshold, which is f < threshold exactly (negation is exact). The lanes are independent,
+// so they run side by side in vector registers.
+#if defined(__x86_64__) && defined(__GNUC__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void ScanPulseLanes(const EngineContext& ctx, const float* thresholds, const bool* above, int lanes,
+                    PulseSeries* const* out) {
+  constexpr int L = kPulseLanes;
+  float sign[L], limit[L];
+  for (int k = 0; k < L; ++k) {
+    const int j = k < lanes ? k : 0;  // unused lanes repeat lane 0 and are not read
+    sign[k] = above[j] ? 1.0f : -1.0f;
+    limit[k] = sign[k] * thresholds[j];
+  }
+  for (int y = 0; y < ctx.years; ++y) {
+    int count[L] = {}, days[L] = {}, open[L] = {};
+    for (float f : ctx.flows[y]) {
+      const int valid = EngineContext::Valid(f) ? 1 : 0;
+      for (int k = 0; k < L; ++k) {
+        const int in = valid & (sign[k] * f > limit[k] ? 1 : 0);
+        count[k] += in & (open[k] ^ 1);
+        days[k] += in;
+        open[k] = valid ? in : open[k];
+      }
+    }
+    for (int k = 0; k < lanes; ++k) {
+      PulseSeries& s = *out[k];
+      s.events[y] = static_cast<float>(count[k]);
+      s.days[y] = static_cast<float>(days[k]);
+      s.meanDuration[y] = count[k] > 0 ? static_cast<float>(days[k]) / static_cast<float>(count[k]) : 0.0f;
+    }
+  }
+}
+
 // The window sums run in vector registers; where the processor has wider ones, a second build
 // of this function uses them. The additions are the same in every lane, so the bits are too.
 #if defined(__x86_64__) && defined(__GNUC__)
@@ -74,9 +109,8 @@ ComputeWindowExtremes(const EngineContext& ctx) {
 void ComputeFrequencyDurationIndices(EngineContext& ctx) {
   PulseDurations durations;
   ComputeFrequencyIndices(ctx, durations);
-  const WindowExtremes windows = ComputeWindowExtremes(ctx);
-  ComputeLowDurationIndices(ctx, durations, windows);
-  ComputeHighDurationIndices(ctx, durations, windows);
+  ComputeLowDurationIndices(ctx, durations, ctx.windows);
+  ComputeHighDurationIndices(ctx, durations, ctx.windows);
 }
 
 }  // namespace zelvo

@@ -3,6 +3,8 @@
 // a threshold down: FL1 and FH1 read it ascending as it arrives, FH8 and FH9 sort it descending
 // and read exceedance values from it.
 
+#include <iterator>
+
 #include "common/engine/FrequencyDuration.h"
 
 namespace zelvo {
@@ -26,26 +28,48 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   IndexResults& out = ctx.results;
   const float median = ctx.recordMedian;
 
+  // Every threshold first, in the order the list is read and sorted; then one pass over the
+  // record counts the pulses of all of them.
+  PulseSeries low, lowest, high, above1, above3, above7, fh8, fh9, fh10, fh11;
+  const bool flood = HasFloodThreshold(ctx);
   // Low pulses below the 25th percentile of the positive flows (list ascending from MH27).
-  const PulseSeries low = PulsesBelow(ctx, FlowListPercentile(ctx, 0.25f));
+  const float lowThreshold = FlowListPercentile(ctx, 0.25f);
+  const float lowestThreshold = 0.05f * ctx.recordMean;
+  // High pulses above the 75th percentile of the positive flows.
+  const float highThreshold = FlowListPercentile(ctx, 0.75f);
+  // FH3/FH4 count days above 3 and 7 times the record median, FH6/FH7 the events they form.
+  const float threeMedians = 3.0f * median;
+  const float sevenMedians = 7.0f * median;
+  // Exceedance values: the list sorted descending, so p is the share of positive days above.
+  SortValues(0, ctx.flowList.data(), ctx.flowCount);
+  const float fh8Threshold = FlowListPercentile(ctx, 0.25f);
+  const float fh9Threshold = FlowListPercentile(ctx, 0.75f);
+  PerYear annualMin = ctx.annualMin;
+  const float medianAnnualMin = ComputeSummaryStats(ctx.years, annualMin.data()).median;
+  // Floods above the 1.67-year threshold of the fitted peak-flow line.
+  const float floodThreshold = ctx.threshold167;
+  {
+    const float thresholds[] = {lowThreshold,    lowestThreshold, highThreshold, median,
+                                threeMedians,    sevenMedians,    fh8Threshold,  fh9Threshold,
+                                medianAnnualMin, floodThreshold};
+    const bool above[] = {false, false, true, true, true, true, true, true, true, true};
+    PulseSeries* const series[] = {&low, &lowest, &high, &above1, &above3, &above7, &fh8, &fh9, &fh10, &fh11};
+    static_assert(std::size(thresholds) <= kPulseLanes);
+    ScanPulseLanes(ctx, thresholds, above, flood ? 10 : 9, series);
+  }
+
   durations.lowPulse = low.meanDuration;
   SummaryStats lowCounts;
   out[FL(1)] = EventCounts(ctx, low, &lowCounts);
   out[FL(2)] = CountVariability(ctx, lowCounts);
-  out[FL(3)] = EventCounts(ctx, PulsesBelow(ctx, 0.05f * ctx.recordMean));
+  out[FL(3)] = EventCounts(ctx, lowest);
   ctx.Progress(progress::kFl3);
 
-  // High pulses above the 75th percentile of the positive flows.
-  const PulseSeries high = PulsesAbove(ctx, FlowListPercentile(ctx, 0.75f));
   durations.highPulse = high.meanDuration;
   SummaryStats highCounts;
   out[FH(1)] = EventCounts(ctx, high, &highCounts);
   out[FH(2)] = CountVariability(ctx, highCounts);
 
-  // FH3/FH4 count days above 3 and 7 times the record median, FH6/FH7 the events they form.
-  const PulseSeries above1 = PulsesAbove(ctx, median);
-  const PulseSeries above3 = PulsesAbove(ctx, 3.0f * median);
-  const PulseSeries above7 = PulsesAbove(ctx, 7.0f * median);
   durations.aboveMedian = above1.meanDuration;
   durations.aboveThreeMedians = above3.meanDuration;
   durations.aboveSevenMedians = above7.meanDuration;
@@ -56,18 +80,12 @@ void ComputeFrequencyIndices(EngineContext& ctx, PulseDurations& durations) {
   out[FH(6)] = EventCounts(ctx, above3);
   out[FH(7)] = EventCounts(ctx, above7);
 
-  // Exceedance values: the list sorted descending, so p is the share of positive days above.
-  SortValues(0, ctx.flowList.data(), ctx.flowCount);
-  out[FH(8)] = EventCounts(ctx, PulsesAbove(ctx, FlowListPercentile(ctx, 0.25f)));
-  out[FH(9)] = EventCounts(ctx, PulsesAbove(ctx, FlowListPercentile(ctx, 0.75f)));
+  out[FH(8)] = EventCounts(ctx, fh8);
+  out[FH(9)] = EventCounts(ctx, fh9);
   ctx.Progress(progress::kFh9);
 
-  PerYear annualMin = ctx.annualMin;
-  const float medianAnnualMin = ComputeSummaryStats(ctx.years, annualMin.data()).median;
-  out[FH(10)] = EventCounts(ctx, PulsesAbove(ctx, medianAnnualMin));
-
-  // Floods above the 1.67-year threshold of the fitted peak-flow line.
-  out[FH(11)] = HasFloodThreshold(ctx) ? EventCounts(ctx, PulsesAbove(ctx, ctx.threshold167)) : NotComputed();
+  out[FH(10)] = EventCounts(ctx, fh10);
+  out[FH(11)] = flood ? EventCounts(ctx, fh11) : NotComputed();
   ctx.Progress(progress::kFh11);
 }
 

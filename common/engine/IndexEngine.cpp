@@ -56,6 +56,7 @@ EngineContext::EngineContext(const FlowRecord& record, const EngineOptions& opti
   scratchA.assign(capacity, 0.0f);
   scratchB.assign(capacity, 0.0f);
   results.peaksPresent = peaks;
+  windows = ComputeWindowExtremes(*this);
 }
 
 void SetLimits(const EngineContext& ctx, IndexResult& r, const float* sorted, int n) {
@@ -65,6 +66,13 @@ void SetLimits(const EngineContext& ctx, IndexResult& r, const float* sorted, in
 }
 
 IndexResult FormY(const EngineContext& ctx, float* values, int n, Central central, SummaryStats* stats) {
+  if (stats == nullptr && ctx.UseMedian(central)) {
+    // Nothing asks for the mean or the spread: the sort alone gives the value and the limits.
+    IndexResult r;
+    r.value = ComputeMedian(n, values);
+    SetLimits(ctx, r, values, n);
+    return r;
+  }
   const SummaryStats s = ComputeSummaryStats(n, values);
   if (stats != nullptr) *stats = s;
   IndexResult r;

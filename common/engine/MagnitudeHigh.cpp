@@ -106,23 +106,31 @@ struct EventsAbove {
 };
 
 EventsAbove ScanEventsAbove(const EngineContext& ctx, float threshold, bool volumes = true) {
+  // The events of ScanEvents with "flow > threshold", kept as their peaks; the excess volume of a
+  // year adds f - threshold over the same days in the same slot order.
   EventsAbove r;
-  std::vector<FlowEvent> events;
   for (int y = 0; y < ctx.years; ++y) {
     const YearFlows& year = ctx.flows[y];
-    const std::size_t before = events.size();
-    ScanEvents(
-        year, [threshold](float f) { return f > threshold; }, events);
-    if (events.size() == before || !volumes) continue;
+    const std::size_t before = r.peaks.size();
     float volume = 0.0f;
-    for (float f : year)
-      if (EngineContext::Valid(f) && f > threshold) volume += f - threshold;
-    r.counts[r.years] = static_cast<float>(events.size() - before);
+    bool open = false;
+    for (const float f : year) {
+      if (!EngineContext::Valid(f)) continue;
+      if (f > threshold) {
+        if (!open) r.peaks.push_back(f);
+        open = true;
+        float& peak = r.peaks.back();
+        if (f > peak) peak = f;
+        volume += f - threshold;
+      } else {
+        open = false;
+      }
+    }
+    if (r.peaks.size() == before || !volumes) continue;
+    r.counts[r.years] = static_cast<float>(r.peaks.size() - before);
     r.volumes[r.years] = volume;
     ++r.years;
   }
-  r.peaks.reserve(events.size());
-  for (const FlowEvent& e : events) r.peaks.push_back(e.peak);
   return r;
 }
 

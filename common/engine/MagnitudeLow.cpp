@@ -51,7 +51,8 @@ void ComputeSevenDayRatios(EngineContext& ctx, const YearSummaries& ys) {
   PerYear minimumRatios{};
   for (int y = 0; y < ctx.years; ++y) {
     const float mean = ys.plainMean[y];
-    ratios[y] = SevenDayMinimumRatio(ctx.flows[y], mean);
+    // The smallest 7-day mean is the window extreme the context holds (the same sums).
+    ratios[y] = mean == 0.0f ? 0.0f : ctx.windows.min[kSevenDayWindow][y] / mean;
     minimumRatios[y] = mean == 0.0f ? 0.0f : ctx.annualMin[y] / mean;
   }
   SummaryStats s;

@@ -20,6 +20,10 @@ SummaryStats ComputeSummaryStats(int count, float* values);
 // sorting; the median is left 0.
 SummaryStats ComputeMoments(int count, const float* values);
 
+// The median exactly as ComputeSummaryStats gives it, without the mean and the spread; leaves
+// the array sorted ascending likewise. count = 0 gives 0.
+float ComputeMedian(int count, float* values);
+
 // Weibull plotting position with linear interpolation, clamped to the first and the last value.
 // `sorted` may be ascending or descending: the result follows the order it is in.
 float PercentileValue(float p, int count, const float* sorted);

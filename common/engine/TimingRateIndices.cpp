@@ -4,7 +4,9 @@
 #include "common/engine/TimingRateIndices.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <numbers>
 
@@ -37,33 +39,98 @@ float RateLog(float flow) {
 // position among the year's valid days, and into every one of the eleven flow classes whose test
 // it passes: with a record mean below 1 the bounds are negative and turn around, so the tests are
 // kept as independent comparisons rather than a search for the one class.
-void ComputeColwell(EngineContext& ctx) {
-  const double level = static_cast<float>(std::log10(static_cast<double>(ctx.recordMean)));
+// The eleven class tests of one day whose class logarithm is v: bit k set when the day counts in
+// class k.
+unsigned ClassMask(double v, const std::array<double, 10>& bound) {
+  unsigned mask = v < bound[0] ? 1u : 0u;
+  for (int k = 1; k < 10; ++k) mask |= (bound[k - 1] <= v) & (v < bound[k]) ? 1u << k : 0u;
+  mask |= v >= bound[9] ? 1u << 10 : 0u;
+  return mask;
+}
+
+}  // namespace
+
+ClassCountTable CountFlowClasses(const std::vector<YearFlows>& flows, int years, float recordMean) {
+  const double level = static_cast<float>(std::log10(static_cast<double>(recordMean)));
   static constexpr std::array<double, 10> kBounds = {0.1, 0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.25};
   std::array<double, 10> bound{};
-  for (std::size_t i = 0; i < kBounds.size(); ++i) bound[i] = kBounds[i] * level;
+  bool numbers = true;
+  for (std::size_t i = 0; i < kBounds.size(); ++i) {
+    bound[i] = kBounds[i] * level;
+    numbers &= !std::isnan(bound[i]);
+  }
+  // ClassLog is non-decreasing over the positive floats, whose bit patterns are in numeric
+  // order, so "ClassLog(f) >= bound" holds exactly from the first bit pattern where it holds:
+  // found once per bound by bisection, it replaces a logarithm per day by integer comparisons.
+  // A test against a bound that is not a number fails either way; such a run takes the
+  // logarithm of each day.
+  constexpr std::uint32_t kInfinity = 0x7f800000u;
+  std::array<std::uint32_t, 10> from{};
+  for (int k = 0; k < 10 && numbers; ++k) {
+    const auto holds = [&](std::uint32_t bits) {
+      return static_cast<double>(ClassLog(std::bit_cast<float>(bits))) >= bound[k];
+    };
+    if (!holds(kInfinity)) {
+      from[k] = kInfinity + 1;  // never: no flow that is a number has a larger pattern
+      continue;
+    }
+    std::uint32_t lo = 1, hi = kInfinity;  // holds(hi); the answer is in [lo, hi]
+    while (lo < hi) {
+      const std::uint32_t mid = lo + (hi - lo) / 2;
+      if (holds(mid))
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    from[k] = lo;
+  }
+  // The tests a day passes depend only on how many of the bit patterns `from` it reaches: one
+  // set of classes per step of the sorted patterns, taken from the step's first pattern.
+  std::array<std::uint32_t, 10> steps = from;
+  std::sort(steps.begin(), steps.end());
+  std::array<unsigned, 11> stepMask{};
+  for (int c = 0; c <= 10 && numbers; ++c) {
+    const std::uint32_t bits = c == 0 ? 0u : steps[c - 1];
+    unsigned atLeast = 0;  // bit k: ClassLog(f) >= bound[k]
+    for (int k = 0; k < 10; ++k) atLeast |= c > 0 && bits >= from[k] ? 1u << k : 0u;
+    // Class 0: below bound 0; class k: at least bound k-1 and below bound k; class 10: at least
+    // bound 9.
+    stepMask[c] = (~atLeast & 1u) | ((atLeast << 1) & ~atLeast & 0x3feu) | ((atLeast >> 9 & 1u) << 10);
+  }
+  const auto maskOf = [&](float f) {
+    // A flow of 0 (either sign) counts as 0.01 and takes its classes from the logarithm.
+    if (!numbers || f == 0.0f) return ClassMask(ClassLog(f), bound);
+    const std::uint32_t bits = std::bit_cast<std::uint32_t>(f);
+    int c = 0;
+    for (int k = 0; k < 10; ++k) c += bits >= steps[k] ? 1 : 0;
+    return stepMask[c];
+  };
 
   ClassCountTable counts{};
-  float lastFlow = -1.0f;  // runs of equal flows are common; their logarithm is taken once
-  double v = 0.0;
-  for (int y = 0; y < ctx.years; ++y) {
-    const YearFlows& year = ctx.flows[y];
+  float lastFlow = -1.0f;  // runs of equal flows are common; their classes are found once
+  unsigned mask = 0;
+  for (int y = 0; y < years; ++y) {
+    const YearFlows& year = flows[y];
     int column = 0;
     for (int s = 0; s < kDaySlots && column < kDayColumns; ++s) {
       if (s == kLeapDaySlot) continue;
       const float f = year[s];
-      if (!EngineContext::Valid(f)) continue;
+      if (f == kMissing) continue;
       if (f != lastFlow) {
-        v = ClassLog(f);
+        mask = maskOf(f);
         lastFlow = f;
       }
-      counts[0][column] += v < bound[0] ? 1 : 0;
-      for (int k = 1; k < 10; ++k) counts[k][column] += (bound[k - 1] <= v) & (v < bound[k]) ? 1 : 0;
-      counts[10][column] += v >= bound[9] ? 1 : 0;
+      for (unsigned m = mask; m != 0; m &= m - 1) ++counts[std::countr_zero(m)][column];
       ++column;
     }
   }
-  const Colwell c = ColwellFromCounts(counts);
+  return counts;
+}
+
+namespace {
+
+void ComputeColwell(EngineContext& ctx) {
+  const Colwell c = ColwellFromCounts(CountFlowClasses(ctx.flows, ctx.years, ctx.recordMean));
   ctx.results[TA(1)] = FormS(c.constancy);
   ctx.results[TA(2)] = FormS(c.predictability);
 }

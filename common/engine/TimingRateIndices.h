@@ -39,6 +39,13 @@ struct Colwell {
 };
 Colwell ColwellFromCounts(const ClassCountTable& counts);
 
+// The table of counts of TA1/TA2 for years[0..years) of a cleaned record (every slot a flow >= 0
+// or kMissing) whose record mean is `recordMean`: each valid day (29 February left out) in the
+// column of its position among its year's valid days, and in every one of the eleven classes of
+// log10 flow (0 counting as 0.01) whose test it passes against the bounds 0.1, 0.25, 0.5, ...,
+// 2.25 times log10 of the record mean.
+ClassCountTable CountFlowClasses(const std::vector<YearFlows>& flows, int years, float recordMean);
+
 // The six 61-slot seasons of the water year: 0-60, 61-121, 122-182, 183-243, 244-304, 305-365.
 inline constexpr int kSeasons = 6;
 inline constexpr int kSeasonSlots = 61;

@@ -68,7 +68,7 @@ YearlySeries ComputeYearlySeries(const FlowRecord& record) {
   SortValues(1, ctx.flowList.data(), ctx.flowCount);
   const PulseSeries low = PulsesBelow(ctx, FlowListPercentile(ctx, 0.25f));   // FL1
   const PulseSeries high = PulsesAbove(ctx, FlowListPercentile(ctx, 0.75f));  // FH1
-  const WindowExtremes windows = ComputeWindowExtremes(ctx);
+  const WindowExtremes& windows = ctx.windows;
 
   std::vector<float> days(kDaySlots), rises(kDaySlots), falls(kDaySlots);
   for (int y = 0; y < n; ++y) {
@@ -88,7 +88,7 @@ YearlySeries ComputeYearlySeries(const FlowRecord& record) {
     put(extremes.high < 0 ? kNoValue : WaterYearDay(wy, extremes.high));
     put(ZeroFlowDays(year));
     const float plainMean = summaries.plainMean[y];
-    put(plainMean == 0.0f ? kNoValue : magnitude::SevenDayMinimumRatio(year, plainMean));
+    put(plainMean == 0.0f ? kNoValue : windows.min[kSevenDayWindow][y] / plainMean);
     put(low.events[y]);
     put(low.events[y] > 0.0f ? low.meanDuration[y] : kNoValue);
     put(high.events[y]);

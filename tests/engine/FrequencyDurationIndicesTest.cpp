@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/engine/EngineContext.h"
+#include "common/engine/FrequencyDuration.h"
 #include "common/engine/HiOutputFile.h"
 #include "support/EngineHarness.h"
 
@@ -103,6 +104,40 @@ TEST(FrequencyDurationEvents, YearWithoutPulseCountsZeroButAddsNoDuration) {
 }
 
 // ---- thresholds on the shared list of positive flows ----------------------------------------
+
+TEST(FrequencyDurationEvents, PulsesScannedSideBySideMatchOneScanEach) {
+  // Three years of flows with gaps, zeros of both signs, runs of equal flows and flows equal to
+  // the thresholds; every lane count from 1 to the most, low and high pulses mixed, against
+  // the single scans.
+  FlowRecord r = ConstantRecord(3, 5.0f);
+  unsigned seed = 12345u;
+  for (int y = 0; y < 3; ++y)
+    for (int s = 0; s < kDaySlots; ++s) {
+      seed = seed * 1103515245u + 12345u;
+      const unsigned pick = (seed >> 16) % 16;
+      r.flows[y][s] = pick == 0   ? kMissing
+                      : pick == 1 ? 0.0f
+                      : pick == 2 ? -0.0f
+                                  : static_cast<float>(pick % 8);
+    }
+  auto ctx = ContextAfterMagnitude(r, Options());
+  const float thresholds[kPulseLanes] = {3.0f, 0.0f,  5.0f, 1.5f, 7.0f,     0.0f,  -1.0f, 6.0f,
+                                         2.0f, 99.0f, 4.0f, 1.0f, kMissing, 0.25f, 3.0f,  8.0f};
+  bool above[kPulseLanes];
+  for (int k = 0; k < kPulseLanes; ++k) above[k] = k % 3 != 1;
+  for (int lanes = 1; lanes <= kPulseLanes; ++lanes) {
+    std::vector<PulseSeries> got(lanes);
+    std::vector<PulseSeries*> out;
+    for (PulseSeries& s : got) out.push_back(&s);
+    ScanPulseLanes(*ctx, thresholds, above, lanes, out.data());
+    for (int k = 0; k < lanes; ++k) {
+      const PulseSeries one = above[k] ? PulsesAbove(*ctx, thresholds[k]) : PulsesBelow(*ctx, thresholds[k]);
+      EXPECT_EQ(got[k].events, one.events) << lanes << " lanes, lane " << k;
+      EXPECT_EQ(got[k].days, one.days) << lanes << " lanes, lane " << k;
+      EXPECT_EQ(got[k].meanDuration, one.meanDuration) << lanes << " lanes, lane " << k;
+    }
+  }
+}
 
 TEST(FrequencyDurationThresholds, AllZeroRecordFindsNoPulsesAndDividesByNoMedian) {
   auto ctx = RunGroup(ConstantRecord(3, 0.0f));

@@ -62,7 +62,7 @@ std::vector<std::uint32_t> Bits(const std::vector<float>& v) {
 }
 
 TEST(SortValuesLarge, SameListAsAComparisonSortInBothDirections) {
-  for (int n : {2, 3, 63, 64, 65, 255, 256, 366, 4095, 4096, 5000, 54900}) {
+  for (int n : {2, 3, 63, 64, 65, 255, 256, 366, 4095, 4096, 5000, 8191, 8192, 8193, 54900}) {
     const std::vector<float> input = RecordLikeValues(n);
     std::vector<float> up = input, down = input, expectUp = input, expectDown = input;
     ComparisonSort(expectUp, true);

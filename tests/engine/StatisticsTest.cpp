@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 #include "common/engine/Statistics.h"
@@ -20,6 +22,25 @@ TEST(ComputeSummaryStats, OddCountGivesMiddleValueAndLeavesArraySorted) {
 TEST(ComputeSummaryStats, EvenCountAveragesTheTwoMiddleValues) {
   std::vector<float> v{4, 1, 3, 2};
   EXPECT_EQ(ComputeSummaryStats(4, v.data()).median, 2.5f);
+}
+
+TEST(ComputeSummaryStats, MedianAloneIsTheSameValueAndLeavesTheSameOrder) {
+  const float nan = std::nanf("");
+  const std::vector<std::vector<float>> lists = {{},
+                                                 {4.0f},
+                                                 {3.0f, 1.0f},
+                                                 {5.0f, -0.0f, 0.0f, 2.5f, 1e-3f},
+                                                 {nan, 2.0f, 1.0f, nan},
+                                                 {0.1f, 0.2f, 0.3f, 0.7f}};
+  for (const std::vector<float>& list : lists) {
+    std::vector<float> a = list, b = list;
+    const int n = static_cast<int>(list.size());
+    const float median = ComputeMedian(n, a.data());
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(median),
+              std::bit_cast<std::uint32_t>(ComputeSummaryStats(n, b.data()).median));
+    for (int i = 0; i < n; ++i)
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(a[i]), std::bit_cast<std::uint32_t>(b[i]));
+  }
 }
 
 TEST(ComputeSummaryStats, EmptyListGivesZeros) {

@@ -220,6 +220,56 @@ TEST(ColwellIndices, ZeroFlowCountsAsHundredthAndClassTestsAreIndependent) {
   EXPECT_NEAR(res[TA(2)].value, 100.0 * (1.0 - share), 1e-3);
 }
 
+// The class of each day taken from its own logarithm, test by test: what the table of TA1/TA2
+// must hold whatever shortcut the engine takes.
+ClassCountTable CountClassesByLogarithm(const std::vector<YearFlows>& flows, float recordMean) {
+  const double level = static_cast<float>(std::log10(static_cast<double>(recordMean)));
+  const double factors[10] = {0.1, 0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.25};
+  double bound[10];
+  for (int k = 0; k < 10; ++k) bound[k] = factors[k] * level;
+  ClassCountTable counts{};
+  for (const YearFlows& year : flows) {
+    int column = 0;
+    for (int s = 0; s < kDaySlots && column < kDayColumns; ++s) {
+      if (s == kLeapDaySlot || year[s] == kMissing) continue;
+      const double v = static_cast<float>(std::log10(year[s] == 0.0f ? 0.01 : static_cast<double>(year[s])));
+      counts[0][column] += v < bound[0] ? 1 : 0;
+      for (int k = 1; k < 10; ++k) counts[k][column] += bound[k - 1] <= v && v < bound[k] ? 1 : 0;
+      counts[10][column] += v >= bound[9] ? 1 : 0;
+      ++column;
+    }
+  }
+  return counts;
+}
+
+TEST(ColwellIndices, FlowsOnAndBesideEveryClassBoundCountAsTheirLogarithmSays) {
+  // Record means above 1, of 1 (every bound 0), below 1 (the bounds turn around), of 0 and not a
+  // number (no bound to pass), each with flows at the float nearest every bound's flow and the
+  // floats beside it, 0 of both signs, the smallest and largest floats and gaps.
+  for (const float mean : {37.5f, 1.0f, 0.4f, 1234.5f, 0.0f, std::nanf("")}) {
+    std::vector<float> days = {0.0f, -0.0f, 1e-45f, 1e-38f, 0.01f, 3.4e38f, kMissing};
+    const double level = static_cast<float>(std::log10(static_cast<double>(mean)));
+    for (const double factor : {0.1, 0.25, 0.5, 0.75, 1.0, 1.25, 1.5, 1.75, 2.0, 2.25}) {
+      const float f = static_cast<float>(std::pow(10.0, factor * level));
+      if (!(f > 0.0f) || std::isinf(f)) continue;
+      float g = f;
+      for (int step = 0; step < 4; ++step) g = std::nextafter(g, 0.0f);
+      for (int step = 0; step < 9; ++step) {
+        days.push_back(g);
+        g = std::nextafter(g, 3.4e38f);
+      }
+    }
+    std::vector<YearFlows> flows(3);
+    std::size_t next = 0;
+    for (YearFlows& year : flows)
+      for (float& slot : year) slot = days[next++ % days.size()];
+    const ClassCountTable expected = CountClassesByLogarithm(flows, mean);
+    EXPECT_EQ(CountFlowClasses(flows, 3, mean), expected) << "record mean " << mean;
+    // Only the first years count.
+    EXPECT_EQ(CountFlowClasses(flows, 0, mean), ClassCountTable{});
+  }
+}
+
 TEST(ColwellIndices, ColumnsCountValidDaysAndSkipTheLeapDay) {
   // Both years have one high day first and low days after it; in the second year a gap comes
   // before the high day, so the high days share column 0 and every column holds one class.

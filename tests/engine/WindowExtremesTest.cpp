@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "common/engine/FrequencyDuration.h"
+#include "common/engine/MagnitudeShared.h"
 #include "support/EngineHarness.h"
 
 namespace zelvo {
@@ -60,6 +61,19 @@ TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
       EXPECT_EQ(std::bit_cast<std::uint32_t>(got.max[i][y]), std::bit_cast<std::uint32_t>(hi))
           << "year " << y << " window " << kWindowLengths[i];
     }
+  // The context holds the same extremes from the start, and its 7-day minima are those of
+  // ML17's own window scan.
+  for (int y = 0; y < 6; ++y) {
+    for (std::size_t i = 0; i < kWindowLengths.size(); ++i) {
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.min[i][y]),
+                std::bit_cast<std::uint32_t>(got.min[i][y]));
+      EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.max[i][y]),
+                std::bit_cast<std::uint32_t>(got.max[i][y]));
+    }
+    EXPECT_EQ(std::bit_cast<std::uint32_t>(got.min[kSevenDayWindow][y]),
+              std::bit_cast<std::uint32_t>(magnitude::SmallestSevenDayMean(ctx->flows[y])))
+        << "year " << y;
+  }
 }
 
 }  // namespace
