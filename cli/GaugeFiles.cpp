@@ -144,20 +144,19 @@ Status IndexPeakFolder(const std::filesystem::path& folder, std::map<std::string
   std::vector<std::string> files;
   if (Status listed = ExpandGaugeArguments({folder.string()}, files); !listed) return listed;
   if (!std::filesystem::is_directory(folder)) return Status::Failure("not a folder: " + folder.string());
-  std::map<std::string, std::string> others;  // agency files that do not look like peak files
   for (const std::string& file : files) {
     std::ifstream in;
     if (!OpenInputFile(in, file)) continue;
     const GaugeFileKind kind = GaugeFileKindOf(in);
-    if (kind != GaugeFileKind::Peaks && kind != GaugeFileKind::Agency) continue;
+    // Only a file whose column names show a peak discharge is a peak file: a daily-value file in
+    // the same folder carries the same site number and would otherwise be read as the peaks.
+    if (kind != GaugeFileKind::Peaks) continue;
     in.clear();
     in.seekg(0);
     const std::string site = AgencySiteNumber(in);
     if (site.empty()) continue;
-    auto& target = kind == GaugeFileKind::Peaks ? bySite : others;
-    target.emplace(site, file);  // the first by name stays
+    bySite.emplace(site, file);  // the first by name stays
   }
-  for (const auto& [site, file] : others) bySite.emplace(site, file);
   return Status::Success();
 }
 

@@ -17,6 +17,7 @@
 #include "cli/OrderedWork.h"
 #include "common/engine/HiOutputFile.h"
 #include "common/engine/IndexEngine.h"
+#include "common/engine/TextFormat.h"
 #include "common/import/DailyValueReader.h"
 #include "common/io/TextInput.h"
 #include "common/io/WholeFile.h"
@@ -28,17 +29,6 @@ namespace {
 constexpr const char* kUsage =
     "indices FILE... -o TABLE.csv [--peak-dir DIR] [--areas AREAS.csv] [--from Y] [--to Y] "
     "[--keep complete|all] [--column mean|rule] [--lower L] [--upper U] [--median] [--jobs N]";
-
-// A CSV field: quoted when it holds a comma, a quote or a line break.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 std::string Trimmed(std::string text) {
   const auto first = text.find_first_not_of(" \t\r\"");

@@ -37,4 +37,15 @@ inline std::string OneLine(std::string_view text) {
   return out;
 }
 
+// A CSV field: quoted, with its quotes doubled, when it holds a comma, a quote or a line break.
+inline std::string CsvField(const std::string& text) {
+  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + "\"";
+}
+
 }  // namespace zelvo

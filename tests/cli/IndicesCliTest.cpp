@@ -246,6 +246,23 @@ TEST_F(IndicesCli, FailedGaugesAreReportedAndLeftOutInInputOrder) {
       ImportAndCompute(dir_.File("gauges/a.txt"), "--peak-file " + Q(dir_.File("peaks/pa.txt")), "--peaks"));
 }
 
+// Daily files and peak files in one folder, given as the peak folder too: each gauge takes the
+// peak file of its site, and a gauge without one runs without peaks (its own daily file is no
+// peak file).
+TEST_F(IndicesCli, APeakFolderThatHoldsTheDailyFilesPairsOnlyPeakFiles) {
+  fs::create_directory(dir_ / "all");
+  dir_.Write("all/a.txt", DailyText("01000001", 1981, 2010));
+  dir_.Write("all/b.txt", DailyText("01000002", 1981, 2010));
+  dir_.Write("all/pk_a.txt", PeakText("01000001", 1981, 2010, false));
+  const CliRun run = Run("indices " + Q(dir_.File("all/a.txt")) + " " + Q(dir_.File("all/b.txt")) +
+                         " --peak-dir " + Q(dir_.File("all")) + " -o " + Q(dir_.File("table.csv")));
+  EXPECT_EQ(run.status, 0) << run.err;
+  const auto lines = SplitLines(dir_.Read("table.csv"));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(SplitCommas(lines[1])[5], "30");
+  EXPECT_EQ(SplitCommas(lines[2])[5], "0");
+}
+
 TEST_F(IndicesCli, CsvAndDataSetFilesByTheirContent) {
   dir_.Write("daily.txt", DailyText("01000001", 1981, 2000));
   ASSERT_EQ(Run("import " + Q(dir_.File("daily.txt")) + " -o " + Q(dir_.File("dataset_1"))).status, 0);

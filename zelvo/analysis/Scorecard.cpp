@@ -234,17 +234,6 @@ std::string FormatScorecardReport(const std::string& heading, const std::string&
 
 namespace {
 
-// A CSV field: quoted (with doubled quotes) when it holds a comma, a quote or a line break.
-std::string CsvText(const std::string& text) {
-  if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-  std::string quoted = "\"";
-  for (char c : text) {
-    if (c == '"') quoted += '"';
-    quoted += c;
-  }
-  return quoted + "\"";
-}
-
 template <typename T>
 std::string CsvNumber(const char* format, const std::optional<T>& value) {
   return value ? Format(format, static_cast<double>(*value)) : std::string(kNotAvailable);
@@ -261,7 +250,7 @@ std::string FormatScorecardCsv(const Scorecard& card) {
   for (const ScorecardBlock& block : card.blocks) {
     for (const QuantityScore& s : block.scores) {
       const BaselineRange& r = s.baseline;
-      out += CsvText(block.title) + Format(",%d,%d,", block.firstYear, block.lastYear) + CsvText(r.name);
+      out += CsvField(block.title) + Format(",%d,%d,", block.firstYear, block.lastYear) + CsvField(r.name);
       out += Format(",%d,%d,", r.years, s.years);
       out += CsvNumber("%.6g", r.lowerBoundary) + "," + CsvNumber("%.6g", r.upperBoundary) + ",";
       out += CsvNumber("%.6g", r.median) + "," + CsvNumber("%.6g", s.median) + ",";
