@@ -122,7 +122,7 @@ TEST_F(IndicesCli, EveryRealGaugeAsImportAndComputeGiveIt) {
   if (files.empty()) GTEST_SKIP() << "no real data";
   // Drainage areas for all but one site (which then takes 1.0 and says so).
   dir_.Write("areas.csv", "site,area\n05427718,73.6\n04174500,729\n08057000,6106\n02177000,207\n");
-  for (const std::string options :
+  for (const std::string& options :
        {std::string(""), std::string("--keep complete --lower 10 --upper 90 --median")}) {
     SCOPED_TRACE(options);
     std::string args = "indices";

@@ -104,8 +104,12 @@ TEST(DataSetFile, ShortLinesAnEarlyEndOrAnEmptyFileAreDamagedNotZeros) {
   const std::size_t lastLine = whole.rfind('\n') + 1;
   const std::size_t slotsEnd = whole.find("\r\n2\r\n") + 2;
   for (std::size_t cut = 0; cut < lastLine; cut += (cut < 100 || cut > slotsEnd - 60 ? 1 : 37)) {
-    if (cut != slotsEnd) EXPECT_FALSE(read(whole.substr(0, cut), true)) << "cut after " << cut << " bytes";
-    if (cut < slotsEnd) EXPECT_FALSE(read(whole.substr(0, cut), false)) << "cut after " << cut << " bytes";
+    if (cut != slotsEnd) {
+      EXPECT_FALSE(read(whole.substr(0, cut), true)) << "cut after " << cut << " bytes";
+    }
+    if (cut < slotsEnd) {
+      EXPECT_FALSE(read(whole.substr(0, cut), false)) << "cut after " << cut << " bytes";
+    }
   }
   EXPECT_EQ(
       read(whole.substr(0, whole.find("\r\n") + 2), false).Message(),
