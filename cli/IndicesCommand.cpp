@@ -30,7 +30,7 @@ constexpr const char* kUsage =
     "indices FILE... -o TABLE.csv [--peak-dir DIR] [--areas AREAS.csv] [--from Y] [--to Y] "
     "[--keep complete|all] [--column mean|rule] [--lower L] [--upper U] [--median] [--jobs N]";
 
-std::string Trimmed(std::string text) {
+std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(" \t\r\"");
   if (first == std::string::npos) return {};
   const auto last = text.find_last_not_of(" \t\r\"");
@@ -63,7 +63,13 @@ std::string Header() {
   std::string h = "file,site,first_year,last_year,years,peaks,area";
   for (int i = 0; i < kIndexCount; ++i) {
     const std::string name(IndexName(i));
-    h += "," + name + "," + name + "_lower," + name + "_upper";
+    h += ',';
+    h += name;
+    h += ',';
+    h += name;
+    h += "_lower,";
+    h += name;
+    h += "_upper";
   }
   return h + "\n";
 }
@@ -119,8 +125,8 @@ class ProgressLine {
     const double elapsed = std::chrono::duration<double>(now - start_).count();
     const double left =
         done > 0 ? elapsed / static_cast<double>(done) * static_cast<double>(total_ - done) : 0.0;
-    std::cerr << "\r" << done << "/" << total_ << " gauges, " << failed << " failed, "
-              << static_cast<long>(left + 0.5) << " s left\033[K" << std::flush;
+    std::cerr << "\r" << done << "/" << total_ << " gauges, " << failed << " failed, " << std::lround(left)
+              << " s left\033[K" << std::flush;
   }
   // Clears the line before a message is printed, and at the end.
   void Clear() {

@@ -22,15 +22,16 @@ constexpr const char* kUsage =
 // "25,75" -> the two percentiles.
 Status ParseBounds(const std::string& text, float& lower, float& upper) {
   const std::size_t comma = text.find(',');
-  const Status bad =
-      Status::Failure("the option --bounds needs two percentiles as L,U, not \"" + text + "\"");
-  if (comma == std::string::npos) return bad;
+  const auto bad = [&text] {
+    return Status::Failure("the option --bounds needs two percentiles as L,U, not \"" + text + "\"");
+  };
+  if (comma == std::string::npos) return bad();
   const std::string first = text.substr(0, comma), second = text.substr(comma + 1);
   char* end = nullptr;
   const double l = std::strtod(first.c_str(), &end);
-  if (first.empty() || *end != '\0') return bad;
+  if (first.empty() || *end != '\0') return bad();
   const double u = std::strtod(second.c_str(), &end);
-  if (second.empty() || *end != '\0') return bad;
+  if (second.empty() || *end != '\0') return bad();
   lower = static_cast<float>(l);
   upper = static_cast<float>(u);
   return Status::Success();

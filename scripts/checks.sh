@@ -69,7 +69,12 @@ fi
 # installed and a configured build folder gives the compile commands.
 build="${1:-}"
 if [ -n "$build" ] && [ -f "$build/compile_commands.json" ] && command -v run-clang-tidy >/dev/null 2>&1; then
-  if ! run-clang-tidy -quiet -p "$build" -j 2 "$top/(common/(io|engine|import|ui)|zelvo/[a-z]+|tarvel|cli)/[A-Za-z]+\.cpp$" \
+  # clang does not know the GCC-only vectoriser option of the engine's sources: a copy of the
+  # compile commands without it.
+  commands="$build/clang-tidy-commands"
+  mkdir -p "$commands"
+  sed 's/ -fvect-cost-model=[a-z]*//g' "$build/compile_commands.json" > "$commands/compile_commands.json"
+  if ! run-clang-tidy -quiet -p "$commands" -j 2 "$top/(common/(io|engine|import|ui)|zelvo/[a-z]+|tarvel|cli)/[A-Za-z]+\.cpp$" \
       > "$build/clang-tidy.log" 2>&1; then
     grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u | head -40
     echo "checks: clang-tidy found something (full output in $build/clang-tidy.log)"; status=1

@@ -204,6 +204,7 @@ std::optional<ScorecardResult> AlternativeAlterationScorecard(AppState& app, Ui&
   std::vector<int> positions = choose.selected;
   std::sort(positions.begin(), positions.end());
   std::vector<int> altered;
+  altered.reserve(positions.size());
   for (int position : positions) altered.push_back(choose.targets[position] + 1);
   const std::optional<ScorecardOptions> options = AskMethod(app, ui);
   if (!options) return std::nullopt;
