@@ -1,6 +1,8 @@
 #include "common/import/AgencyLines.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "common/engine/FlowRecord.h"
 #include "common/engine/WaterYear.h"
@@ -35,9 +37,16 @@ bool IsCalendarDate(const CalendarDate& d) {
 
 bool ParseAgencyDate(std::string_view text, CalendarDate& date) {
   if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-    if (text[i] < '0' || text[i] > '9') return false;
-  date = SplitAgencyDate(text);
+  // The digits at their fixed places; any other character is 10 or more.
+  const auto digit = [text](std::size_t i) {
+    return static_cast<unsigned>(static_cast<unsigned char>(text[i])) - '0';
+  };
+  const unsigned y0 = digit(0), y1 = digit(1), y2 = digit(2), y3 = digit(3);
+  const unsigned m0 = digit(5), m1 = digit(6), d0 = digit(8), d1 = digit(9);
+  if (y0 > 9 || y1 > 9 || y2 > 9 || y3 > 9 || m0 > 9 || m1 > 9 || d0 > 9 || d1 > 9) return false;
+  date.year = static_cast<int>(y0 * 1000 + y1 * 100 + y2 * 10 + y3);
+  date.month = static_cast<int>(m0 * 10 + m1);
+  date.day = static_cast<int>(d0 * 10 + d1);
   return IsCalendarDate(date);
 }
 
@@ -67,16 +76,45 @@ std::vector<std::string_view> SplitFields(std::string_view line) {
   return fields;
 }
 
+namespace {
+
+// The number of tabs in `text`, eight characters at a time.
+std::size_t CountTabs(std::string_view text) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u, kLow7 = 0x7f7f7f7f7f7f7f7fu;
+  const char* p = text.data();
+  std::size_t left = text.size(), count = 0;
+  while (left >= 8) {
+    // Per byte 1 where it is a tab, else 0, summed in the bytes of `sum` over up to 31 words,
+    // so that the total of all eight bytes stays below 256 for the sum by multiplication.
+    std::uint64_t sum = 0;
+    for (std::size_t words = 0; words < 31 && left >= 8; ++words, p += 8, left -= 8) {
+      std::uint64_t w;
+      std::memcpy(&w, p, sizeof w);
+      const std::uint64_t x = w ^ (kOnes * '\t');               // 0 in the bytes that are tabs
+      const std::uint64_t nonZero = ((x & kLow7) + kLow7) | x;  // high bit set in non-zero bytes
+      sum += (~nonZero >> 7) & kOnes;
+    }
+    count += static_cast<std::size_t>((sum * kOnes) >> 56);
+  }
+  for (; left > 0; --left, ++p) count += *p == '\t';
+  return count;
+}
+
+}  // namespace
+
 std::size_t FieldCount(std::string_view line) {
-  if (line.find('\t') != std::string_view::npos)
-    return static_cast<std::size_t>(std::count(line.begin(), line.end(), '\t')) + 1;
+  if (const std::size_t tabs = CountTabs(line); tabs > 0) return tabs + 1;
   return SplitFields(line).size();
 }
 
-int FieldAt(std::string_view line, std::size_t offset) {
+namespace {
+
+bool HasTab(std::string_view line) { return line.find('\t') != std::string_view::npos; }
+
+// FieldAt for a line whose tab check is done: `tabbed` says whether it has a tab.
+int FieldAtOf(std::string_view line, bool tabbed, std::size_t offset) {
   const std::string_view before = line.substr(0, offset);
-  if (line.find('\t') != std::string_view::npos)
-    return static_cast<int>(std::count(before.begin(), before.end(), '\t'));
+  if (tabbed) return static_cast<int>(CountTabs(before));
   LineScanner scan(before);
   std::string_view token;
   int count = 0;
@@ -84,6 +122,10 @@ int FieldAt(std::string_view line, std::size_t offset) {
   // `offset` is the start of a token, so the tokens before it are whole.
   return count;
 }
+
+}  // namespace
+
+int FieldAt(std::string_view line, std::size_t offset) { return FieldAtOf(line, HasTab(line), offset); }
 
 bool ParseDailyValueLine(std::string_view line, DailyValueLine& out) {
   LineScanner scan(line);
@@ -96,14 +138,17 @@ bool ParseDailyValueLine(std::string_view line, DailyValueLine& out) {
   scan.SkipBlanks();
   const std::size_t at1 = scan.Position();
   if (!scan.Float(value1)) return true;
+  // Every character before the value went through the scanner, and tabs only through its blank
+  // skips: on a line with tabs, the tabs passed are the field of the value.
+  const bool tabbed = scan.TabsPassed() > 0 || HasTab(line);
   out.flow = value1;
-  out.flowField = FieldAt(line, at1);
+  out.flowField = tabbed ? static_cast<int>(scan.TabsPassed()) : FieldAtOf(line, false, at1);
   if (!scan.Token(flag) || !scan.Float(value2) || !scan.Token(flag)) return true;
   scan.SkipBlanks();
   const std::size_t at3 = scan.Position();
   if (scan.Float(value3)) {
     out.flow = value3;
-    out.flowField = FieldAt(line, at3);
+    out.flowField = tabbed ? static_cast<int>(scan.TabsPassed()) : FieldAtOf(line, false, at3);
   }
   return true;
 }

@@ -52,6 +52,11 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
   bool skippedForYears = false;
   long stored = 0;
   ValueColumnTally columns;
+  // The year the last line went to and its flows; the field and year of the last line counted and
+  // its count (map entries stay where they are).
+  int flowsYear = 0, countField = 0, countYear = 0;
+  YearFlows* yearFlows = nullptr;
+  long* lineCount = nullptr;
 
   std::string line;
   while (ReadTextLine(in, line)) {
@@ -87,13 +92,25 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
     const int newFirst = table.empty() ? at.waterYear : std::min(first, at.waterYear);
     const int newLast = table.empty() ? at.waterYear : std::max(last, at.waterYear);
     if (newLast - newFirst > kMaxYears - 1) return FailureAt(span, kSpanOver150YearsMessage, kFieldDailyFile);
-    auto [it, inserted] = table.try_emplace(at.waterYear);
-    if (inserted) it->second.fill(kMissing);
-    it->second[static_cast<std::size_t>(at.slot - 1)] = value.flow;
+    // Lines come year by year: the year of the line before is found again without a look-up.
+    if (yearFlows == nullptr || at.waterYear != flowsYear) {
+      auto [it, inserted] = table.try_emplace(at.waterYear);
+      if (inserted) it->second.fill(kMissing);
+      yearFlows = &it->second;
+      flowsYear = at.waterYear;
+    }
+    (*yearFlows)[static_cast<std::size_t>(at.slot - 1)] = value.flow;
     first = newFirst;
     last = newLast;
     ++stored;
-    if (described && value.flowField >= 0) columns.CountLine(value.flowField, at.waterYear);
+    if (described && value.flowField >= 0) {
+      if (lineCount == nullptr || value.flowField != countField || at.waterYear != countYear) {
+        lineCount = &columns.LineCount(value.flowField, at.waterYear);
+        countField = value.flowField;
+        countYear = at.waterYear;
+      }
+      ++*lineCount;
+    }
   }
 
   if (!agencyLineSeen) return FailureAt(span, NoAgencyLineMessage(pathForMessages), kFieldDailyFile);

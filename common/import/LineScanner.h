@@ -30,11 +30,14 @@ class LineScanner {
   void SkipToBlank();
 
   std::size_t Position() const { return pos_; }
+  // The tabs the blank skips of %s, %d, %f and " " have passed over so far.
+  std::size_t TabsPassed() const { return tabs_; }
   bool AtEnd() const { return pos_ >= text_.size(); }
 
  private:
   std::string_view text_;
   std::size_t pos_ = 0;
+  std::size_t tabs_ = 0;
 };
 
 // A blank in the sense of the C library's isspace in the "C" locale.

@@ -14,30 +14,29 @@ bool OpenInputFile(std::ifstream& in, const std::filesystem::path& path) {
 
 bool ReadTextLine(std::istream& in, std::string& line) {
   line.clear();
-  std::streambuf* buffer = in.rdbuf();
-  const std::istream::sentry ok(in, true);
-  if (!ok || buffer == nullptr) return false;
+  // The line comes in chunks through istream::getline, which copies a run of the stream's buffer
+  // at a time; a chunk that fills up leaves the failbit and the rest of the line unread.
+  char chunk[4096];
   bool any = false;
   bool overlong = false;
-  try {
-    for (;;) {
-      const int c = buffer->sbumpc();
-      if (c == std::char_traits<char>::eof()) {
-        in.setstate(any ? std::ios::eofbit : std::ios::eofbit | std::ios::failbit);
-        break;
-      }
-      any = true;
-      if (c == '\n') break;
-      if (overlong) continue;
-      if (line.size() == kMaxLineLength) {
+  for (;;) {
+    in.getline(chunk, sizeof chunk);
+    const std::streamsize got = in.gcount();
+    const std::ios::iostate state = in.rdstate();
+    if (state & std::ios::badbit) return false;
+    if (got == 0) break;  // nothing left (end of input) or a stream that was not good
+    any = true;
+    const bool ended = !(state & std::ios::eofbit) && !(state & std::ios::failbit);
+    // The "\n" a line ended with is counted by gcount but not stored.
+    const std::size_t stored = static_cast<std::size_t>(ended ? got - 1 : got);
+    if (!overlong) {
+      if (line.size() + stored > kMaxLineLength)
         overlong = true;
-        continue;
-      }
-      line.push_back(static_cast<char>(c));
+      else
+        line.append(chunk, stored);
     }
-  } catch (...) {
-    in.setstate(std::ios::badbit);
-    return false;
+    if (ended || (state & std::ios::eofbit)) break;
+    in.clear(state & ~std::ios::failbit);  // a full chunk: the line goes on
   }
   if (overlong) line = kOverlongLine;
   return any;
