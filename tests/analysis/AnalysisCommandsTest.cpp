@@ -56,16 +56,7 @@ struct AnalysisSession : ::testing::Test {
   }
 
   void AddDataSet(const std::string& title, const FlowRecord& r, int streamClass = 1) {
-    const int number = static_cast<int>(app.dataSets.size()) + 1;
-    DataSetEntry e;
-    e.title = title;
-    e.SetWaterYears(r.FirstYear(), r.LastYear());
-    e.fileName = DataSetFileName(number);
-    e.streamClass = streamClass;
-    e.peakFlag = r.peakCount > 0 ? 1 : 0;
-    ASSERT_TRUE(WriteDataSetFile(app.projectFolder / e.fileName, r, e.peakFlag == 1));
-    app.dataSets.push_back(e);
-    ASSERT_TRUE(WriteDataSetDirectory(app.projectFolder, app.dataSets));
+    zelvo::testing::AddStoredDataSet(app.projectFolder, app.dataSets, title, r, streamClass);
   }
 
   // Fills the compute dialog with area 10 and the given percentiles.

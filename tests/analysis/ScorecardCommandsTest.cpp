@@ -66,13 +66,7 @@ struct ScorecardSession : ::testing::Test {
   }
 
   void AddDataSet(const std::string& title, const FlowRecord& r) {
-    DataSetEntry e;
-    e.title = title;
-    e.SetWaterYears(r.FirstYear(), r.LastYear());
-    e.fileName = DataSetFileName(static_cast<int>(app.dataSets.size()) + 1);
-    ASSERT_TRUE(WriteDataSetFile(app.projectFolder / e.fileName, r, false));
-    app.dataSets.push_back(e);
-    ASSERT_TRUE(WriteDataSetDirectory(app.projectFolder, app.dataSets));
+    zelvo::testing::AddStoredDataSet(app.projectFolder, app.dataSets, title, r);
   }
 
   fs::path In(const std::string& name) const { return app.projectFolder / name; }

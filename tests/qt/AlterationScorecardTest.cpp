@@ -19,6 +19,7 @@
 #include "common/qt/TextWindow.h"
 #include "qcustomplot.h"
 #include "qt/QtTestSupport.h"
+#include "support/ProjectFiles.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/ScorecardCommands.h"
 #include "zelvo/files/DataSetDirectory.h"
@@ -64,12 +65,7 @@ class AlterationScorecard : public ::testing::Test {
     app.baseline = 1;
   }
   void Add(const std::string& title, const FlowRecord& r) {
-    DataSetEntry e;
-    e.title = title;
-    e.SetWaterYears(r.FirstYear(), r.LastYear());
-    e.fileName = DataSetFileName(static_cast<int>(app.dataSets.size()) + 1);
-    ASSERT_TRUE(WriteDataSetFile(app.projectFolder / e.fileName, r, false));
-    app.dataSets.push_back(e);
+    zelvo::testing::AddStoredDataSet(app.projectFolder, app.dataSets, title, r);
   }
   zelvo::testing::TempFolder temp;
   AppState app;

@@ -275,7 +275,7 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
     ASSERT_EQ(f.values.size(), 2u);
     ASSERT_EQ(f.values[1].size(), 366u);
     EXPECT_EQ(DataGridForm::CellText(f.values[1][151]), "1992.15");
-    f.values[1][3] = *ParseCellText(" 1.5 ");
+    f.values[1][3] = *ParseDecimalText(" 1.5 ");
   });
   EditDataSetData(app, ui);
   EXPECT_EQ(testing::ReadWholeFile(temp.Path() / "dataset_1"), before);
@@ -286,11 +286,11 @@ TEST_F(DataSetSession, GridEditStoresTheNewValueAndCancelLeavesTheFile) {
   const FlowRecord r = Read(1, true);
   EXPECT_EQ(r.peakCount, 1);
   EXPECT_FLOAT_EQ(r.peaks[0], 1000.0f);
-  EXPECT_FALSE(ParseCellText("abc").has_value());
-  EXPECT_FALSE(ParseCellText("").has_value());
-  EXPECT_FALSE(ParseCellText("1.5x").has_value());
-  EXPECT_FALSE(ParseCellText("nan").has_value());
-  EXPECT_EQ(*ParseCellText("-2"), -2.0f);
+  EXPECT_FALSE(ParseDecimalText("abc").has_value());
+  EXPECT_FALSE(ParseDecimalText("").has_value());
+  EXPECT_FALSE(ParseDecimalText("1.5x").has_value());
+  EXPECT_FALSE(ParseDecimalText("nan").has_value());
+  EXPECT_EQ(*ParseDecimalText("-2"), -2.0f);
 }
 
 TEST(DataGrid, CancelAsksBeforeThrowingEditsAway) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "zelvo/files/DataSetDirectory.h"
@@ -41,6 +42,21 @@ inline FlowRecord StoredRecord(const std::filesystem::path& dataSetFile, bool pe
   const Status read = ReadDataSetFile(dataSetFile, peakFlag, record);
   EXPECT_TRUE(read.Ok()) << read.Message();
   return record;
+}
+
+// Adds a data set to a project as an import would leave it: its file "dataset_N" (with its peak
+// section when the record has peaks), its entry in `dataSets` and the rewritten ds_directory.
+inline void AddStoredDataSet(const std::filesystem::path& folder, std::vector<DataSetEntry>& dataSets,
+                             const std::string& title, const FlowRecord& record, int streamClass = 1) {
+  DataSetEntry e;
+  e.title = title;
+  e.SetWaterYears(record.FirstYear(), record.LastYear());
+  e.fileName = DataSetFileName(static_cast<int>(dataSets.size()) + 1);
+  e.streamClass = streamClass;
+  e.peakFlag = record.peakCount > 0 ? 1 : 0;
+  ASSERT_TRUE(WriteDataSetFile(folder / e.fileName, record, e.peakFlag == 1));
+  dataSets.push_back(e);
+  ASSERT_TRUE(WriteDataSetDirectory(folder, dataSets));
 }
 
 }  // namespace zelvo::testing

@@ -1,8 +1,6 @@
 #include "zelvo/store/DataSetForms.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 
 #include "common/engine/FlowRecord.h"
 #include "common/engine/TextFormat.h"
@@ -73,19 +71,6 @@ bool MayDiscardGridEdits(Ui& ui, const DataGridForm& form, const std::vector<std
   // missing day (999999.0) typed in place of a flow is a change like any other.
   if (typed == form.values) return true;
   return ui.Message(kDiscardChangesQuestion, Buttons::YesNo) == Answer::Yes;
-}
-
-std::optional<float> ParseCellText(const std::string& text) {
-  std::size_t first = text.find_first_not_of(" \t");
-  std::size_t last = text.find_last_not_of(" \t");
-  if (first == std::string::npos) return std::nullopt;
-  const char* begin = text.data() + first;
-  const char* end = text.data() + last + 1;
-  if (*begin == '+') ++begin;
-  float value = 0.0f;
-  const auto [ptr, ec] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
-  return value;
 }
 
 std::string CellNotANumberMessage(const std::string& text) {

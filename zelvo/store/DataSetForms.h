@@ -65,8 +65,7 @@ struct DataGridForm : Form {
 // asks "Discard your changes?" (Yes/No). True when the grid may close without the edits.
 inline constexpr const char* kDiscardChangesQuestion = "Discard your changes?";
 bool MayDiscardGridEdits(Ui& ui, const DataGridForm& form, const std::vector<std::vector<float>>& typed);
-// What a grid cell accepts: a decimal number, blanks around it allowed. nullopt otherwise.
-std::optional<float> ParseCellText(const std::string& text);
+// A grid cell accepts what ParseDecimalText (common/ui/NumberFields.h) reads.
 // Shown when a cell does not hold a number.
 std::string CellNotANumberMessage(const std::string& text);
 

@@ -15,6 +15,7 @@
 #include "common/qt/FieldText.h"
 #include "common/qt/FormDialog.h"
 #include "common/qt/MessageBox.h"
+#include "common/ui/NumberFields.h"
 #include "zelvo/files/DataSetEntry.h"
 #include "zelvo/store/DataSetForms.h"
 
@@ -183,7 +184,7 @@ class DataGridDialog : public FormDialog {
     table_ = new CDatatbl(this);
     table_->setObjectName(QStringLiteral("grid"));
     table_->SetParser([](const QString& text) -> std::optional<double> {
-      const std::optional<float> value = ParseCellText(text.toStdString());
+      const std::optional<float> value = ParseDecimalText(text.toStdString());
       if (!value) return std::nullopt;
       return static_cast<double>(*value);
     });
