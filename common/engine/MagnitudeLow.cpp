@@ -124,10 +124,14 @@ float BaseFlowRatio(const float* flows, int n) {
   // block for the tail: the base flow is not defined, so the ratio is not computed.
   if (blocks < 2) return kMissing;
 
-  std::vector<float> minimum(blocks, kMinimumSeed);
-  for (int b = 0; b < blocks; ++b)
-    for (int i = 5 * b; i < 5 * b + 5; ++i)
-      if (flows[i] < minimum[b]) minimum[b] = flows[i];
+  // The smallest flow of each block, chosen without branches (the flows go up and down at
+  // random, a branch on each comparison is mispredicted half the time).
+  std::vector<float> minimum(blocks);
+  for (int b = 0; b < blocks; ++b) {
+    float smallest = kMinimumSeed;
+    for (int i = 5 * b; i < 5 * b + 5; ++i) smallest = flows[i] < smallest ? flows[i] : smallest;
+    minimum[b] = smallest;
+  }
 
   // Turning points: a block whose neighbours both lie above 90 % of its minimum. The factor is
   // applied in double precision.

@@ -35,7 +35,7 @@ void PlainExtremes(const YearFlows& year, int w, float& lo, float& hi) {
 TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
   // Flows whose sums round differently in every order; gaps of every length, a year with a
   // single valid day, a year of zeros with -0 among them, and one without any valid day.
-  FlowRecord r = testing::ConstantRecord(6, 0.0f);
+  FlowRecord r = testing::ConstantRecord(8, 0.0f);
   std::uint32_t x = 99u;
   for (int y = 0; y < 4; ++y)
     for (int s = 0; s < kDaySlots; ++s) {
@@ -50,9 +50,15 @@ TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
   r.flows[4][200] = 7.25f;
   r.flows[4][201] = -0.0f;
   r.flows[5].fill(kMissing);
+  // Valid days only where the last windows of each length start (after the last whole group of
+  // windows), and flows whose window sums overflow to infinity.
+  r.flows[6].fill(kMissing);
+  r.flows[6][363] = 2.5f;
+  r.flows[6][365] = 0.5f;
+  for (int s = 0; s < kDaySlots; ++s) r.flows[7][s] = s % 5 == 0 ? 3.0e38f : 1.0e30f;
   auto ctx = testing::ContextAfterMagnitude(r, {});
   const WindowExtremes got = ComputeWindowExtremes(*ctx);
-  for (int y = 0; y < 6; ++y)
+  for (int y = 0; y < 8; ++y)
     for (std::size_t i = 0; i < kWindowLengths.size(); ++i) {
       float lo, hi;
       PlainExtremes(ctx->flows[y], kWindowLengths[i], lo, hi);
@@ -63,7 +69,7 @@ TEST(WindowExtremes, SameBitsAsSummingEachWindowAlone) {
     }
   // The context holds the same extremes from the start, and its 7-day minima are those of
   // ML17's own window scan.
-  for (int y = 0; y < 6; ++y) {
+  for (int y = 0; y < 8; ++y) {
     for (std::size_t i = 0; i < kWindowLengths.size(); ++i) {
       EXPECT_EQ(std::bit_cast<std::uint32_t>(ctx->windows.min[i][y]),
                 std::bit_cast<std::uint32_t>(got.min[i][y]));
