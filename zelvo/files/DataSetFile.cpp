@@ -1,7 +1,9 @@
 #include "zelvo/files/DataSetFile.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <istream>
@@ -70,24 +72,33 @@ float ThroughText(float value) {
   return n > 0 && ParseFloat(std::string_view(buffer, static_cast<std::size_t>(n)), back) ? back : value;
 }
 
+// Rounds half to even, as printf rounds and as std::nearbyint does in the default rounding mode,
+// without the library call: below 2^52, adding and taking away 2^52 leaves the nearest integer
+// (ties to even); from 2^52 on every double is an integer already.
+double RoundHalfEven(double x) {
+  constexpr double kTwo52 = 4503599627370496.0;
+  const double magnitude = std::fabs(x);
+  if (!(magnitude < kTwo52)) return x;
+  return std::copysign((magnitude + kTwo52) - kTwo52, x);
+}
+
 // The same without the text. A float times 1000 is exact in double (24 + 10 bits), so the
 // decimal the writer prints is N / 1000 with N that product rounded to the nearest integer, ties
 // to even, as printf rounds. The reader then takes the float nearest to N / 1000: the double
 // N / 1000.0 rounded to float, unless that double sits exactly halfway between two floats (the
-// double rounding could then go the wrong way), where the text decides.
+// double rounding could then go the wrong way), where the text decides. A non-zero N / 1000 lies
+// between 0.001 and 2^43 here (larger floats are whole numbers), where floats are normal: the
+// double is halfway when the 29 bits of its fraction below a float's 23 are 1 followed by zeros.
 float RoundedAsWritten(float value) {
   if (!std::isfinite(value)) return ThroughText(value);
   const double scaled = static_cast<double>(value) * 1000.0;
-  const double n = std::nearbyint(scaled);
+  const double n = RoundHalfEven(scaled);
   if (n == scaled) return value;  // three decimals hold it exactly
   const double decimal = n / 1000.0;
-  const float nearest = static_cast<float>(decimal);
-  if (static_cast<double>(nearest) != decimal) {
-    const float other = std::nextafter(nearest, decimal > nearest ? HUGE_VALF : -HUGE_VALF);
-    if ((static_cast<double>(nearest) + static_cast<double>(other)) * 0.5 == decimal)
-      return ThroughText(value);
-  }
-  return nearest;
+  constexpr std::uint64_t kBelowFloat = (std::uint64_t{1} << 29) - 1;
+  constexpr std::uint64_t kHalfway = std::uint64_t{1} << 28;
+  if ((std::bit_cast<std::uint64_t>(decimal) & kBelowFloat) == kHalfway) return ThroughText(value);
+  return static_cast<float>(decimal);
 }
 
 }  // namespace
