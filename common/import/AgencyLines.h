@@ -15,6 +15,7 @@ bool StartsAgencyData(std::string_view line);
 
 // Removes the "\r" that a CR LF file leaves at the end of a line read up to "\n".
 void TrimLineEnd(std::string& line);
+void TrimLineEnd(std::string_view& line);
 
 struct CalendarDate {
   int year = 0;
@@ -56,7 +57,8 @@ int FieldAt(std::string_view line, std::size_t offset);
 struct DailyValueLine {
   std::string_view date;
   float flow = 0.0f;
-  int flowField = -1;  // the field the flow was read from; -1 when the flow is missing
+  int flowField = -1;      // the field the flow was read from; -1 when the flow is missing
+  std::size_t fields = 0;  // FieldCount of the line when the reading rule saw it on the way, else 0
 };
 // False when the line does not get as far as its date (blank lines, trailers, headers).
 bool ParseDailyValueLine(std::string_view line, DailyValueLine& out);

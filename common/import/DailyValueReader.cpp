@@ -26,6 +26,10 @@ std::string DailyFileOpenFailure(const std::string& path) {
   return "Can not open the daily flow input data file:  " + path;
 }
 
+std::string DailyFileReadFailure(const std::string& path) {
+  return "Can not read the daily flow input data file to its end:  " + path;
+}
+
 std::string NoAgencyLineMessage(const std::string& path) {
   return "The daily flow input data file, " + path +
          ", has no line beginning with AGNC.\n\n                   Import Aborted!";
@@ -58,8 +62,9 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
   YearFlows* yearFlows = nullptr;
   long* lineCount = nullptr;
 
-  std::string line;
-  while (ReadTextLine(in, line)) {
+  TextLines lines(in);
+  std::string_view line;
+  while (lines.Next(line)) {
     TrimLineEnd(line);
     if (!agencyLineSeen) {
       if (!StartsAgencyData(line)) {
@@ -70,11 +75,17 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
     }
     // A line the column-name line does not describe is read by the rule whatever was asked:
     // which of its values is the daily mean is not known.
-    const bool described = columns.Describes(line);
     DailyValueLine value;
-    const bool parsed = flowField != kReadingRuleField && described
-                            ? ParseDailyValueLine(line, flowField, value)
-                            : ParseDailyValueLine(line, value);
+    bool described = false;
+    bool parsed = false;
+    if (flowField == kReadingRuleField) {
+      parsed = ParseDailyValueLine(line, value);
+      // The reading rule counts the fields of the usual line on its way.
+      described = value.fields > 0 ? columns.DescribesFields(value.fields) : columns.Describes(line);
+    } else {
+      described = columns.Describes(line);
+      parsed = described ? ParseDailyValueLine(line, flowField, value) : ParseDailyValueLine(line, value);
+    }
     if (!parsed) continue;
     CalendarDate date;
     if (!ParseAgencyDate(value.date, date)) continue;  // no day slot: stored nowhere
@@ -113,6 +124,8 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
     }
   }
 
+  // A read error is not the end of the file: a record cut there would be read as a short one.
+  if (in.bad()) return FailureAt(span, DailyFileReadFailure(pathForMessages), kFieldDailyFile);
   if (!agencyLineSeen) return FailureAt(span, NoAgencyLineMessage(pathForMessages), kFieldDailyFile);
   if (table.empty()) {
     if (skippedForYears) return FailureAt(span, kStartingYearNotInFileMessage, kFieldBeginningYear);

@@ -25,6 +25,7 @@ inline constexpr const char* kEndingYearNotInFileMessage =
     "The ending year is not contained in the input file.\n\n                   Import Aborted!";
 // "Can not open the daily flow input data file:  %s"
 std::string DailyFileOpenFailure(const std::string& path);
+std::string DailyFileReadFailure(const std::string& path);
 // A file without any line beginning with "AGNC".
 std::string NoAgencyLineMessage(const std::string& path);
 // A file whose data lines hold no dated value.

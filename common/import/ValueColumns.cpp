@@ -63,7 +63,7 @@ void ValueColumnTally::NoteHeaderLine(std::string_view line) {
 }
 
 bool ValueColumnTally::Describes(std::string_view dataLine) const {
-  return !names.empty() && FieldCount(dataLine) == names.size();
+  return !names.empty() && DescribesFields(FieldCount(dataLine));
 }
 
 ValueColumnCheck CheckValueColumns(const ValueColumnTally& tally, int firstYear, int lastYear) {

@@ -40,6 +40,8 @@ struct ValueColumnTally {
   // down to fewer columns under the original column-name line do not, and for their lines
   // nothing is known of where a value came from.
   bool Describes(std::string_view dataLine) const;
+  // The same for a line of `fields` fields (its FieldCount).
+  bool DescribesFields(std::size_t fields) const { return !names.empty() && fields == names.size(); }
   void CountLine(int field, int waterYear) { ++LineCount(field, waterYear); }
   // The count of the field and year, 0 when new; the reference stays valid while the tally lives.
   long& LineCount(int field, int waterYear) { return linesByFieldAndYear[field][waterYear]; }

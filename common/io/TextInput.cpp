@@ -2,6 +2,8 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
 namespace zelvo {
 
 bool OpenInputFile(std::ifstream& in, const std::filesystem::path& path) {
@@ -40,6 +42,70 @@ bool ReadTextLine(std::istream& in, std::string& line) {
   }
   if (overlong) line = kOverlongLine;
   return any;
+}
+
+namespace {
+constexpr std::size_t kReadBlock = 1 << 16;
+}  // namespace
+
+bool TextLines::Refill() {
+  if (atEnd_) return false;
+  // Keep the start of the line not yet ended; make room for a block after it.
+  const std::size_t kept = end_ - begin_;
+  if (begin_ > 0 && kept > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
+  begin_ = 0;
+  end_ = kept;
+  if (buffer_.size() < end_ + kReadBlock) buffer_.resize(end_ + kReadBlock);
+  in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+  const auto got = static_cast<std::size_t>(in_.gcount());
+  end_ += got;
+  // A short read is the end of the input or an error; either way no more bytes will come.
+  if (!in_.good()) atEnd_ = true;
+  return got > 0;
+}
+
+void TextLines::SkipRestOfLine() {
+  for (;;) {
+    const char* data = buffer_.data();
+    if (const void* nl = std::memchr(data + begin_, '\n', end_ - begin_); nl != nullptr) {
+      begin_ = static_cast<std::size_t>(static_cast<const char*>(nl) - data) + 1;
+      return;
+    }
+    begin_ = end_;  // nothing of an overlong line is kept
+    if (!Refill()) return;
+  }
+}
+
+bool TextLines::Next(std::string_view& line) {
+  std::size_t searched = begin_;  // no "\n" among the bytes before this one
+  for (;;) {
+    const char* data = buffer_.data();
+    if (const void* nl = std::memchr(data + searched, '\n', end_ - searched); nl != nullptr) {
+      const auto at = static_cast<std::size_t>(static_cast<const char*>(nl) - data);
+      const std::size_t length = at - begin_;
+      line =
+          length > kMaxLineLength ? std::string_view(kOverlongLine) : std::string_view(data + begin_, length);
+      begin_ = at + 1;
+      return true;
+    }
+    if (end_ - begin_ > kMaxLineLength) {
+      // Longer than any line may be, and not ended yet: passed over to its end.
+      SkipRestOfLine();
+      if (in_.bad()) return false;
+      line = kOverlongLine;
+      return true;
+    }
+    const std::size_t before = end_ - begin_;
+    if (!Refill()) {
+      if (in_.bad()) return false;
+      if (end_ == begin_) return false;
+      // The last line, without a "\n".
+      line = std::string_view(buffer_.data() + begin_, end_ - begin_);
+      begin_ = end_;
+      return true;
+    }
+    searched = begin_ + before;  // Refill moved the unended line to the front
+  }
 }
 
 }  // namespace zelvo

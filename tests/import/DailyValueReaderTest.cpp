@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ios>
 #include <sstream>
+#include <streambuf>
 
 #include "common/import/DailyValueReader.h"
 #include "import/ImportTestSupport.h"
@@ -211,6 +214,48 @@ TEST(DailyValueReader, FileWithoutAgencyLinesOrWithoutDatedValues) {
   EXPECT_EQ(o.status.Message(),
             "The daily flow input data file, daily.txt, has no daily values with a valid date.\n\n"
             "                   Import Aborted!");
+}
+
+// A stream whose storage fails after the first `good` bytes, as a disk or network file can.
+class FailingBuffer : public std::streambuf {
+ public:
+  FailingBuffer(std::string text, std::size_t good) : text_(std::move(text)), good_(good) {}
+
+ protected:
+  int_type underflow() override {
+    if (gptr() != nullptr && gptr() < egptr()) return traits_type::to_int_type(*gptr());
+    if (handed_ >= good_) throw std::ios_base::failure("read error");
+    const std::size_t n = std::min<std::size_t>(100, good_ - handed_);
+    setg(text_.data() + handed_, text_.data() + handed_, text_.data() + handed_ + n);
+    handed_ += n;
+    return traits_type::to_int_type(*gptr());
+  }
+
+ private:
+  std::string text_;
+  std::size_t good_;
+  std::size_t handed_ = 0;
+};
+
+TEST(DailyValueReader, ReadErrorIsNotTheEndOfTheFile) {
+  // Three years of lines; the storage fails in the second year. The two years read so far are
+  // not a record: the read is refused.
+  std::string text = kHeader;
+  for (int y = 1990; y < 1993; ++y)
+    for (int m = 1; m <= 12; ++m)
+      text += Daily(std::to_string(y) + (m < 10 ? "-0" : "-") + std::to_string(m) + "-15", "12.5");
+  FailingBuffer failing(text, text.size() / 2);
+  std::istream in(&failing);
+  FlowRecord r;
+  DailyValueSpan span;
+  const Status status = ReadDailyValues(in, ImportProgram::Main, 0, 0, r, span, "daily.txt");
+  EXPECT_FALSE(status.Ok());
+  EXPECT_EQ(status.Message(), "Can not read the daily flow input data file to its end:  daily.txt");
+  EXPECT_EQ(span.field, kFieldDailyFile);
+  // The same text read without an error is a record of four water years.
+  std::istringstream plain(text);
+  EXPECT_TRUE(ReadDailyValues(plain, ImportProgram::Main, 0, 0, r, span, "daily.txt").Ok());
+  EXPECT_EQ(r.yearCount, 4);
 }
 
 TEST(DailyValueReader, FileConvenienceChecksYearOrderAndOpening) {

@@ -49,25 +49,34 @@ bool PlainReadTextLine(std::istream& in, std::string& line) {
   return any;
 }
 
+// ReadTextLine and the buffered TextLines against the plain reader.
 void ExpectSameLines(const std::string& text) {
-  std::istringstream quick(text), plain(text);
+  std::istringstream quick(text), plain(text), buffered(text);
+  TextLines lines(buffered);
   std::string a, b;
+  std::string_view c;
   for (int n = 0;; ++n) {
     const bool gotA = ReadTextLine(quick, a);
     const bool gotB = PlainReadTextLine(plain, b);
+    const bool gotC = lines.Next(c);
     ASSERT_EQ(gotA, gotB) << "line " << n << " of a text of " << text.size();
+    ASSERT_EQ(gotC, gotB) << "line " << n << " of a text of " << text.size();
     if (!gotA) break;
     ASSERT_EQ(a.size(), b.size()) << "line " << n;
     ASSERT_TRUE(a == b) << "line " << n;
+    ASSERT_EQ(c.size(), b.size()) << "line " << n;
+    ASSERT_TRUE(c == b) << "line " << n;
     ASSERT_EQ(quick.eof(), plain.eof());
   }
   EXPECT_EQ(quick.rdstate(), plain.rdstate());
+  EXPECT_FALSE(buffered.bad());
 }
 
 TEST(ReaderAgreement, LinesOfEveryLengthAroundTheChunksAndTheBound) {
   // Lengths around the reader's chunk sizes and the 1 MB bound, with and without a last "\n",
   // empty lines, "\r" and NUL characters inside lines.
-  std::vector<std::size_t> lengths = {0, 1, 2, 39, 40, 4094, 4095, 4096, 4097, 8190, 8191, 8192, 8193, 65536};
+  std::vector<std::size_t> lengths = {0,    1,    2,    39,   40,    4094,  4095,  4096,  4097,
+                                      8190, 8191, 8192, 8193, 65535, 65536, 65537, 131072};
   for (std::size_t d : {0, 1, 2, 4095, 4096})
     for (std::size_t n : {kMaxLineLength - d, kMaxLineLength + d}) lengths.push_back(n);
   for (std::size_t length : lengths) {
@@ -286,6 +295,62 @@ TEST(ReaderAgreement, RandomLinesGiveTheSameFlowFieldAndFieldCount) {
         continue;  // not a token start
       ASSERT_EQ(FieldAt(line, at), PlainFieldAt(line, at)) << line << " at " << at;
     }
+  }
+}
+
+TEST(ReaderAgreement, UsualLinesAndEveryOneCharacterChangeOfThem) {
+  // The usual line is read in one pass; with any one character changed, put in or taken out it
+  // must still read as the scanner reads it (and then mostly goes the scanner's way).
+  const char* usual[] = {"AGNC\t01000000\t1990-10-26\t11.10\tA", "AGNC\t01000000\t1990-10-26\t11.10",
+                         "AGNC\t01000000\t1990-10-26\t1234567\tP:e", "AGNC\t5\t2000-02-29\t.5\t",
+                         "AGNC\t01000000\t1990-10-26\t0.001\tA"};
+  const char changes[] = {'\t', ' ', '\r', '\v', '\0', '\xb0', '.', '-', '+', 'e', 'E', 'x', '0', '9', ':'};
+  int lines = 0;
+  for (const char* base : usual) {
+    const std::string line(base);
+    std::vector<std::string> variants = {line};
+    for (std::size_t at = 0; at <= line.size(); ++at) {
+      if (at < line.size()) variants.push_back(line.substr(0, at) + line.substr(at + 1));
+      for (char c : changes) {
+        variants.push_back(line.substr(0, at) + c + line.substr(at));
+        if (at < line.size()) variants.push_back(line.substr(0, at) + c + line.substr(at + 1));
+      }
+    }
+    for (const std::string& v : variants) {
+      DailyValueLine quick, plain;
+      const bool gotQuick = ParseDailyValueLine(v, quick);
+      ASSERT_EQ(gotQuick, PlainDailyValueLine(v, plain)) << v;
+      ++lines;
+      if (!gotQuick) continue;
+      ASSERT_EQ(quick.date, plain.date) << v;
+      ASSERT_EQ(Bits(quick.flow), Bits(plain.flow)) << v;
+      ASSERT_EQ(quick.flowField, plain.flowField) << v;
+      // A field count given on the way is the line's own.
+      if (quick.fields != 0) {
+        ASSERT_EQ(quick.fields, FieldCount(v)) << v;
+      }
+    }
+  }
+  EXPECT_GT(lines, 2000);
+  // The usual line of every value of up to 7 digits with its decimal point anywhere.
+  std::mt19937 random(7);
+  for (int n = 0; n < 200000; ++n) {
+    std::string value = std::to_string(random() % 10000000u);
+    value.insert(random() % (value.size() + 1), ".");
+    const std::string v = "AGNC\t01000000\t1990-10-26\t" + value + (n % 2 ? "\tA" : "");
+    DailyValueLine quick, plain;
+    ASSERT_TRUE(ParseDailyValueLine(v, quick));
+    ASSERT_TRUE(PlainDailyValueLine(v, plain));
+    ASSERT_EQ(Bits(quick.flow), Bits(plain.flow)) << v;
+    ASSERT_EQ(quick.fields, n % 2 ? 5u : 4u) << v;
+  }
+}
+
+TEST(ReaderAgreement, BlanksAreTheBlanksOfTheCLocale) {
+  for (int c = 0; c < 256; ++c) {
+    const char ch = static_cast<char>(c);
+    EXPECT_EQ(IsBlank(ch), ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\v' || ch == '\f')
+        << c;
   }
 }
 
