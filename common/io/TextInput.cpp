@@ -67,7 +67,8 @@ bool TextLines::Refill() {
 void TextLines::SkipRestOfLine() {
   for (;;) {
     const char* data = buffer_.data();
-    if (const void* nl = std::memchr(data + begin_, '\n', end_ - begin_); nl != nullptr) {
+    const void* nl = begin_ < end_ ? std::memchr(data + begin_, '\n', end_ - begin_) : nullptr;
+    if (nl != nullptr) {
       begin_ = static_cast<std::size_t>(static_cast<const char*>(nl) - data) + 1;
       return;
     }
@@ -80,7 +81,8 @@ bool TextLines::Next(std::string_view& line) {
   std::size_t searched = begin_;  // no "\n" among the bytes before this one
   for (;;) {
     const char* data = buffer_.data();
-    if (const void* nl = std::memchr(data + searched, '\n', end_ - searched); nl != nullptr) {
+    const void* nl = searched < end_ ? std::memchr(data + searched, '\n', end_ - searched) : nullptr;
+    if (nl != nullptr) {
       const auto at = static_cast<std::size_t>(static_cast<const char*>(nl) - data);
       const std::size_t length = at - begin_;
       line =
