@@ -54,6 +54,7 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
   int first = 0, last = 0;
   bool agencyLineSeen = false;
   bool skippedForYears = false;
+  bool stoppedAtEndingYear = false;  // the classifier needs no line after its ending year
   long stored = 0;
   ValueColumnTally columns;
   // The year the last line went to and its flows; the field and year of the last line counted and
@@ -97,6 +98,7 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
       }
       if (endYear != 0 && at.waterYear > endYear) {
         skippedForYears = true;
+        stoppedAtEndingYear = true;
         break;
       }
     }
@@ -125,7 +127,10 @@ Status ReadDailyValues(std::istream& in, ImportProgram program, int beginYear, i
   }
 
   // A read error is not the end of the file: a record cut there would be read as a short one.
-  if (in.bad()) return FailureAt(span, DailyFileReadFailure(pathForMessages), kFieldDailyFile);
+  // (Lines are read ahead in blocks, so an error after the classifier's ending year may already
+  // be met; the years it asked for were read whole, as before.)
+  if (in.bad() && !stoppedAtEndingYear)
+    return FailureAt(span, DailyFileReadFailure(pathForMessages), kFieldDailyFile);
   if (!agencyLineSeen) return FailureAt(span, NoAgencyLineMessage(pathForMessages), kFieldDailyFile);
   if (table.empty()) {
     if (skippedForYears) return FailureAt(span, kStartingYearNotInFileMessage, kFieldBeginningYear);

@@ -2,7 +2,9 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstring>
+#include <string>
 
 namespace zelvo {
 
@@ -50,17 +52,43 @@ constexpr std::size_t kReadBlock = 1 << 16;
 
 bool TextLines::Refill() {
   if (atEnd_) return false;
+  std::streambuf* source = in_.good() ? in_.rdbuf() : nullptr;
+  if (source == nullptr) {
+    atEnd_ = true;
+    return false;
+  }
   // Keep the start of the line not yet ended; make room for a block after it.
   const std::size_t kept = end_ - begin_;
   if (begin_ > 0 && kept > 0) std::memmove(buffer_.data(), buffer_.data() + begin_, kept);
   begin_ = 0;
   end_ = kept;
   if (buffer_.size() < end_ + kReadBlock) buffer_.resize(end_ + kReadBlock);
-  in_.read(buffer_.data() + end_, static_cast<std::streamsize>(buffer_.size() - end_));
-  const auto got = static_cast<std::size_t>(in_.gcount());
+  const std::size_t room = buffer_.size() - end_;
+  // The bytes are taken from the stream's own buffer, as many as it holds at a time, so that a
+  // read error loses none of the bytes before it (one long read would drop all it had copied):
+  // the lines before the error are handed out, as ReadTextLine hands them out.
+  using Traits = std::char_traits<char>;
+  std::size_t got = 0;
+  bool failed = false;
+  try {
+    while (got < room) {
+      if (Traits::eq_int_type(source->sgetc(), Traits::eof())) {
+        atEnd_ = true;
+        break;
+      }
+      const std::streamsize ready = std::max<std::streamsize>(source->in_avail(), 1);
+      const std::streamsize take = std::min(ready, static_cast<std::streamsize>(room - got));
+      got += static_cast<std::size_t>(source->sgetn(buffer_.data() + end_ + got, take));
+    }
+  } catch (...) {
+    failed = true;
+    atEnd_ = true;
+  }
   end_ += got;
-  // A short read is the end of the input or an error; either way no more bytes will come.
-  if (!in_.good()) atEnd_ = true;
+  if (failed)
+    in_.setstate(std::ios::badbit);
+  else if (atEnd_)
+    in_.setstate(std::ios::eofbit);
   return got > 0;
 }
 

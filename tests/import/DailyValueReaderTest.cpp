@@ -6,6 +6,7 @@
 #include <streambuf>
 
 #include "common/import/DailyValueReader.h"
+#include "common/io/TextInput.h"
 #include "import/ImportTestSupport.h"
 #include "support/ScriptedUi.h"
 
@@ -237,6 +238,35 @@ class FailingBuffer : public std::streambuf {
   std::size_t handed_ = 0;
 };
 
+TEST(DailyValueReader, LinesBeforeAReadErrorComeAsTheLineReaderGivesThem) {
+  // The buffered lines of the daily-value reader and ReadTextLine, on storage that fails at
+  // every kind of place: the same lines before the error (a line cut by it is not one), then
+  // the end with the stream bad.
+  std::string text;
+  for (int i = 0; i < 3000; ++i) text += "line " + std::to_string(i) + "\n";
+  for (const std::size_t good : {std::size_t{0}, std::size_t{1}, std::size_t{5}, std::size_t{100},
+                                 std::size_t{4096}, std::size_t{10003}, text.size() - 3, text.size()}) {
+    FailingBuffer plainStorage(text, good), bufferedStorage(text, good);
+    std::istream plain(&plainStorage), buffered(&bufferedStorage);
+    TextLines lines(buffered);
+    std::string one;
+    std::string_view other;
+    int count = 0;
+    for (;; ++count) {
+      const bool gotOne = ReadTextLine(plain, one);
+      ASSERT_EQ(lines.Next(other), gotOne) << "after " << good << " bytes, line " << count;
+      if (!gotOne) break;
+      ASSERT_EQ(other, one);
+    }
+    // Every whole line before the error came (the lines are at most 10 characters).
+    if (good >= 10) {
+      EXPECT_GE(count, static_cast<int>(std::min<std::size_t>(3000, good / 10)));
+    }
+    EXPECT_TRUE(plain.bad());
+    EXPECT_TRUE(buffered.bad());
+  }
+}
+
 TEST(DailyValueReader, ReadErrorIsNotTheEndOfTheFile) {
   // Three years of lines; the storage fails in the second year. The two years read so far are
   // not a record: the read is refused.
@@ -252,6 +282,18 @@ TEST(DailyValueReader, ReadErrorIsNotTheEndOfTheFile) {
   EXPECT_FALSE(status.Ok());
   EXPECT_EQ(status.Message(), "Can not read the daily flow input data file to its end:  daily.txt");
   EXPECT_EQ(span.field, kFieldDailyFile);
+  // The classifier stops at the first line after its ending year; an error in the storage after
+  // it (met by the reader's read-ahead) does not touch the years it asked for.
+  FailingBuffer late(text, text.size() - 40);
+  std::istream classified(&late);
+  const Status early =
+      ReadDailyValues(classified, ImportProgram::Classification, 1990, 1991, r, span, "daily.txt");
+  EXPECT_TRUE(early.Ok()) << early.Message();
+  EXPECT_EQ(r.yearCount, 2);
+  // Without an ending year it reads to the end and meets the error.
+  FailingBuffer lateToo(text, text.size() - 40);
+  std::istream toTheEnd(&lateToo);
+  EXPECT_FALSE(ReadDailyValues(toTheEnd, ImportProgram::Classification, 1990, 0, r, span, "daily.txt").Ok());
   // The same text read without an error is a record of four water years.
   std::istringstream plain(text);
   EXPECT_TRUE(ReadDailyValues(plain, ImportProgram::Main, 0, 0, r, span, "daily.txt").Ok());
