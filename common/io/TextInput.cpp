@@ -78,7 +78,9 @@ bool TextLines::Refill() {
       }
       const std::streamsize ready = std::max<std::streamsize>(source->in_avail(), 1);
       const std::streamsize take = std::min(ready, static_cast<std::streamsize>(room - got));
-      got += static_cast<std::size_t>(source->sgetn(buffer_.data() + end_ + got, take));
+      const std::streamsize copied = source->sgetn(buffer_.data() + end_ + got, take);
+      if (copied <= 0) break;  // a stream buffer that offers a byte and gives none
+      got += static_cast<std::size_t>(copied);
     }
   } catch (...) {
     failed = true;
