@@ -381,5 +381,25 @@ TEST(ReaderAgreement, YearsInterleavedKeepEveryValueAndEveryCount) {
   EXPECT_EQ(span.columns.linesByFieldAndYear, counts);
 }
 
+TEST(ReaderAgreement, UsualAndOtherLinesAreTalliedByTheirOwnFieldCount) {
+  // Five column names: a usual line of five fields (a code, or an empty code after a trailing
+  // tab) is described and counted, one of four fields is not; the same lines led by a blank go
+  // the scanner's way and must be tallied alike.
+  const std::string header = "agency_cd\tsite_no\tdatetime\ta_00060_00003\ta_cd\n";
+  const char* rows[] = {"AGNC\t1\t1990-10-01\t5\tA", "AGNC\t1\t1990-10-02\t6",
+                        "AGNC\t1\t1990-10-03\t7\t",  " AGNC\t1\t1990-10-04\t8\tA",
+                        " AGNC\t1\t1990-10-05\t9",   " AGNC\t1\t1990-10-06\t10\t"};
+  std::string text = header;
+  for (const char* row : rows) text += std::string(row) + "\n";
+  std::istringstream in(text);
+  FlowRecord r;
+  DailyValueSpan span;
+  ASSERT_TRUE(ReadDailyValues(in, ImportProgram::Main, 0, 0, r, span, "daily.txt").Ok());
+  EXPECT_EQ(span.storedLines, 6);
+  for (int s = 0; s < 6; ++s) EXPECT_EQ(r.flows[0][static_cast<std::size_t>(s)], static_cast<float>(5 + s));
+  const std::map<int, std::map<int, long>> counts = {{3, {{1991, 4}}}};
+  EXPECT_EQ(span.columns.linesByFieldAndYear, counts);
+}
+
 }  // namespace
 }  // namespace zelvo
