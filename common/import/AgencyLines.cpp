@@ -133,8 +133,6 @@ int FieldAt(std::string_view line, std::size_t offset) { return FieldAtOf(line, 
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Nearly every line of an agency file has one shape: "agency<TAB>site<TAB>date<TAB>value", the
 // site all digits, the value plain digits with at most one decimal point and at most 7 digits,
 // and at most one more field, a code without blanks, at the end. Such a line is read here in one
@@ -156,19 +154,11 @@ bool ParseUsualLine(std::string_view line, DailyValueLine& out) {
   if (q == start || q == end || *q != '\t') return false;
   const std::string_view date(start, static_cast<std::size_t>(q - start));
   ++q;
-  // The value, the short way of LineScanner::Float: the digits as one integer, divided once by
-  // the power of ten of the decimals.
-  constexpr int kShortDigits = 7;
-  constexpr float kPowersOfTen[kShortDigits + 1] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-  std::uint32_t mantissa = 0;
-  int digits = 0, fraction = 0;
-  for (; q < end && IsDigit(*q); ++q, ++digits)
-    mantissa = mantissa * 10 + static_cast<std::uint32_t>(*q - '0');
-  if (q < end && *q == '.') {
-    for (++q; q < end && IsDigit(*q); ++q, ++digits, ++fraction)
-      mantissa = mantissa * 10 + static_cast<std::uint32_t>(*q - '0');
-  }
-  if (digits == 0 || digits > kShortDigits) return false;
+  // The value, the short way of LineScanner::Float.
+  std::size_t at = static_cast<std::size_t>(q - line.data());
+  const PlainDecimal value = ReadPlainDecimal(line, at);
+  if (value.digits == 0 || value.digits > kShortDigits) return false;
+  q = line.data() + at;
   // Then the end of the line, or a tab and a code that runs to the end.
   std::size_t fields = 4;
   if (q < end) {
@@ -178,7 +168,7 @@ bool ParseUsualLine(std::string_view line, DailyValueLine& out) {
     if (q != end) return false;
   }
   out.date = date;
-  out.flow = static_cast<float>(mantissa) / kPowersOfTen[fraction];
+  out.flow = ShortDecimalValue(value);
   out.flowField = 3;
   out.fields = fields;
   return true;

@@ -9,17 +9,6 @@
 namespace zelvo {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Numbers of at most this many digits (below 2^24) without an exponent are read by the short way.
-constexpr std::size_t kShortDigits = 7;
-constexpr float kPowersOfTen[kShortDigits + 1] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
-
-// Adds a digit to the integer of the first kShortDigits digits.
-void AddDigit(std::uint32_t& mantissa, char c, std::size_t index) {
-  if (index < kShortDigits) mantissa = mantissa * 10 + static_cast<std::uint32_t>(c - '0');
-}
-
 // Reads sign and digits from `text` at `pos`; advances `pos` past them. Saturates.
 bool ReadInt(std::string_view text, std::size_t& pos, int& value) {
   std::size_t i = pos;
@@ -70,17 +59,8 @@ bool LineScanner::Float(float& value) {
   bool negative = false;
   if (i < text_.size() && (text_[i] == '+' || text_[i] == '-')) negative = text_[i++] == '-';
   const std::size_t numberStart = i;
-  // The digits as one integer while there are at most kShortDigits of them, and how many follow
-  // the decimal point.
-  std::uint32_t mantissa = 0;
-  std::size_t digits = 0, fraction = 0;
-  for (; i < text_.size() && IsDigit(text_[i]); ++i, ++digits) AddDigit(mantissa, text_[i], digits);
-  if (i < text_.size() && text_[i] == '.') {
-    ++i;
-    for (; i < text_.size() && IsDigit(text_[i]); ++i, ++digits, ++fraction)
-      AddDigit(mantissa, text_[i], digits);
-  }
-  if (digits == 0) return false;
+  const PlainDecimal decimal = ReadPlainDecimal(text_, i);
+  if (decimal.digits == 0) return false;
   bool exponent = false;
   if (i < text_.size() && (text_[i] == 'e' || text_[i] == 'E')) {
     std::size_t j = i + 1;
@@ -92,10 +72,8 @@ bool LineScanner::Float(float& value) {
     }
   }
   float v = 0.0f;
-  if (!exponent && digits <= kShortDigits) {
-    // Both the integer (below 2^24) and the power of ten are exact floats, so one division
-    // rounds once, to the float nearest the decimal: what from_chars gives.
-    v = static_cast<float>(mantissa) / kPowersOfTen[fraction];
+  if (!exponent && decimal.digits <= kShortDigits) {
+    v = ShortDecimalValue(decimal);
   } else {
     const auto [end, ec] =
         std::from_chars(text_.data() + numberStart, text_.data() + i, v, std::chars_format::general);

@@ -54,4 +54,34 @@ constexpr bool IsBlank(char c) {
 // atoi of a prefix: leading blanks, optional sign, digits; 0 when no digit; saturating.
 int LeadingInt(std::string_view text);
 
+constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The digits of a plain decimal (digits, then a decimal point and digits), read the short way:
+// the first kShortDigits digits as one integer and how many of all digits follow the point.
+inline constexpr std::size_t kShortDigits = 7;  // below 2^24: the integer is an exact float
+struct PlainDecimal {
+  std::uint32_t mantissa = 0;
+  std::size_t digits = 0;
+  std::size_t fraction = 0;
+};
+// Reads a plain decimal from text[pos] on (no sign, no exponent) and moves pos past it.
+inline PlainDecimal ReadPlainDecimal(std::string_view text, std::size_t& pos) {
+  PlainDecimal d;
+  const auto add = [&d](char c) {
+    if (d.digits < kShortDigits) d.mantissa = d.mantissa * 10 + static_cast<std::uint32_t>(c - '0');
+    ++d.digits;
+  };
+  for (; pos < text.size() && IsDigit(text[pos]); ++pos) add(text[pos]);
+  if (pos < text.size() && text[pos] == '.') {
+    for (++pos; pos < text.size() && IsDigit(text[pos]); ++pos, ++d.fraction) add(text[pos]);
+  }
+  return d;
+}
+// The float nearest the decimal of at most kShortDigits digits: the integer and the power of ten
+// are both exact floats, so the one rounding of the division gives it (what from_chars gives).
+inline float ShortDecimalValue(const PlainDecimal& d) {
+  constexpr float kPowersOfTen[kShortDigits + 1] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f, 1e6f, 1e7f};
+  return static_cast<float>(d.mantissa) / kPowersOfTen[d.fraction];
+}
+
 }  // namespace zelvo
