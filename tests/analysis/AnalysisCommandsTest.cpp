@@ -5,6 +5,7 @@
 #include "common/engine/HiOutputFile.h"
 #include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
+#include "support/StudyProject.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/AlternativeCommands.h"
 #include "zelvo/analysis/AnalysisForms.h"
@@ -43,22 +44,7 @@ FlowRecord Record(int first, int last, int peaks = 0) {
   return r;
 }
 
-struct AnalysisSession : ::testing::Test {
-  TempFolder temp;
-  AppState app;
-  ScriptedUi ui;
-
-  void SetUp() override {
-    StartApplication(app, temp.Path());
-    app.projectName = "Study";
-    app.projectFolder = app.projectRoot / "Study";
-    fs::create_directories(app.projectFolder);
-  }
-
-  void AddDataSet(const std::string& title, const FlowRecord& r, int streamClass = 1) {
-    zelvo::testing::AddStoredDataSet(app.projectFolder, app.dataSets, title, r, streamClass);
-  }
-
+struct AnalysisSession : zelvo::testing::StudyProject {
   // Fills the compute dialog with area 10 and the given percentiles.
   void ComputeWith(float lower = 25, float upper = 75) {
     ui.Fill<ComputeForm>([lower, upper](ComputeForm& f) {
@@ -75,8 +61,6 @@ struct AnalysisSession : ::testing::Test {
     });
     CreateTimePeriodProfile(app, ui);
   }
-
-  fs::path In(const std::string& name) const { return app.projectFolder / name; }
 };
 
 TEST_F(AnalysisSession, ProfileWithRowsOneAndThreeMakesTwoPeriodDataSetsWithTheBasePeaks) {

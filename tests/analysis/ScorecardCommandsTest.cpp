@@ -6,6 +6,7 @@
 #include "common/engine/YearlySeries.h"
 #include "support/ProjectFiles.h"
 #include "support/ScriptedUi.h"
+#include "support/StudyProject.h"
 #include "support/TempFolder.h"
 #include "zelvo/analysis/AnalysisForms.h"
 #include "zelvo/analysis/ProfileCommands.h"
@@ -53,24 +54,8 @@ std::string LineOf(const std::vector<std::string>& lines, const std::string& sta
   return "(no line " + start + ")";
 }
 
-struct ScorecardSession : ::testing::Test {
-  TempFolder temp;
-  AppState app;
-  ScriptedUi ui;
-
-  void SetUp() override {
-    StartApplication(app, temp.Path());
-    app.projectName = "Study";
-    app.projectFolder = app.projectRoot / "Study";
-    fs::create_directories(app.projectFolder);
-  }
-
-  void AddDataSet(const std::string& title, const FlowRecord& r) {
-    zelvo::testing::AddStoredDataSet(app.projectFolder, app.dataSets, title, r);
-  }
-
-  fs::path In(const std::string& name) const { return app.projectFolder / name; }
-};
+// The project "Study", empty at the start of each test.
+using ScorecardSession = zelvo::testing::StudyProject;
 
 TEST_F(ScorecardSession, ProfileToScorecardToFiles) {
   // Ten rising years: the five after the split lie above every year before it.
